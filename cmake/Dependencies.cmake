@@ -1,0 +1,21 @@
+# Every third-party library the project uses, found once for all layers.
+# scripts/setup installs them from Debian packages.
+find_package(PkgConfig REQUIRED)
+find_package(Threads REQUIRED)
+find_package(ZLIB REQUIRED)
+find_package(JPEG REQUIRED)
+find_package(PNG REQUIRED)
+find_package(ICU REQUIRED COMPONENTS uc i18n)
+find_package(X11 REQUIRED)
+pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
+pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
+pkg_check_modules(TURBOJPEG IMPORTED_TARGET libturbojpeg)
+
+if(TILEBROOK_TESTS)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
+if(TILEBROOK_BENCH)
+  find_package(benchmark REQUIRED)
+endif()

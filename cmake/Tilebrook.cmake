@@ -1,0 +1,74 @@
+# Small helpers so that each folder's CMakeLists.txt stays a few lines long.
+
+# tilebrook_library(NAME SOURCES ... [LIBS ...])
+# A static library of one layer; includes are rooted at src/.
+function(tilebrook_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_BINARY_DIR}/generated)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# tilebrook_test(NAME SOURCES ... [LIBS ...])
+# A GoogleTest binary; every test case becomes one CTest test.
+function(tilebrook_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT TILEBROOK_TESTS)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    TILEBROOK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    TILEBROOK_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# tilebrook_benchmark(NAME SOURCES ... [LIBS ...])
+# A Google Benchmark binary whose main prints each benchmark as a ratio
+# against the baseline of its group (see bench/common/BenchMain.cpp).
+function(tilebrook_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT TILEBROOK_BENCH)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} tb_bench_main benchmark::benchmark)
+endfunction()
+
+# tilebrook_fuzzer(NAME SOURCES ... [LIBS ...])
+# A libFuzzer target. With TILEBROOK_FUZZ it links libFuzzer; otherwise it
+# links a replay driver and CTest replays the target's corpus directory
+# fuzz/corpus/NAME, so every kept crash input stays a regression test.
+function(tilebrook_fuzzer name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  if(TILEBROOK_FUZZ)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    target_link_libraries(${name} PRIVATE tb_fuzz_replay)
+  endif()
+  set(corpus ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+  if(TILEBROOK_TESTS AND EXISTS ${corpus})
+    if(TILEBROOK_FUZZ)
+      add_test(NAME fuzz.${name} COMMAND ${name} -runs=0 ${corpus})
+    else()
+      add_test(NAME fuzz.${name} COMMAND ${name} ${corpus})
+    endif()
+  endif()
+endfunction()
+
+# tilebrook_add_subdirectories(DIR): every direct sub-folder of DIR that has
+# a CMakeLists.txt, so that a new tool or benchmark needs no edit here.
+function(tilebrook_add_subdirectories dir)
+  file(GLOB children LIST_DIRECTORIES true ${dir}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
