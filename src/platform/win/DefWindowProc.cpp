@@ -1,0 +1,219 @@
+// The default window procedure: what the classic system does with every
+// message a window procedure passes on.
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win/InputApi.h"
+#include "platform/win/Internal.h"
+#include "platform/win/MessageApi.h"
+#include "platform/win/VirtualKeys.h"
+#include "platform/win/WindowApi.h"
+
+namespace win {
+
+using namespace detail;
+
+namespace {
+
+// Internal WINDOWPOS flags, as set by SetWindowPos.
+constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
+constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
+
+HCURSOR CursorForHit(LRESULT hit) {
+  switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+      return HCURSOR{IDC_SIZEWE};
+    case HTTOP:
+    case HTBOTTOM:
+      return HCURSOR{IDC_SIZENS};
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+      return HCURSOR{IDC_SIZENWSE};
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+      return HCURSOR{IDC_SIZENESW};
+    default:
+      return HCURSOR{IDC_ARROW};
+  }
+}
+
+LRESULT OnSetCursor(Window& w, WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = w.hwnd;
+  if (w.IsChild() && SendMessage(w.parent, WM_SETCURSOR, wParam, lParam))
+    return TRUE;
+  Window* self = W(hwnd);
+  if (!self)
+    return FALSE;
+  LRESULT hit = static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+  if (hit == HTERROR)
+    return FALSE;
+  if (hit == HTCLIENT) {
+    HCURSOR c = self->windowClass->hCursor;
+    SetCursor(c ? c : HCURSOR{IDC_ARROW});
+    return TRUE;
+  }
+  SetCursor(CursorForHit(hit));
+  return TRUE;
+}
+
+LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  switch (wParam & 0xFFF0) {
+    case SC_MOVE: {
+      gfx::Point start;
+      if ((wParam & 0x000F) == static_cast<WPARAM>(HTCAPTION))
+        start = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      else
+        GetCursorPos(start);
+      RunMoveLoop(hwnd, start);
+      return 0;
+    }
+    case SC_CLOSE:
+      SendMessage(hwnd, WM_CLOSE);
+      return 0;
+    case SC_MINIMIZE:
+      ShowWindow(hwnd, SW_MINIMIZE);
+      return 0;
+    case SC_RESTORE:
+      ShowWindow(hwnd, SW_RESTORE);
+      return 0;
+    default:
+      // There is no system-drawn menu: SC_KEYMENU and the rest do nothing.
+      return 0;
+  }
+}
+
+void OnWindowPosChanging(Window& w, WINDOWPOS& wp) {
+  if ((wp.flags & SWP_NOSIZE) || !HasMinMaxInfo(w))
+    return;
+  MINMAXINFO info;
+  DefaultGetMinMaxInfo(w, info);
+  SendMessage(w.hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  wp.cx = std::clamp(wp.cx, info.ptMinTrackSize.x,
+                     std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
+  wp.cy = std::clamp(wp.cy, info.ptMinTrackSize.y,
+                     std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
+}
+
+void OnWindowPosChanged(HWND hwnd, const WINDOWPOS& wp) {
+  if (!(wp.flags & SWP_NOCLIENTMOVE)) {
+    if (Window* w = W(hwnd)) {
+      gfx::Point org{w->rect.left + w->client.left, w->rect.top + w->client.top};
+      SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(org.x, org.y));
+    }
+  }
+  if (!(wp.flags & SWP_NOCLIENTSIZE)) {
+    if (Window* w = W(hwnd)) {
+      WPARAM kind = (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED : SIZE_RESTORED;
+      SendMessage(hwnd, WM_SIZE, kind, MAKELPARAM(w->client.Width(), w->client.Height()));
+    }
+  }
+}
+
+LRESULT CopyText(const Window& w, WPARAM size, LPARAM buffer) {
+  char* out = reinterpret_cast<char*>(buffer);
+  if (!out || size == 0)
+    return 0;
+  std::size_t n = std::min<std::size_t>(w.text.size(), size - 1);
+  std::memcpy(out, w.text.data(), n);
+  out[n] = '\0';
+  return static_cast<LRESULT>(n);
+}
+
+}  // namespace
+
+LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Desktop& d = D();
+  Desktop::Busy busy(d);
+  Window* w = W(hwnd);
+  if (!w)
+    return 0;
+  switch (message) {
+    case WM_NCCREATE: {
+      auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
+      if (cs && cs->lpszName)
+        w->text = cs->lpszName;
+      return TRUE;
+    }
+    case WM_NCCALCSIZE:
+      if (wParam) {
+        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+        params->rgrc[0] = DefaultClientRect(*w, params->rgrc[0]);
+      } else if (lParam) {
+        auto* rect = reinterpret_cast<gfx::Rect*>(lParam);
+        *rect = DefaultClientRect(*w, *rect);
+      }
+      return 0;
+    case WM_NCHITTEST:
+      return DefaultHitTest(*w, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_NCACTIVATE:
+      return TRUE;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam))
+        SetFocus(hwnd);
+      return 0;
+    case WM_MOUSEACTIVATE:
+      if (w->IsChild()) {
+        if (LRESULT r = SendMessage(w->parent, WM_MOUSEACTIVATE, wParam, lParam))
+          return r;
+      }
+      return MA_ACTIVATE;
+    case WM_SETCURSOR:
+      return OnSetCursor(*w, wParam, lParam);
+    case WM_MOUSEWHEEL:
+      if (w->IsChild())
+        return SendMessage(w->parent, message, wParam, lParam);
+      return 0;
+    case WM_NCLBUTTONDOWN:
+      if (static_cast<LRESULT>(wParam) == HTCAPTION)
+        SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), lParam);
+      return 0;
+    case WM_SYSCOMMAND:
+      return OnSysCommand(hwnd, wParam, lParam);
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_SYSKEYDOWN:
+      if (wParam == VK_F4 && (GetKeyState(static_cast<int>(VK_MENU)) & 0x8000))
+        SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
+    case WM_SYSKEYUP:
+      // A lone Alt or F10 asks for the keyboard menu.
+      if (wParam == VK_MENU || wParam == VK_F10)
+        SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, 0);
+      return 0;
+    case WM_SYSCHAR:
+      if (lParam & (1 << 29))
+        SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU,
+                    static_cast<LPARAM>(wParam));
+      return 0;
+    case WM_SETTEXT:
+      w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+      if (w->IsTopLevel())
+        d.GetBackend().SetSurfaceTitle(hwnd, w->text);
+      return TRUE;
+    case WM_GETTEXT:
+      return CopyText(*w, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(w->text.size());
+    case WM_WINDOWPOSCHANGING:
+      OnWindowPosChanging(*w, *reinterpret_cast<WINDOWPOS*>(lParam));
+      return 0;
+    case WM_WINDOWPOSCHANGED:
+      OnWindowPosChanged(hwnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
+      return 0;
+    case WM_CANCELMODE:
+      if (d.in.capture == hwnd)
+        ReleaseCapture();
+      return 0;
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+      return DefaultPaint(hwnd, message, wParam);
+    default:
+      return 0;
+  }
+}
+
+}  // namespace win
