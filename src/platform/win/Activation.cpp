@@ -47,8 +47,7 @@ void Activate(HWND hwnd, WORD how) {
               static_cast<LPARAM>(old.id));
   // Unless the procedure put the focus somewhere inside, the window itself
   // takes it.
-  if (d.in.active == hwnd && W(hwnd) &&
-      (!d.in.focus || GetAncestor(d.in.focus, GA_ROOT) != hwnd))
+  if (d.in.active == hwnd && W(hwnd) && (!d.in.focus || GetAncestor(d.in.focus, GA_ROOT) != hwnd))
     SetFocus(hwnd);
 }
 

@@ -53,8 +53,8 @@ bool RouteKey(Desktop& d, const InputEvent& e, DWORD time, MSG& out) {
     bits |= 1u << 30;
   if (!down)
     bits |= 1u << 31;
-  out = MSG{target, message, vk, static_cast<LPARAM>(static_cast<std::int32_t>(bits)), time,
-            in.cursorPos};
+  out = MSG{target, message,     vk, static_cast<LPARAM>(static_cast<std::int32_t>(bits)),
+            time,   in.cursorPos};
   if (down && e.ch) {
     in.pendingChar = e.ch;
     in.pendingCharWindow = target;

@@ -31,7 +31,6 @@ gfx::Point GetMessagePos();
 
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Calls a saved procedure; an empty one stands for DefWindowProc.
-LRESULT CallWindowProc(const WNDPROC& proc, HWND hwnd, UINT message, WPARAM wParam,
-                       LPARAM lParam);
+LRESULT CallWindowProc(const WNDPROC& proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace win

@@ -107,8 +107,7 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return (*proc)(hwnd, message, wParam, lParam);
 }
 
-LRESULT CallWindowProc(const WNDPROC& proc, HWND hwnd, UINT message, WPARAM wParam,
-                       LPARAM lParam) {
+LRESULT CallWindowProc(const WNDPROC& proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!proc)
     return DefWindowProc(hwnd, message, wParam, lParam);
   return proc(hwnd, message, wParam, lParam);

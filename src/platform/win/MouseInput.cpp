@@ -22,7 +22,7 @@ int ButtonVk(MouseButton b) {
 }
 
 UINT ButtonMessage(MouseButton b, bool down, bool dbl, bool nonClient) {
-  UINT base = b == MouseButton::Left ? WM_LBUTTONDOWN
+  UINT base = b == MouseButton::Left    ? WM_LBUTTONDOWN
               : b == MouseButton::Right ? WM_RBUTTONDOWN
                                         : WM_MBUTTONDOWN;
   UINT m = base + (down ? (dbl ? 2 : 0) : 1);
@@ -142,8 +142,12 @@ bool RouteMouse(Desktop& d, const InputEvent& e, DWORD time, MSG& out) {
     HWND target = d.in.focus ? d.in.focus : d.in.active;
     if (!target)
       return false;
-    out = MSG{target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeyFlags(d)), e.wheelDelta),
-              MAKELPARAM(pt.x, pt.y), time, pt};
+    out = MSG{target,
+              WM_MOUSEWHEEL,
+              MAKEWPARAM(static_cast<int>(MouseKeyFlags(d)), e.wheelDelta),
+              MAKELPARAM(pt.x, pt.y),
+              time,
+              pt};
     return true;
   }
 
@@ -178,7 +182,9 @@ bool RouteMouse(Desktop& d, const InputEvent& e, DWORD time, MSG& out) {
   }
 
   if (!d.in.capture) {
-    UINT trigger = e.kind == Kind::MouseMove ? WM_MOUSEMOVE : ButtonMessage(e.button, e.kind == Kind::ButtonDown, false, false);
+    UINT trigger = e.kind == Kind::MouseMove
+                       ? WM_MOUSEMOVE
+                       : ButtonMessage(e.button, e.kind == Kind::ButtonDown, false, false);
     SendMessage(t.hwnd, WM_SETCURSOR, static_cast<WPARAM>(t.hwnd.id),
                 MAKELPARAM(static_cast<int>(t.hit), static_cast<int>(trigger)));
     if (!IsWindow(t.hwnd))

@@ -1,5 +1,5 @@
-// The screen and its one monitor, system metrics, parameters, colours and
-// the stock cursors.
+// The screen and its one monitor, system metrics, parameters and the stock
+// cursors.
 
 #include "platform/win/Constants.h"
 #include "platform/win/InputApi.h"
@@ -14,10 +14,6 @@ using namespace detail;
 namespace {
 
 constexpr HMONITOR kMonitor{1};
-
-constexpr COLORREF Rgb(int r, int g, int b) {
-  return static_cast<COLORREF>(r | (g << 8) | (b << 16));
-}
 
 }  // namespace
 
@@ -100,53 +96,6 @@ bool SystemParametersInfo(UINT action, UINT, void* out, UINT) {
       return true;
     default:
       return false;
-  }
-}
-
-COLORREF GetSysColor(int index) {
-  switch (index) {
-    case COLOR_SCROLLBAR:
-      return Rgb(192, 192, 192);
-    case COLOR_BACKGROUND:
-      return Rgb(0, 128, 128);
-    case COLOR_ACTIVECAPTION:
-      return Rgb(0, 0, 128);
-    case COLOR_INACTIVECAPTION:
-      return Rgb(128, 128, 128);
-    case COLOR_MENU:
-      return Rgb(192, 192, 192);
-    case COLOR_WINDOW:
-      return Rgb(255, 255, 255);
-    case COLOR_WINDOWFRAME:
-      return Rgb(0, 0, 0);
-    case COLOR_MENUTEXT:
-    case COLOR_WINDOWTEXT:
-    case COLOR_BTNTEXT:
-    case COLOR_INFOTEXT:
-      return Rgb(0, 0, 0);
-    case COLOR_CAPTIONTEXT:
-    case COLOR_HIGHLIGHTTEXT:
-    case COLOR_BTNHIGHLIGHT:
-      return Rgb(255, 255, 255);
-    case COLOR_ACTIVEBORDER:
-    case COLOR_INACTIVEBORDER:
-    case COLOR_BTNFACE:
-    case COLOR_3DLIGHT:
-      return Rgb(192, 192, 192);
-    case COLOR_APPWORKSPACE:
-    case COLOR_BTNSHADOW:
-    case COLOR_GRAYTEXT:
-      return Rgb(128, 128, 128);
-    case COLOR_HIGHLIGHT:
-      return Rgb(0, 0, 128);
-    case COLOR_INACTIVECAPTIONTEXT:
-      return Rgb(192, 192, 192);
-    case COLOR_3DDKSHADOW:
-      return Rgb(0, 0, 0);
-    case COLOR_INFOBK:
-      return Rgb(255, 255, 225);
-    default:
-      return 0;
   }
 }
 

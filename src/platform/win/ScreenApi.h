@@ -1,6 +1,7 @@
 #pragma once
 
-// The screen, its one monitor, system metrics, parameters and colours.
+// The screen, its one monitor, system metrics and parameters. System
+// colours are the graphics layer's (gfx::GetSysColor).
 
 #include "platform/gfx/Geometry.h"
 #include "platform/win/Types.h"
@@ -52,37 +53,11 @@ inline constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
 inline constexpr DWORD MONITOR_DEFAULTTONEAREST = 2;
 inline constexpr DWORD MONITORINFOF_PRIMARY     = 1;
 
-inline constexpr int COLOR_SCROLLBAR         = 0;
-inline constexpr int COLOR_BACKGROUND        = 1;
-inline constexpr int COLOR_ACTIVECAPTION     = 2;
-inline constexpr int COLOR_INACTIVECAPTION   = 3;
-inline constexpr int COLOR_MENU              = 4;
-inline constexpr int COLOR_WINDOW            = 5;
-inline constexpr int COLOR_WINDOWFRAME       = 6;
-inline constexpr int COLOR_MENUTEXT          = 7;
-inline constexpr int COLOR_WINDOWTEXT        = 8;
-inline constexpr int COLOR_CAPTIONTEXT       = 9;
-inline constexpr int COLOR_ACTIVEBORDER      = 10;
-inline constexpr int COLOR_INACTIVEBORDER    = 11;
-inline constexpr int COLOR_APPWORKSPACE      = 12;
-inline constexpr int COLOR_HIGHLIGHT         = 13;
-inline constexpr int COLOR_HIGHLIGHTTEXT     = 14;
-inline constexpr int COLOR_BTNFACE           = 15;
-inline constexpr int COLOR_BTNSHADOW         = 16;
-inline constexpr int COLOR_GRAYTEXT          = 17;
-inline constexpr int COLOR_BTNTEXT           = 18;
-inline constexpr int COLOR_INACTIVECAPTIONTEXT = 19;
-inline constexpr int COLOR_BTNHIGHLIGHT      = 20;
-inline constexpr int COLOR_3DDKSHADOW        = 21;
-inline constexpr int COLOR_3DLIGHT           = 22;
-inline constexpr int COLOR_INFOTEXT          = 23;
-inline constexpr int COLOR_INFOBK            = 24;
 // clang-format on
 
 int GetSystemMetrics(int index);
 // SPI_GETWORKAREA fills a gfx::Rect, SPI_GETDRAGFULLWINDOWS a BOOL.
 bool SystemParametersInfo(UINT action, UINT param, void* out, UINT winIni);
-COLORREF GetSysColor(int index);
 
 struct MONITORINFO {
   gfx::Rect rcMonitor;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/gfx/Color.h"
+
 namespace win {
 
 using UINT = std::uint32_t;
@@ -21,7 +23,7 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using LONG_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
-using COLORREF = std::uint32_t;  // 0x00BBGGRR
+using COLORREF = gfx::ColorRef;  // 0x00BBGGRR
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
@@ -78,8 +80,9 @@ constexpr WORD HIWORD(std::uintptr_t value) {
   return static_cast<WORD>((value >> 16) & 0xFFFF);
 }
 constexpr LPARAM MAKELPARAM(int low, int high) {
-  return static_cast<LPARAM>(static_cast<std::int32_t>(
-      (static_cast<std::uint32_t>(high & 0xFFFF) << 16) | static_cast<std::uint32_t>(low & 0xFFFF)));
+  return static_cast<LPARAM>(
+      static_cast<std::int32_t>((static_cast<std::uint32_t>(high & 0xFFFF) << 16) |
+                                static_cast<std::uint32_t>(low & 0xFFFF)));
 }
 constexpr WPARAM MAKEWPARAM(int low, int high) {
   return static_cast<WPARAM>((static_cast<std::uint32_t>(high & 0xFFFF) << 16) |

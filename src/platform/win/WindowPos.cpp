@@ -185,8 +185,8 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if ((showing || hiding) && !(w->style & WS_MINIMIZE))
       d.GetBackend().ShowSurface(hwnd, showing);
   }
-  if (!(flags & SWP_NOREDRAW) && (moved || sized || showing || hiding || restacked ||
-                                  (flags & SWP_FRAMECHANGED)))
+  if (!(flags & SWP_NOREDRAW) &&
+      (moved || sized || showing || hiding || restacked || (flags & SWP_FRAMECHANGED)))
     OnGeometryChanged(hwnd, oldScreen, wasShown);
 
   if (hiding) {
@@ -265,8 +265,7 @@ bool ShowWindow(HWND hwnd, int command) {
     return wasVisible;
   }
 
-  const bool noActivate =
-      child || command == SW_SHOWNA || command == SW_SHOWNOACTIVATE;
+  const bool noActivate = child || command == SW_SHOWNA || command == SW_SHOWNOACTIVATE;
   if (minimized && (command == SW_RESTORE || command == SW_SHOWNORMAL || command == SW_SHOW ||
                     command == SW_SHOWNOACTIVATE || command == SW_SHOWNA)) {
     w->style &= ~WS_MINIMIZE;

@@ -183,12 +183,11 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
     d.topLevels.insert(d.topLevels.begin(), hwnd);
     PlaceTopLevel(d, hwnd, HWND_TOP);
     Window& self = *W(hwnd);
-    d.GetBackend().CreateSurface(
-        hwnd, SurfaceInfo{.popup = (style & WS_POPUP) != 0,
-                          .toolWindow = (exStyle & WS_EX_TOOLWINDOW) != 0,
-                          .topmost = (exStyle & WS_EX_TOPMOST) != 0,
-                          .owner = self.owner,
-                          .bounds = self.rect});
+    d.GetBackend().CreateSurface(hwnd, SurfaceInfo{.popup = (style & WS_POPUP) != 0,
+                                                   .toolWindow = (exStyle & WS_EX_TOOLWINDOW) != 0,
+                                                   .topmost = (exStyle & WS_EX_TOPMOST) != 0,
+                                                   .owner = self.owner,
+                                                   .bounds = self.rect});
     d.GetBackend().SetSurfaceTitle(hwnd, windowName);
     RestackSurfaces(d);
   }
