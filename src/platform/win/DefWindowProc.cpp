@@ -50,7 +50,11 @@ LRESULT OnSetCursor(Window& w, WPARAM wParam, LPARAM lParam) {
   if (hit == HTERROR)
     return FALSE;
   if (hit == HTCLIENT) {
+    // A parent asked on behalf of a child decides only when its class names
+    // a cursor; otherwise the child's own class does.
     HCURSOR c = self->windowClass->hCursor;
+    if (!c && static_cast<std::uint32_t>(wParam) != hwnd.id)
+      return FALSE;
     SetCursor(c ? c : HCURSOR{IDC_ARROW});
     return TRUE;
   }

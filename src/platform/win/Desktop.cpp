@@ -21,6 +21,7 @@ Desktop::Desktop(std::unique_ptr<Backend> backend, std::unique_ptr<Clock> clock)
   currentDesktop = this;
   in.cursor = HCURSOR{IDC_ARROW};
   backend_->Attach(*this);
+  backend_->SetCursor(in.cursor);
 }
 
 // Windows still alive at the end are freed without messages, as when a
