@@ -152,6 +152,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST:
       return DefaultHitTest(*w, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCACTIVATE:
+      // The classic frame shows the new state of its caption at once.
+      if (w->client != gfx::Rect{0, 0, w->rect.Width(), w->rect.Height()})
+        SendMessage(hwnd, WM_NCPAINT, 1, 0);
       return TRUE;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam))

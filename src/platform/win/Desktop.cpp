@@ -77,12 +77,10 @@ void Desktop::PostInput(const InputEvent& event) {
       PostMessage(event.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
       return;
     case InputEvent::Kind::Expose:
-      if (Window* w = Find(event.hwnd)) {
-        // The backend lost what it showed; the backing bitmap still has it.
-        (void)w;
-        gfx::Rect r = event.rect;
-        (void)r;
-      }
+      // The backend lost what it showed; the backing bitmap still has it,
+      // so it is shown again without asking the window to paint.
+      if (Window* w = Find(event.hwnd); w && w->IsTopLevel())
+        w->damage |= gfx::Region(event.rect);
       return;
     case InputEvent::Kind::MouseMove:
     case InputEvent::Kind::Wheel:

@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/gfx/DeviceContext.h"
 #include "platform/win/Backend.h"
 #include "platform/win/Clock.h"
 #include "platform/win/InputEvent.h"
@@ -21,6 +22,15 @@
 #include "platform/win/WindowClass.h"
 
 namespace win {
+
+// A device context handed out by GetDC, GetWindowDC or BeginPaint, with the
+// part of its top-level window's backing bitmap it may draw on.
+struct DcRecord {
+  HWND hwnd;
+  HWND root;
+  std::unique_ptr<gfx::DeviceContext> dc;
+  gfx::Region visible;  // backing bitmap coordinates
+};
 
 struct Timer {
   HWND hwnd;
@@ -85,6 +95,7 @@ class Desktop {
 
   std::vector<Timer> timers;
   InputState in;
+  std::vector<DcRecord> dcs;
 
  private:
   std::unique_ptr<Clock> clock_;

@@ -6,6 +6,7 @@
 #include "platform/win/InputApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
+#include "platform/win/PaintApi.h"
 #include "platform/win/ScreenApi.h"
 #include "platform/win/TimerApi.h"
 #include "platform/win/Types.h"

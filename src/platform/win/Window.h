@@ -4,10 +4,13 @@
 // it; everything above works with handles.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Geometry.h"
+#include "platform/gfx/Region.h"
 #include "platform/win/Types.h"
 #include "platform/win/WindowClass.h"
 
@@ -31,6 +34,19 @@ struct Window {
   UINT_PTR id = 0;
   BYTE alpha = 255;
   bool destroying = false;
+
+  // The window's shape in window coordinates; none means its rectangle.
+  std::optional<gfx::Region> region;
+  // Painting: what needs painting, in window coordinates (the frame part
+  // only with ncPaint), and whether the background must be erased first.
+  gfx::Region update;
+  bool ncPaint = false;
+  bool erase = false;
+  bool internalPaint = false;
+  // Top-level windows only: the pixels of the window and its children, and
+  // the part painted since the backend last showed it.
+  gfx::Bitmap backing;
+  gfx::Region damage;
 
   bool IsChild() const { return (style & 0x40000000u) != 0; }
   bool IsTopLevel() const { return !IsChild(); }

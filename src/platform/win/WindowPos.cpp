@@ -50,6 +50,11 @@ void CollectAtPoint(Desktop& d, HWND hwnd, gfx::Point screen, std::vector<HWND>&
     return;
   if (w->IsChild() && (w->style & WS_DISABLED))
     return;
+  if (w->region) {
+    gfx::Point wo = WindowOriginOnScreen(*w);
+    if (!w->region->Contains({screen.x - wo.x, screen.y - wo.y}))
+      return;
+  }
   gfx::Point org = ClientOriginOnScreen(*w);
   gfx::Point local{screen.x - org.x, screen.y - org.y};
   gfx::Rect clientArea = gfx::Rect::FromXYWH(0, 0, w->client.Width(), w->client.Height());

@@ -451,6 +451,12 @@ LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
       if (!(w = W(hwnd)))
         return 0;
       (index == GWL_STYLE ? w->style : w->exStyle) = ss.styleNew;
+      // A window that stops being layered is opaque again.
+      if (index == GWL_EXSTYLE && (ss.styleOld & WS_EX_LAYERED) && !(ss.styleNew & WS_EX_LAYERED) &&
+          w->IsTopLevel()) {
+        w->alpha = 255;
+        D().GetBackend().SetSurfaceAlpha(hwnd, 255);
+      }
       SendMessage(hwnd, WM_STYLECHANGED, which, reinterpret_cast<LPARAM>(&ss));
       break;
     }

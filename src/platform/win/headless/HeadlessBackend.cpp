@@ -1,8 +1,24 @@
 #include "platform/win/headless/HeadlessBackend.h"
 
+#include "platform/gfx/DeviceContext.h"
 #include "platform/win/Desktop.h"
 
 namespace win {
+
+namespace {
+
+// Source over destination with a constant alpha, per channel.
+gfx::Pixel Blend(gfx::Pixel src, gfx::Pixel dst, int alpha) {
+  gfx::Pixel out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    int s = static_cast<int>((src >> shift) & 0xFF);
+    int d = static_cast<int>((dst >> shift) & 0xFF);
+    out |= static_cast<gfx::Pixel>((s * alpha + d * (255 - alpha) + 127) / 255) << shift;
+  }
+  return out;
+}
+
+}  // namespace
 
 HeadlessBackend::HeadlessBackend(ManualClock& clock, HeadlessOptions options)
     : clock_(clock), options_(options) {
@@ -114,7 +130,7 @@ gfx::Rect HeadlessBackend::WorkArea() const {
 void HeadlessBackend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   Surface s;
   s.info = info;
-  surfaces_[hwnd.id] = s;
+  surfaces_[hwnd.id] = std::move(s);
 }
 
 void HeadlessBackend::DestroySurface(HWND hwnd) {
@@ -140,8 +156,12 @@ void HeadlessBackend::RestackSurfaces(const std::vector<HWND>& topFirst) {
 
 void HeadlessBackend::SetSurfaceShape(HWND hwnd, const gfx::Region* shape) {
   auto it = surfaces_.find(hwnd.id);
-  if (it != surfaces_.end())
-    it->second.shaped = shape != nullptr;
+  if (it == surfaces_.end())
+    return;
+  if (shape)
+    it->second.shape = *shape;
+  else
+    it->second.shape.reset();
 }
 
 void HeadlessBackend::SetSurfaceAlpha(HWND hwnd, BYTE alpha) {
@@ -158,10 +178,51 @@ void HeadlessBackend::SetSurfaceTitle(HWND hwnd, const std::string& title) {
 
 void HeadlessBackend::ActivateSurface(HWND) {}
 
-void HeadlessBackend::Present(HWND hwnd, const gfx::Bitmap&, const gfx::Region&) {
+void HeadlessBackend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) {
   auto it = surfaces_.find(hwnd.id);
-  if (it != surfaces_.end())
-    ++it->second.presents;
+  if (it == surfaces_.end())
+    return;
+  Surface& s = it->second;
+  ++s.presents;
+  if (s.pixels.GetSize() != backing.GetSize()) {
+    gfx::Bitmap resized(backing.Width(), backing.Height());
+    gfx::DeviceContext dc(resized);
+    dc.DrawBitmap(0, 0, s.pixels);
+    s.pixels = std::move(resized);
+  }
+  gfx::DeviceContext dc(s.pixels);
+  for (const gfx::Rect& r : damage.Intersect(gfx::Region(backing.Bounds())).Rects())
+    dc.BitBlt(r.left, r.top, r.Width(), r.Height(), backing, r.left, r.top);
+}
+
+gfx::Bitmap HeadlessBackend::WindowShot(HWND hwnd) const {
+  const Surface* s = FindSurface(hwnd);
+  return s ? s->pixels.Clone() : gfx::Bitmap{};
+}
+
+gfx::Bitmap HeadlessBackend::Screenshot() const {
+  gfx::Bitmap screen(options_.screen.cx, options_.screen.cy,
+                     gfx::GetSysColor(gfx::COLOR_BACKGROUND));
+  for (auto h = stacking_.rbegin(); h != stacking_.rend(); ++h) {
+    const Surface* s = FindSurface(*h);
+    if (!s || !s->visible || s->pixels.IsEmpty())
+      continue;
+    const gfx::Rect& b = s->info.bounds;
+    gfx::Region area(s->pixels.Bounds());
+    if (s->shape)
+      area &= *s->shape;
+    area = area.Offset(b.left, b.top).Intersect(gfx::Region(screen.Bounds()));
+    const int a = s->alpha;
+    for (const gfx::Rect& r : area.Rects()) {
+      for (int y = r.top; y < r.bottom; ++y) {
+        gfx::Pixel* dst = screen.Row(y) + r.left;
+        const gfx::Pixel* src = s->pixels.Row(y - b.top) + (r.left - b.left);
+        for (int x = 0; x < r.Width(); ++x)
+          dst[x] = a == 255 ? src[x] : Blend(src[x], dst[x], a);
+      }
+    }
+  }
+  return screen;
 }
 
 void HeadlessBackend::SetCursor(HCURSOR cursor) {

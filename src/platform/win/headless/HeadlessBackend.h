@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Region.h"
 #include "platform/win/Backend.h"
 #include "platform/win/Clock.h"
 #include "platform/win/InputEvent.h"
@@ -43,8 +45,10 @@ class HeadlessBackend final : public Backend {
     bool visible = false;
     BYTE alpha = 255;
     std::string title;
-    bool shaped = false;
+    std::optional<gfx::Region> shape;  // window coordinates
     int presents = 0;
+    // What the window showed last, as presented.
+    gfx::Bitmap pixels;
   };
 
   HeadlessBackend(ManualClock& clock, HeadlessOptions options = {});
@@ -79,6 +83,13 @@ class HeadlessBackend final : public Backend {
   const Surface* FindSurface(HWND hwnd) const;
   // Top-level windows as the virtual screen stacks them, top first.
   const std::vector<HWND>& Stacking() const { return stacking_; }
+
+  // The virtual screen as it looks: every visible window's presented
+  // pixels, stacked, cut by its shape and blended by its alpha, on the
+  // desktop colour.
+  gfx::Bitmap Screenshot() const;
+  // One window's presented pixels, as large as the window.
+  gfx::Bitmap WindowShot(HWND hwnd) const;
 
   // Backend.
   void Attach(Desktop& desktop) override;
