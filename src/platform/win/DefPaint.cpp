@@ -2,7 +2,6 @@
 // window with a border or caption style, and the class background.
 
 #include "platform/gfx/Color.h"
-#include "platform/win/InputApi.h"
 #include "platform/win/Internal.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/ScreenApi.h"
@@ -30,7 +29,7 @@ void DrawDefaultFrame(HWND hwnd) {
   if (w->client == bounds)
     return;
   const gfx::Rect client = w->client;
-  const bool active = GetAncestor(hwnd, GA_ROOT) == GetActiveWindow();
+  const bool active = w->frameActive;
   const bool captioned = (w->style & WS_CAPTION) == WS_CAPTION;
   const bool thin =
       !(w->style & (WS_THICKFRAME | WS_DLGFRAME)) && !(w->exStyle & WS_EX_DLGMODALFRAME);

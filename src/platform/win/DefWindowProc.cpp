@@ -153,6 +153,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return DefaultHitTest(*w, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCACTIVATE:
       // The classic frame shows the new state of its caption at once.
+      w->frameActive = wParam != 0;
       if (w->client != gfx::Rect{0, 0, w->rect.Width(), w->rect.Height()})
         SendMessage(hwnd, WM_NCPAINT, 1, 0);
       return TRUE;

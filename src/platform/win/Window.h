@@ -34,6 +34,8 @@ struct Window {
   UINT_PTR id = 0;
   BYTE alpha = 255;
   bool destroying = false;
+  // The caption state last set by the default WM_NCACTIVATE.
+  bool frameActive = false;
 
   // The window's shape in window coordinates; none means its rectangle.
   std::optional<gfx::Region> region;
