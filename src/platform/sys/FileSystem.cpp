@@ -28,6 +28,11 @@ bool DirectoryExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool IsExecutableFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && (st.st_mode & 0111) != 0;
+}
+
 std::vector<std::string> ListDirectories(const std::string& directory) {
   std::vector<std::string> names;
   DIR* dir = ::opendir(directory.c_str());

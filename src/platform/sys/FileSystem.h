@@ -16,6 +16,9 @@ bool FileExists(const std::string& path);
 
 bool DirectoryExists(const std::string& path);
 
+// True for a file (not a directory) that has an execute permission bit.
+bool IsExecutableFile(const std::string& path);
+
 // The names of the sub-directories of directory, in the order the system
 // lists them. Names beginning with "." are never returned; they are the
 // hidden entries of this platform. Empty when the directory cannot be read.
