@@ -6,7 +6,6 @@
 #include "app/CommandLine.h"
 #include "app/Global.h"
 #include "catalogue/NoticeRecorder.h"
-#include "catalogue/Puzzle.h"
 
 namespace {
 
@@ -78,15 +77,4 @@ TEST(ReplaceAll, InsertedTextIsNeverScannedAgain) {
 
 TEST(FileVersionText, IsTheProjectVersionInFourParts) {
   EXPECT_EQ(FileVersionText(), "1.0.0.31");
-}
-
-TEST(SeverityNames, NameLevelsOneToFiveOnly) {
-  EXPECT_EQ(SeverityName(1), "Beginner");
-  EXPECT_EQ(SeverityName(2), "Intermediate");
-  EXPECT_EQ(SeverityName(3), "Expert");
-  EXPECT_EQ(SeverityName(4), "Guru");
-  EXPECT_EQ(SeverityName(5), "Maniac");
-  EXPECT_EQ(SeverityName(0), "");
-  EXPECT_EQ(SeverityName(6), "");
-  EXPECT_EQ(SeverityName(-2147483647 - 1), "");
 }

@@ -118,7 +118,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
     return false;
 
   std::size_t slash = target.rfind('/');
-  std::string directory = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  std::string directory = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
   std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
   std::string temporary = directory + "." + base + ".XXXXXX";
 

@@ -111,6 +111,11 @@ std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
 std::string DecodeFileText(std::string_view bytes) {
   if (IsValidUtf8(bytes))
     return std::string(bytes);
+  // A byte-order mark stays one, so that the first line reads the same
+  // whatever the rest of the file holds.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark))
+    return std::string(kByteOrderMark) + Windows1252ToUtf8(bytes.substr(kByteOrderMark.size()));
   return Windows1252ToUtf8(bytes);
 }
 

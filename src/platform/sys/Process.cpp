@@ -66,6 +66,7 @@ class SpawnSettings {
   // argv[0] is the program; searchPath looks it up along PATH.
   int Spawn(const std::vector<std::string>& args, bool searchPath) {
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (const std::string& arg : args)
       argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);

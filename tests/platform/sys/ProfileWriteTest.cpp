@@ -221,3 +221,14 @@ TEST(ProfileWrite, AReadOnlyDirectoryOrFileFailsCleanly) {
   EXPECT_EQ(ReadTextFile(dir / "rw/p.ini"), text);
   EXPECT_EQ(OtherEntries(dir / "ro", "p.ini") + OtherEntries(dir / "rw", "p.ini"), 0);
 }
+
+TEST(ProfileWrite, APathWithoutDirectoryIsWrittenInTheCurrentOne) {
+  TempDirectory dir;
+  std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.Path());
+  bool ok = sys::WritePrivateProfileString("s", "a", "1", "p.ini");
+  std::filesystem::current_path(previous);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(ReadTextFile(dir / "p.ini"), "[s]\na=1\n");
+  EXPECT_EQ(OtherEntries(dir.Path(), "p.ini"), 0);
+}

@@ -1,4 +1,4 @@
-// Encodings, collation and the compiled-in version.
+// Encodings and collation.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 
 #include "platform/sys/Collation.h"
 #include "platform/sys/Encoding.h"
-#include "platform/sys/Version.h"
 
 TEST(Encoding, MalformedUtf8IsDetected) {
   EXPECT_TRUE(sys::IsValidUtf8("plain ascii"));
@@ -76,11 +75,4 @@ TEST(Collation, LocaleComesFromTheEnvironmentWithCAsRoot) {
     else
       ::unsetenv(names[i]);
   }
-}
-
-TEST(Version, IsTheProjectVersion) {
-  sys::FileVersion v = sys::ProgramFileVersion();
-  EXPECT_EQ(std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
-                std::to_string(v.release) + "." + std::to_string(v.build),
-            TILEBROOK_PROJECT_VERSION);
 }
