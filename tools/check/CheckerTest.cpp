@@ -131,3 +131,11 @@ TEST_F(CheckerTest, ExitStatusSaysWhetherAnythingIsListed) {
   EXPECT_EQ(RunChecker(dir_.Path() + " " + dir_.Path()), 2);
   EXPECT_EQ(RunChecker(dir_ / "missing"), 2);
 }
+
+TEST(DemoInstallation, ListsBothPackagesWithoutProblems) {
+  CheckReport report = CheckInstallation(TILEBROOK_SOURCE_DIR "/assets/demo", false);
+  EXPECT_TRUE(report.notices.empty());
+  ASSERT_EQ(report.packages.size(), 2u);
+  for (const CheckedPackage& package : report.packages)
+    EXPECT_TRUE(package.problems.empty()) << package.name << ": " << package.problems.front();
+}

@@ -120,7 +120,7 @@ std::string_view ProfileDocument::View(Span span) const {
 }
 
 std::optional<std::string_view> ProfileDocument::Find(std::string_view section,
-                                                      std::string_view key) const {
+                                                      std::string_view key) const& {
   auto it = sectionIndex_.find(FoldCase(section));
   if (it == sectionIndex_.end())
     return std::nullopt;

@@ -46,8 +46,11 @@ class ProfileDocument {
   static ProfileDocument FromBytes(std::string_view bytes);
 
   // The key's value, trimmed and with one outer pair of quotes removed, or
-  // nothing when the section or the key is missing. Not length-limited.
-  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+  // nothing when the section or the key is missing. Not length-limited. The
+  // value points into the document, so a temporary document cannot be asked.
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const&;
+  std::optional<std::string_view> Find(std::string_view section,
+                                       std::string_view key) const&& = delete;
 
  private:
   struct Span {
