@@ -57,12 +57,14 @@ std::vector<std::string> ListDirectories(const std::string& directory) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a pipe in a file's place cannot hang the program;
+  // only regular files are read (a device could be endless).
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0)
     return std::nullopt;
   std::string bytes;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return std::nullopt;
   }

@@ -24,8 +24,8 @@ bool IsExecutableFile(const std::string& path);
 // hidden entries of this platform. Empty when the directory cannot be read.
 std::vector<std::string> ListDirectories(const std::string& directory);
 
-// The whole file, or nothing when it cannot be read (missing, a directory,
-// no permission).
+// The whole file, or nothing when it cannot be read (missing, not a regular
+// file, no permission).
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
 // The directory the program runs from, ending with a separator: the

@@ -1,5 +1,7 @@
 #include "platform/sys/FileSystem.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -48,11 +50,14 @@ TEST(FileSystem, ProgramDirectoryIsTheExecutablesUnlessOverridden) {
   EXPECT_EQ(sys::ProgramDirectory(), own);
 }
 
-TEST(FileSystem, ReadFileBytesKeepsEveryByteAndRefusesDirectories) {
+TEST(FileSystem, ReadFileBytesKeepsEveryByteAndReadsOnlyRegularFiles) {
   TempDirectory dir;
   std::string bytes("a\0b\r\n\xFF", 6);
   WriteTextFile(dir / "f", bytes);
   EXPECT_EQ(sys::ReadFileBytes(dir / "f"), bytes);
   EXPECT_EQ(sys::ReadFileBytes(dir.Path()), std::nullopt);
+  // A pipe with no writer would block a plain open for ever.
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+  EXPECT_EQ(sys::ReadFileBytes(dir / "pipe"), std::nullopt);
   EXPECT_EQ(sys::ReadFileBytes(dir / "none"), std::nullopt);
 }
