@@ -27,6 +27,7 @@ Desktop::Desktop(std::unique_ptr<Backend> backend, std::unique_ptr<Clock> clock)
 // Windows still alive at the end are freed without messages, as when a
 // process exits: their procedures may refer to objects that are gone.
 Desktop::~Desktop() {
+  dcs.clear();
   for (HWND hwnd : topLevels)
     backend_->DestroySurface(hwnd);
   windows.clear();

@@ -188,5 +188,21 @@ TEST_F(Painting, DefaultFrameShowsTheCaptionState) {
   EXPECT_EQ(ScreenAt(50, 4), gfx::clInactiveCaption);
 }
 
+TEST_F(Painting, WindowsUncoveredByAnotherAreToldWithSyncPaint) {
+  HWND below = rec.Create("below", WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
+  HWND aside = rec.Create("aside", WS_POPUP | WS_VISIBLE, {500, 500, 600, 600});
+  HWND cover = rec.Create("cover", WS_POPUP | WS_VISIBLE, {50, 50, 150, 150});
+  Settle();
+  rec.Only({WM_SYNCPAINT});
+  ShowWindow(cover, SW_HIDE);
+  EXPECT_THAT(rec.Take(), ElementsAre("below WM_SYNCPAINT"));
+  // Nothing has to be painted again: each window keeps its own pixels.
+  rec.Only({WM_PAINT});
+  Settle();
+  EXPECT_TRUE(rec.Take().empty());
+  (void)below;
+  (void)aside;
+}
+
 }  // namespace
 }  // namespace wintest

@@ -187,5 +187,15 @@ TEST_F(WindowTree, TextGoesThroughMessages) {
   EXPECT_STREQ(small, "Til");
 }
 
+TEST_F(WindowTree, CloseRequestFromTheScreenGoesThroughTheSystemCommand) {
+  HWND main = rec.Create("main", WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
+  rec.Only({WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY});
+  script.Then([&] { script.InjectCloseRequest(main); });
+  RunScript();
+  EXPECT_THAT(rec.Take(),
+              ElementsAre("main WM_SYSCOMMAND 0xF060", "main WM_CLOSE", "main WM_DESTROY"));
+  EXPECT_FALSE(script.FindSurface(main));
+}
+
 }  // namespace
 }  // namespace wintest
