@@ -58,6 +58,8 @@ class Backend {
   // Shows the damaged part (window coordinates) of the backing bitmap.
   virtual void Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) = 0;
   virtual void SetCursor(HCURSOR cursor) = 0;
+  // Moves the pointer; the backend reports the move as input.
+  virtual void WarpPointer(gfx::Point screen) = 0;
 
   // Blocks until input arrives or `timeoutMs` has passed (no timeout: until
   // input arrives). Input is posted to the desktop before returning.

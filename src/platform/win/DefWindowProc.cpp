@@ -7,6 +7,7 @@
 #include "platform/win/InputApi.h"
 #include "platform/win/Internal.h"
 #include "platform/win/MessageApi.h"
+#include "platform/win/PaintApi.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowApi.h"
 
@@ -200,6 +201,15 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
       if (w->IsTopLevel())
         d.GetBackend().SetSurfaceTitle(hwnd, w->text);
+      if ((w->style & WS_CAPTION) == WS_CAPTION) {
+        // The caption shows the new text: the frame, not the client area,
+        // is painted again.
+        gfx::Rect all{-w->client.left, -w->client.top, w->rect.Width() - w->client.left,
+                      w->rect.Height() - w->client.top};
+        gfx::Region frame = gfx::Region(all).Subtract(
+            gfx::Region(gfx::Rect{0, 0, w->client.Width(), w->client.Height()}));
+        RedrawWindow(hwnd, nullptr, &frame, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+      }
       return TRUE;
     case WM_GETTEXT:
       return CopyText(*w, wParam, lParam);

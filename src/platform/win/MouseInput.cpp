@@ -236,11 +236,7 @@ bool GetCursorPos(gfx::Point& pt) {
 }
 
 bool SetCursorPos(int x, int y) {
-  Desktop& d = D();
-  InputEvent move;
-  move.kind = InputEvent::Kind::MouseMove;
-  move.pt = {x, y};
-  d.PostInput(move);
+  D().GetBackend().WarpPointer({x, y});
   return true;
 }
 

@@ -161,6 +161,16 @@ TEST_F(MouseInput, WheelGoesToTheFocusWindowAndUpToItsParent) {
   EXPECT_THAT(rec.Take(), ElementsAre("child WM_MOUSEWHEEL", "main WM_MOUSEWHEEL"));
 }
 
+TEST_F(MouseInput, SetCursorPosMovesThePointerLikeTheUser) {
+  rec.Only({WM_MOUSEMOVE});
+  script.Then([] { SetCursorPos(150, 150); });
+  RunScript();
+  EXPECT_THAT(rec.Take(), ElementsAre("main WM_MOUSEMOVE 47,28"));
+  gfx::Point pt;
+  GetCursorPos(pt);
+  EXPECT_EQ(pt, (gfx::Point{150, 150}));
+}
+
 TEST_F(MouseInput, CursorComesFromTheClassInTheClientArea) {
   WNDCLASS handClass;
   handClass.lpszClassName = "Hand";

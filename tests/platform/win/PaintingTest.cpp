@@ -179,13 +179,18 @@ TEST_F(Painting, LayeredWindowsBlendIntoTheScreen) {
 }
 
 TEST_F(Painting, DefaultFrameShowsTheCaptionState) {
-  rec.Create("main", WS_POPUP | WS_CAPTION | WS_VISIBLE, {0, 0, 100, 60});
+  HWND main = rec.Create("main", WS_POPUP | WS_CAPTION | WS_VISIBLE, {0, 0, 100, 60});
   HWND other = rec.Create("other", WS_POPUP, {200, 0, 300, 60});
   Settle();
   EXPECT_EQ(ScreenAt(50, 4), gfx::clActiveCaption);
   ShowWindow(other, SW_SHOW);
   Settle();
   EXPECT_EQ(ScreenAt(50, 4), gfx::clInactiveCaption);
+  // A new caption text repaints the frame but not the client area.
+  rec.Only({WM_NCPAINT, WM_ERASEBKGND});
+  SetWindowText(main, "Tilebrook");
+  Settle();
+  EXPECT_THAT(rec.Take(), ElementsAre("main WM_NCPAINT"));
 }
 
 TEST_F(Painting, WindowsUncoveredByAnotherAreToldWithSyncPaint) {

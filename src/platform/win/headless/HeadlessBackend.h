@@ -106,6 +106,7 @@ class HeadlessBackend final : public Backend {
   void ActivateSurface(HWND hwnd) override;
   void Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) override;
   void SetCursor(HCURSOR cursor) override;
+  void WarpPointer(gfx::Point screen) override { InjectMouseMove(screen); }
   void WaitForEvents(std::optional<DWORD> timeoutMs) override;
   void PollEvents() override {}
 
