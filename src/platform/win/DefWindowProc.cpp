@@ -174,6 +174,20 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       if (w->IsChild())
         return SendMessage(w->parent, message, wParam, lParam);
       return 0;
+    case WM_RBUTTONUP: {
+      // A right click asks for a context menu, at the pointer on the screen.
+      gfx::Point pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      ClientToScreen(hwnd, pt);
+      SendMessage(hwnd, WM_CONTEXTMENU, static_cast<WPARAM>(hwnd.id), MAKELPARAM(pt.x, pt.y));
+      return 0;
+    }
+    case WM_NCRBUTTONUP:
+      SendMessage(hwnd, WM_CONTEXTMENU, static_cast<WPARAM>(hwnd.id), lParam);
+      return 0;
+    case WM_CONTEXTMENU:
+      if (w->IsChild())
+        return SendMessage(w->parent, message, wParam, lParam);
+      return 0;
     case WM_NCLBUTTONDOWN:
       if (static_cast<LRESULT>(wParam) == HTCAPTION)
         SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), lParam);

@@ -31,6 +31,7 @@ inline constexpr UINT WM_CANCELMODE        = 0x001F;
 inline constexpr UINT WM_SETCURSOR         = 0x0020;
 inline constexpr UINT WM_MOUSEACTIVATE     = 0x0021;
 inline constexpr UINT WM_GETMINMAXINFO     = 0x0024;
+inline constexpr UINT WM_CONTEXTMENU       = 0x007B;
 inline constexpr UINT WM_WINDOWPOSCHANGING = 0x0046;
 inline constexpr UINT WM_WINDOWPOSCHANGED  = 0x0047;
 inline constexpr UINT WM_STYLECHANGING     = 0x007C;

@@ -126,6 +126,14 @@ TEST_F(MouseInput, NoActivatePopupTakesClicksWithoutStealingActivation) {
   EXPECT_EQ(script.Stacking().front(), popup);
 }
 
+TEST_F(MouseInput, RightClickAsksTheChildThenItsParentForAContextMenu) {
+  rec.Create("child", WS_CHILD | WS_VISIBLE, {10, 10, 50, 50}, main);
+  rec.Only({WM_CONTEXTMENU});
+  script.Click(120, 140, MouseButton::Right);
+  RunScript();
+  EXPECT_THAT(rec.Take(), ElementsAre("child WM_CONTEXTMENU", "main WM_CONTEXTMENU"));
+}
+
 TEST_F(MouseInput, ParentsHearOfPressesInChildren) {
   HWND child = rec.Create("child", WS_CHILD | WS_VISIBLE, {10, 10, 50, 50}, main);
   rec.Only({WM_PARENTNOTIFY, WM_LBUTTONDOWN});
