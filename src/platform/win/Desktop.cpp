@@ -98,6 +98,8 @@ void Desktop::PostInput(const InputEvent& event) {
     case InputEvent::Kind::KeyUp:
       in.asyncKeys[event.vk & 0xFF] = event.kind == InputEvent::Kind::KeyDown;
       break;
+    case InputEvent::Kind::FocusChange:
+      break;
   }
   rawInput.emplace_back(event, clock_->Now());
 }

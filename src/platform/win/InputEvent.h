@@ -20,6 +20,9 @@ struct InputEvent {
     KeyUp,
     CloseRequest,  // the user asked to close a top-level window (hwnd)
     Expose,        // part of a top-level window (hwnd, rect) must be shown again
+    // The system gave the keyboard to a top-level window (hwnd), or to
+    // another program (no hwnd).
+    FocusChange,
   };
 
   Kind kind = Kind::MouseMove;

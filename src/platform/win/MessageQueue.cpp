@@ -49,9 +49,25 @@ bool RouteNextInput(Desktop& d) {
     auto [event, time] = d.rawInput.front();
     d.rawInput.pop_front();
     MSG msg;
-    bool routed = (event.kind == InputEvent::Kind::KeyDown || event.kind == InputEvent::Kind::KeyUp)
-                      ? RouteKey(d, event, time, msg)
-                      : RouteMouse(d, event, time, msg);
+    bool routed = false;
+    switch (event.kind) {
+      case InputEvent::Kind::KeyDown:
+      case InputEvent::Kind::KeyUp:
+        routed = RouteKey(d, event, time, msg);
+        break;
+      case InputEvent::Kind::FocusChange: {
+        // Activation from outside, in its place among the other input.
+        Window* w = d.Find(event.hwnd);
+        if (!event.hwnd)
+          Activate(nullptr, WA_INACTIVE);
+        else if (w && CanActivate(*w))
+          Activate(event.hwnd, WA_ACTIVE);
+        break;
+      }
+      default:
+        routed = RouteMouse(d, event, time, msg);
+        break;
+    }
     if (routed) {
       d.routedInput.push_back(msg);
       return true;

@@ -46,6 +46,7 @@ inline LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
 }
 inline constexpr int GCL_STYLE = -26;
 LONG_PTR GetClassLong(HWND hwnd, int index);
+std::string GetClassName(HWND hwnd);
 
 // Sub-classing: installs a new procedure and returns the previous one, which
 // the new one passes messages on to with CallWindowProc.

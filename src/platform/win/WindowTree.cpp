@@ -479,6 +479,11 @@ LONG_PTR GetClassLong(HWND hwnd, int index) {
   return static_cast<LONG_PTR>(w->windowClass->style);
 }
 
+std::string GetClassName(HWND hwnd) {
+  Window* w = W(hwnd);
+  return w ? w->windowClass->lpszClassName : std::string{};
+}
+
 WNDPROC GetWindowProc(HWND hwnd) {
   Window* w = W(hwnd);
   return w ? *w->proc : WNDPROC{};

@@ -100,6 +100,20 @@ TEST_F(KeyboardFocus, ActivationMovesBetweenWindowsWithFocus) {
   EXPECT_EQ(GetActiveWindow(), main);
 }
 
+TEST_F(KeyboardFocus, AnotherProgramTakingTheKeyboardDeactivates) {
+  SetFocus(edit);
+  rec.Only({WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS});
+  script.Then([&] { script.InjectFocusChange(nullptr); }).Then([&] {
+    EXPECT_FALSE(GetActiveWindow());
+    EXPECT_FALSE(GetFocus());
+    script.InjectFocusChange(main);
+  });
+  RunScript();
+  EXPECT_THAT(rec.Take(),
+              ElementsAre("main WM_NCACTIVATE 0", "main WM_ACTIVATE 0", "edit WM_KILLFOCUS",
+                          "main WM_NCACTIVATE 1", "main WM_ACTIVATE 1", "main WM_SETFOCUS"));
+}
+
 TEST_F(KeyboardFocus, ProcedureCanPlaceFocusOnActivation) {
   HWND other = rec.Create("other", WS_POPUP | WS_VISIBLE, {400, 100, 500, 200});
   rec.OnMessage(main, [&](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {

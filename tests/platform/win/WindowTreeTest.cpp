@@ -145,6 +145,7 @@ TEST_F(WindowTree, StylesChangeThroughSetWindowLongWithNotices) {
   SetWindowLong(main, GWLP_USERDATA, 42);
   EXPECT_EQ(GetWindowLong(main, GWLP_USERDATA), 42);
   EXPECT_EQ(GetClassLong(main, GCL_STYLE), 0);
+  EXPECT_EQ(GetClassName(main), "Rec");
 }
 
 TEST_F(WindowTree, SubclassingChainsThroughCallWindowProc) {

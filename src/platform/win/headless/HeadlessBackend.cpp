@@ -114,6 +114,13 @@ void HeadlessBackend::InjectCloseRequest(HWND hwnd) {
   Post(e);
 }
 
+void HeadlessBackend::InjectFocusChange(HWND hwnd) {
+  InputEvent e;
+  e.kind = InputEvent::Kind::FocusChange;
+  e.hwnd = hwnd;
+  Post(e);
+}
+
 const HeadlessBackend::Surface* HeadlessBackend::FindSurface(HWND hwnd) const {
   auto it = surfaces_.find(hwnd.id);
   return it == surfaces_.end() ? nullptr : &it->second;

@@ -77,6 +77,8 @@ class HeadlessBackend final : public Backend {
   void InjectWheel(int delta);
   void InjectKey(UINT vk, bool down, char32_t ch = 0);
   void InjectCloseRequest(HWND hwnd);
+  // The system moves the keyboard to `hwnd`, or to another program (null).
+  void InjectFocusChange(HWND hwnd);
 
   gfx::Point CursorPos() const { return cursor_; }
   HCURSOR CursorShape() const { return cursorShape_; }
