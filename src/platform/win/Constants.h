@@ -173,6 +173,18 @@ inline constexpr UINT RDW_ERASENOW      = 0x0200;
 inline constexpr UINT RDW_FRAME         = 0x0400;
 inline constexpr UINT RDW_NOFRAME       = 0x0800;
 
+// WM_GETDLGCODE answers.
+inline constexpr LRESULT DLGC_WANTARROWS      = 0x0001;
+inline constexpr LRESULT DLGC_WANTTAB         = 0x0002;
+inline constexpr LRESULT DLGC_WANTALLKEYS     = 0x0004;
+inline constexpr LRESULT DLGC_HASSETSEL       = 0x0008;
+inline constexpr LRESULT DLGC_DEFPUSHBUTTON   = 0x0010;
+inline constexpr LRESULT DLGC_UNDEFPUSHBUTTON = 0x0020;
+inline constexpr LRESULT DLGC_RADIOBUTTON     = 0x0040;
+inline constexpr LRESULT DLGC_WANTCHARS       = 0x0080;
+inline constexpr LRESULT DLGC_STATIC          = 0x0100;
+inline constexpr LRESULT DLGC_BUTTON          = 0x2000;
+
 // SetLayeredWindowAttributes.
 inline constexpr DWORD LWA_COLORKEY = 0x00000001;
 inline constexpr DWORD LWA_ALPHA    = 0x00000002;

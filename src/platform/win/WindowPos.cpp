@@ -286,9 +286,13 @@ bool ShowWindow(HWND hwnd, int command) {
 
   if (!wasVisible)
     SendMessage(hwnd, WM_SHOWWINDOW, TRUE, 0);
+  // A top-level window shown without activation still comes to the top, as
+  // a hint or a drop-down list must.
   UINT flags = SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE;
-  if (noActivate)
+  if (child)
     flags |= SWP_NOACTIVATE | SWP_NOZORDER;
+  else if (noActivate)
+    flags |= SWP_NOACTIVATE;
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, flags);
   return wasVisible;
 }

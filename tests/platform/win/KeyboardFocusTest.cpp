@@ -133,6 +133,19 @@ TEST_F(KeyboardFocus, ProcedureCanPlaceFocusOnActivation) {
   EXPECT_EQ(GetFocus(), edit);
 }
 
+TEST_F(KeyboardFocus, ShowingWithoutActivationRaisesButKeepsFocus) {
+  SetFocus(edit);
+  HWND hint = rec.Create("hint", WS_POPUP, {0, 0, 10, 10}, nullptr, WS_EX_TOOLWINDOW);
+  HWND other = rec.Create("other", WS_POPUP | WS_VISIBLE, {400, 100, 500, 200});
+  SetFocus(edit);
+  rec.Only({WM_ACTIVATE, WM_KILLFOCUS});
+  ShowWindow(hint, SW_SHOWNOACTIVATE);
+  EXPECT_TRUE(rec.Take().empty());
+  EXPECT_EQ(script.Stacking().front(), hint);
+  EXPECT_EQ(GetFocus(), edit);
+  (void)other;
+}
+
 TEST_F(KeyboardFocus, DisablingTakesFocusAndCancelsCapture) {
   SetFocus(edit);
   SetCapture(edit);
