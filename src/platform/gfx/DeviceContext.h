@@ -160,6 +160,11 @@ class DeviceContext {
   void TransparentBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
                       int sw, int sh, ColorRef key);
 
+  // Draws 24-bit pixels (blue, green, red; rows top-down, `rowBytes` apart,
+  // as the effect buffers keep them) with their top-left corner at (x, y).
+  void SetDIBitsToDevice(int x, int y, int width, int height, const std::uint8_t* bits,
+                         int rowBytes);
+
   // -- Text ---------------------------------------------------------------
   // Draws one line of text with its top-left cell corner at (x, y), in the
   // text colour; an opaque background mode fills the cell with the

@@ -140,6 +140,26 @@ void DeviceContext::TransparentBlt(int x, int y, int width, int height, const Bi
   StretchCore(x, y, width, height, source, sx, sy, sw, sh, ColorToRGB(key));
 }
 
+void DeviceContext::SetDIBitsToDevice(int x, int y, int width, int height, const std::uint8_t* bits,
+                                      int rowBytes) {
+  if (width <= 0 || height <= 0 || !bits || rowBytes < width * 3)
+    return;
+  const Rect dest = ToDevice(Rect::FromXYWH(x, y, width, height));
+  const Rect bounded = dest.Intersect(clipBounds_);
+  if (bounded.IsEmpty())
+    return;
+  for (const Rect& clip : clipRects_) {
+    Rect r = bounded.Intersect(clip);
+    for (int dy = r.top; dy < r.bottom; ++dy) {
+      const std::uint8_t* in =
+          bits + static_cast<std::ptrdiff_t>(dy - dest.top) * rowBytes + 3 * (r.left - dest.left);
+      Pixel* out = target_->Row(dy);
+      for (int dx = r.left; dx < r.right; ++dx, in += 3)
+        out[dx] = in[0] | (in[1] << 8) | (in[2] << 16);
+    }
+  }
+}
+
 void DeviceContext::StretchCore(int x, int y, int width, int height, const Bitmap& source, int sx,
                                 int sy, int sw, int sh, std::optional<ColorRef> key) {
   if (width == 0 || height == 0 || sw == 0 || sh == 0)

@@ -102,3 +102,17 @@ TEST(TransparentBlt, LeavesTheKeyColourOut) {
   dc2.TransparentBlt(0, 0, 6, 2, src, 0, 0, 3, 1, clRed);  // scaled as well
   EXPECT_EQ(Dump(big), "..##..|..##..");
 }
+
+TEST(SetDIBitsToDevice, DrawsPaddedTopDownRowsThroughTheClip) {
+  // Two rows of 3 pixels, each padded to 12 bytes: red green blue / white
+  // black yellow.
+  const std::uint8_t rows[] = {0,   0,   255, 0, 255, 0, 255, 0,   0,   0, 0, 0,
+                               255, 255, 255, 0, 0,   0, 0,   255, 255, 0, 0, 0};
+  Bitmap dst(4, 3);
+  DeviceContext dc(dst);
+  dc.ExcludeClipRect({3, 2, 4, 3});
+  dc.SetDIBitsToDevice(1, 1, 3, 2, rows, 12);
+  EXPECT_EQ(Dump(dst), "....|.rgb|.#..");
+  dc.SetDIBitsToDevice(0, 0, 3, 2, rows, 8);  // rows shorter than the width: refused
+  EXPECT_EQ(Dump(dst), "....|.rgb|.#..");
+}
