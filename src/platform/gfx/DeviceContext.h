@@ -172,6 +172,7 @@ class DeviceContext {
   void TextOut(int x, int y, std::string_view text);
   // The width of the text and the height of the font.
   Size GetTextExtent(std::string_view text) const;
+  const TextMetrics& GetTextMetrics() const { return state_.font.GetMetrics(); }
   // Lays text out in rect by the DT_ flags and draws it, or with
   // DT_CALCRECT only measures it and updates rect. Returns the height of
   // the text.

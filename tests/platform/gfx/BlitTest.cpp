@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/GfxPrinters.h"
+
 #include "PixelArt.h"
 #include "platform/gfx/DeviceContext.h"
 

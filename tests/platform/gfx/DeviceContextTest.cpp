@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/GfxPrinters.h"
+
 #include "PixelArt.h"
 
 using namespace gfx;

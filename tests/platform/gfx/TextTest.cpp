@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/GfxPrinters.h"
+
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/FontFace.h"
 #include "support/GoldenImage.h"
