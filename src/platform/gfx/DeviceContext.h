@@ -160,6 +160,11 @@ class DeviceContext {
   void TransparentBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
                       int sw, int sh, ColorRef key);
 
+  // Mixes the source over the destination with one opacity for every pixel
+  // (0 leaves the destination, 255 copies), as translucent windows and
+  // menus are composed.
+  void AlphaBlend(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
+                  int alpha);
   // Draws 24-bit pixels (blue, green, red; rows top-down, `rowBytes` apart,
   // as the effect buffers keep them) with their top-left corner at (x, y).
   void SetDIBitsToDevice(int x, int y, int width, int height, const std::uint8_t* bits,

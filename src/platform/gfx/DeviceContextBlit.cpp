@@ -140,6 +140,42 @@ void DeviceContext::TransparentBlt(int x, int y, int width, int height, const Bi
   StretchCore(x, y, width, height, source, sx, sy, sw, sh, ColorToRGB(key));
 }
 
+void DeviceContext::AlphaBlend(int x, int y, int width, int height, const Bitmap& source, int sx,
+                               int sy, int alpha) {
+  alpha = std::clamp(alpha, 0, 255);
+  if (alpha == 0 || width <= 0 || height <= 0)
+    return;
+  if (alpha == 255) {
+    BitBlt(x, y, width, height, source, sx, sy, SRCCOPY);
+    return;
+  }
+  const Rect src = Rect::FromXYWH(sx, sy, width, height).Intersect(source.Bounds());
+  if (src.IsEmpty())
+    return;
+  const Point origin = ToDevice(Point{x, y});
+  const Rect dest = src.Offset(origin.x - sx, origin.y - sy);
+  const Rect bounded = dest.Intersect(clipBounds_);
+  if (bounded.IsEmpty())
+    return;
+  const unsigned a = static_cast<unsigned>(alpha);
+  const unsigned inv = 255 - a;
+  for (const Rect& clip : clipRects_) {
+    Rect r = bounded.Intersect(clip);
+    for (int dy = r.top; dy < r.bottom; ++dy) {
+      const Pixel* in = source.Row(dy - dest.top + src.top) + (r.left - dest.left + src.left);
+      Pixel* out = target_->Row(dy) + r.left;
+      for (int i = 0; i < r.Width(); ++i) {
+        const Pixel s = in[i];
+        const Pixel d = out[i];
+        const unsigned b = ((s & 0xFF) * a + (d & 0xFF) * inv + 127) / 255;
+        const unsigned g = (((s >> 8) & 0xFF) * a + ((d >> 8) & 0xFF) * inv + 127) / 255;
+        const unsigned rr = (((s >> 16) & 0xFF) * a + ((d >> 16) & 0xFF) * inv + 127) / 255;
+        out[i] = b | (g << 8) | (rr << 16);
+      }
+    }
+  }
+}
+
 void DeviceContext::SetDIBitsToDevice(int x, int y, int width, int height, const std::uint8_t* bits,
                                       int rowBytes) {
   if (width <= 0 || height <= 0 || !bits || rowBytes < width * 3)

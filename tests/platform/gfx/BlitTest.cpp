@@ -118,3 +118,17 @@ TEST(SetDIBitsToDevice, DrawsPaddedTopDownRowsThroughTheClip) {
   dc.SetDIBitsToDevice(0, 0, 3, 2, rows, 8);  // rows shorter than the width: refused
   EXPECT_EQ(Dump(dst), "....|.rgb|.#..");
 }
+
+TEST(AlphaBlend, MixesWithOneOpacityAndClips) {
+  Bitmap src(3, 1, RGB(200, 100, 0));
+  Bitmap dst(3, 1, RGB(0, 100, 200));
+  DeviceContext dc(dst);
+  dc.ExcludeClipRect({2, 0, 3, 1});
+  dc.AlphaBlend(0, 0, 3, 1, src, 0, 0, 128);
+  EXPECT_EQ(dst.GetPixel(0, 0), RGB(100, 100, 100));
+  EXPECT_EQ(dst.GetPixel(2, 0), RGB(0, 100, 200));
+  dc.AlphaBlend(0, 0, 3, 1, src, 0, 0, 0);
+  EXPECT_EQ(dst.GetPixel(1, 0), RGB(100, 100, 100));
+  dc.AlphaBlend(0, 0, 3, 1, src, 0, 0, 255);
+  EXPECT_EQ(dst.GetPixel(1, 0), RGB(200, 100, 0));
+}
