@@ -72,7 +72,7 @@ void TileFill(benchmark::State& state) {
   Bitmap dst(kWidth, kHeight);
   DeviceContext dc(dst);
   for (auto _ : state) {
-    // As skin pictures are fitted: whole tiles, the last ones clipped.
+    // One BitBlt per tile, the last ones clipped by the bitmap's edge.
     for (int y = 0; y < kHeight; y += tile.Height())
       for (int x = 0; x < kWidth; x += tile.Width())
         dc.BitBlt(x, y, tile.Width(), tile.Height(), tile, 0, 0);
@@ -80,6 +80,17 @@ void TileFill(benchmark::State& state) {
   }
 }
 BENCHMARK(TileFill)->Name("Tile:TiledFill_from_28x22");
+
+void TileBltFill(benchmark::State& state) {
+  Bitmap tile = Pattern(28, 22);
+  Bitmap dst(kWidth, kHeight);
+  DeviceContext dc(dst);
+  for (auto _ : state) {
+    dc.TileBlt(Rect{0, 0, kWidth, kHeight}, tile, tile.Bounds());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(TileBltFill)->Name("Tile:TileBlt_from_28x22");
 
 // -- Text -------------------------------------------------------------------
 

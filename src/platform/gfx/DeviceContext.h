@@ -160,6 +160,10 @@ class DeviceContext {
   void TransparentBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
                       int sw, int sh, ColorRef key);
 
+  // Fills `dest` with copies of the source rectangle laid edge to edge from
+  // dest's top-left corner; the copies at the right and bottom are cut at
+  // dest's edges. This is how skin pictures are fitted to any size.
+  void TileBlt(const Rect& dest, const Bitmap& source, const Rect& sourceRect);
   // Mixes the source over the destination with one opacity for every pixel
   // (0 leaves the destination, 255 copies), as translucent windows and
   // menus are composed.

@@ -140,6 +140,41 @@ void DeviceContext::TransparentBlt(int x, int y, int width, int height, const Bi
   StretchCore(x, y, width, height, source, sx, sy, sw, sh, ColorToRGB(key));
 }
 
+void DeviceContext::TileBlt(const Rect& dest, const Bitmap& source, const Rect& sourceRect) {
+  const Rect tile = sourceRect.Intersect(source.Bounds());
+  if (tile.IsEmpty() || dest.IsEmpty())
+    return;
+  const Rect d = ToDevice(dest);
+  const Rect bounded = d.Intersect(clipBounds_);
+  if (bounded.IsEmpty())
+    return;
+  const Bitmap* src = &source;
+  Bitmap scratch;
+  if (&source == target_) {
+    scratch = source.Clone();
+    src = &scratch;
+  }
+  const int tw = tile.Width();
+  const int th = tile.Height();
+  for (const Rect& clip : clipRects_) {
+    const Rect r = bounded.Intersect(clip);
+    if (r.IsEmpty())
+      continue;
+    for (int y = r.top; y < r.bottom; ++y) {
+      const Pixel* in = src->Row(tile.top + (y - d.top) % th) + tile.left;
+      Pixel* out = target_->Row(y);
+      int x = r.left;
+      int offset = (x - d.left) % tw;
+      while (x < r.right) {
+        const int count = std::min(tw - offset, r.right - x);
+        std::memcpy(out + x, in + offset, static_cast<std::size_t>(count) * sizeof(Pixel));
+        x += count;
+        offset = 0;
+      }
+    }
+  }
+}
+
 void DeviceContext::AlphaBlend(int x, int y, int width, int height, const Bitmap& source, int sx,
                                int sy, int alpha) {
   alpha = std::clamp(alpha, 0, 255);

@@ -132,3 +132,26 @@ TEST(AlphaBlend, MixesWithOneOpacityAndClips) {
   dc.AlphaBlend(0, 0, 3, 1, src, 0, 0, 255);
   EXPECT_EQ(dst.GetPixel(1, 0), RGB(200, 100, 0));
 }
+
+TEST(TileBlt, RepeatsFromTheTopLeftAndCutsTheRemainders) {
+  Bitmap src = Make({
+      "..........",
+      ".rg.......",
+      ".by.......",
+      "..........",
+  });
+  Bitmap dst(5, 3);
+  DeviceContext dc(dst);
+  dc.TileBlt({0, 0, 5, 3}, src, {1, 1, 3, 3});
+  EXPECT_EQ(Dump(dst), "rgrgr|bybyb|rgrgr");
+  // Tiles start at the destination's corner even where the clip cuts in.
+  Bitmap clipped(5, 3);
+  DeviceContext dc2(clipped);
+  dc2.IntersectClipRect({1, 1, 5, 3});
+  dc2.SetViewportOrg({1, 0});
+  dc2.TileBlt({0, 0, 4, 3}, src, {1, 1, 3, 3});
+  EXPECT_EQ(Dump(clipped), ".....|.byby|.rgrg");
+  // A source rectangle outside the picture draws nothing.
+  dc2.TileBlt({0, 0, 4, 3}, src, {20, 20, 30, 30});
+  EXPECT_EQ(Dump(clipped), ".....|.byby|.rgrg");
+}
