@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "support/GfxPrinters.h"
 
 #include "platform/gfx/DeviceContext.h"
@@ -52,6 +54,18 @@ TEST(Font, HeightSignConvention) {
   EXPECT_EQ(cell.height, 20);
   EXPECT_EQ(cell.ascent + cell.descent, 20);
   EXPECT_LT(cell.height - cell.internalLeading, 20);
+}
+
+TEST(Font, AbsurdHeightsAreCappedInsteadOfExhaustingMemory) {
+  for (int height : {1000000, -1000000, INT_MIN}) {
+    Font huge(LogFont{.faceName = "Arial", .height = height});
+    EXPECT_LE(huge.GetMetrics().height, 1200) << height;
+    EXPECT_GT(huge.GetMetrics().height, 900) << height;
+    Bitmap bmp(50, 50);
+    DeviceContext dc(bmp);
+    dc.SelectFont(huge);
+    dc.TextOut(0, 0, "W");
+  }
 }
 
 TEST(Font, BoldTextIsWiderAndFontsAreShared) {
