@@ -153,7 +153,10 @@ DecodedImage DecodeJpeg(std::span<const std::uint8_t> bytes, const ImageLimits& 
       result.error = "JPEG is too large";
     } else {
       result.bitmap = Bitmap(static_cast<int>(width), static_cast<int>(height));
-      std::vector<unsigned char> scratch(static_cast<std::size_t>(width) * 4);
+      // Only CMYK pictures need a row of their own before conversion.
+      std::vector<unsigned char> scratch;
+      if (dec.cinfo.jpeg_color_space == JCS_CMYK || dec.cinfo.jpeg_color_space == JCS_YCCK)
+        scratch.resize(static_cast<std::size_t>(width) * 4);
       if (ReadPixels(&dec, reinterpret_cast<unsigned char*>(result.bitmap.Bits()),
                      static_cast<std::size_t>(result.bitmap.Stride()), scratch.data())) {
         // The decoder fills the unused byte; keep it at 0 like all pixels.

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <vector>
+
+#include <jpeglib.h>
 
 #include "platform/gfx/ImageCodecs.h"
 
@@ -43,6 +46,49 @@ TEST(Jpeg, EncodedPicturesDecodeCloseToTheOriginal) {
   EXPECT_LE(WorstDifference(src, back.bitmap), 12);
   EXPECT_EQ(back.bitmap.Bits()[0] >> 24, 0u);  // the unused byte stays clear
   EXPECT_EQ(DecodeImage(jpeg.bytes).bitmap.GetSize(), src.GetSize());
+}
+
+// An 8 x 8 CMYK picture as print-oriented editors store it (inverted: 255
+// means no ink), every pixel the given four values.
+Bytes CmykJpeg(std::uint8_t c, std::uint8_t m, std::uint8_t y, std::uint8_t k) {
+  jpeg_compress_struct cinfo{};
+  jpeg_error_mgr err{};
+  cinfo.err = jpeg_std_error(&err);
+  jpeg_create_compress(&cinfo);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &out, &size);
+  cinfo.image_width = 8;
+  cinfo.image_height = 8;
+  cinfo.input_components = 4;
+  cinfo.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 95, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<std::uint8_t> row;
+  for (int x = 0; x < 8; ++x)
+    row.insert(row.end(), {c, m, y, k});
+  while (cinfo.next_scanline < 8) {
+    JSAMPROW r = row.data();
+    jpeg_write_scanlines(&cinfo, &r, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  Bytes bytes(out, out + size);
+  jpeg_destroy_compress(&cinfo);
+  std::free(out);
+  return bytes;
+}
+
+TEST(Jpeg, CmykPicturesAreConvertedToRgb) {
+  DecodedImage red = DecodeJpeg(CmykJpeg(255, 0, 0, 255));
+  ASSERT_TRUE(red.Ok()) << red.error;
+  ColorRef c = red.bitmap.GetPixel(4, 4);
+  EXPECT_GE(GetRValue(c), 245);
+  EXPECT_LE(GetGValue(c), 10);
+  EXPECT_LE(GetBValue(c), 10);
+  DecodedImage black = DecodeJpeg(CmykJpeg(255, 255, 255, 0));
+  ASSERT_TRUE(black.Ok()) << black.error;
+  EXPECT_LE(GetRValue(black.bitmap.GetPixel(0, 0)), 10);
 }
 
 TEST(Jpeg, DamagedAndOversizedInputIsAnErrorNeverAnExit) {
