@@ -1,6 +1,7 @@
 #include "platform/win/headless/HeadlessBackend.h"
 
 #include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/ImageCodecs.h"
 #include "platform/win/Desktop.h"
 
 namespace win {
@@ -205,6 +206,15 @@ void HeadlessBackend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::
 gfx::Bitmap HeadlessBackend::WindowShot(HWND hwnd) const {
   const Surface* s = FindSurface(hwnd);
   return s ? s->pixels.Clone() : gfx::Bitmap{};
+}
+
+bool HeadlessBackend::SaveScreenshot(const std::string& path) const {
+  return gfx::SaveImageFile(Screenshot(), path);
+}
+
+bool HeadlessBackend::SaveWindowShot(HWND hwnd, const std::string& path) const {
+  gfx::Bitmap shot = WindowShot(hwnd);
+  return !shot.IsEmpty() && gfx::SaveImageFile(shot, path);
 }
 
 gfx::Bitmap HeadlessBackend::Screenshot() const {

@@ -92,6 +92,9 @@ class HeadlessBackend final : public Backend {
   gfx::Bitmap Screenshot() const;
   // One window's presented pixels, as large as the window.
   gfx::Bitmap WindowShot(HWND hwnd) const;
+  // The same as PNG files; false when the file could not be written.
+  bool SaveScreenshot(const std::string& path) const;
+  bool SaveWindowShot(HWND hwnd, const std::string& path) const;
 
   // Backend.
   void Attach(Desktop& desktop) override;
