@@ -53,5 +53,24 @@ TEST(Screenshot, ComposesFramesShapesAndAlphaOnTheDesktop) {
   EXPECT_FALSE(headless.Backend().SaveWindowShot(HWND{}, (dir / "none.png").string()));
 }
 
+TEST(Screen, OneMonitorWithTheBackendsWorkArea) {
+  HeadlessDesktop headless(HeadlessOptions{.screen = {800, 600}, .workArea = {0, 0, 800, 570}});
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 600);
+  EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
+  gfx::Rect work;
+  ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+  EXPECT_EQ(work, (gfx::Rect{0, 0, 800, 570}));
+  BOOL full = FALSE;
+  ASSERT_TRUE(SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &full, 0));
+  EXPECT_TRUE(full);
+  MONITORINFO info;
+  ASSERT_TRUE(GetMonitorInfo(MonitorFromPoint({5000, 5000}, MONITOR_DEFAULTTONEAREST), info));
+  EXPECT_EQ(info.rcMonitor, (gfx::Rect{0, 0, 800, 600}));
+  EXPECT_EQ(info.rcWork, work);
+  EXPECT_FALSE(MonitorFromPoint({5000, 5000}, MONITOR_DEFAULTTONULL));
+  EXPECT_FALSE(LoadCursor(nullptr, 12345));
+}
+
 }  // namespace
 }  // namespace wintest
