@@ -72,7 +72,7 @@ LRESULT DefaultPaint(HWND hwnd, UINT message, WPARAM wParam) {
     }
     case WM_ERASEBKGND: {
       Window* w = W(hwnd);
-      auto* dc = reinterpret_cast<gfx::DeviceContext*>(wParam);
+      auto* dc = ParamPointer<gfx::DeviceContext>(wParam);
       if (!w || !dc || !w->windowClass->hbrBackground)
         return 0;
       dc->FillRect(GetClientRect(hwnd), *w->windowClass->hbrBackground);

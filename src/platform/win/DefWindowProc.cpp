@@ -117,7 +117,7 @@ void OnWindowPosChanged(HWND hwnd, const WINDOWPOS& wp) {
 }
 
 LRESULT CopyText(const Window& w, WPARAM size, LPARAM buffer) {
-  char* out = reinterpret_cast<char*>(buffer);
+  char* out = ParamPointer<char>(buffer);
   if (!out || size == 0)
     return 0;
   std::size_t n = std::min<std::size_t>(w.text.size(), size - 1);
@@ -136,17 +136,17 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   switch (message) {
     case WM_NCCREATE: {
-      auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
+      auto* cs = ParamPointer<const CREATESTRUCT>(lParam);
       if (cs && cs->lpszName)
         w->text = cs->lpszName;
       return TRUE;
     }
     case WM_NCCALCSIZE:
       if (wParam) {
-        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+        auto* params = ParamPointer<NCCALCSIZE_PARAMS>(lParam);
         params->rgrc[0] = DefaultClientRect(*w, params->rgrc[0]);
       } else if (lParam) {
-        auto* rect = reinterpret_cast<gfx::Rect*>(lParam);
+        auto* rect = ParamPointer<gfx::Rect>(lParam);
         *rect = DefaultClientRect(*w, *rect);
       }
       return 0;
@@ -212,7 +212,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
                     static_cast<LPARAM>(wParam));
       return 0;
     case WM_SETTEXT:
-      w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+      w->text = lParam ? ParamPointer<const char>(lParam) : "";
       if (w->IsTopLevel())
         d.GetBackend().SetSurfaceTitle(hwnd, w->text);
       if ((w->style & WS_CAPTION) == WS_CAPTION) {
@@ -230,10 +230,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(w->text.size());
     case WM_WINDOWPOSCHANGING:
-      OnWindowPosChanging(*w, *reinterpret_cast<WINDOWPOS*>(lParam));
+      OnWindowPosChanging(*w, *ParamPointer<WINDOWPOS>(lParam));
       return 0;
     case WM_WINDOWPOSCHANGED:
-      OnWindowPosChanged(hwnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
+      OnWindowPosChanged(hwnd, *ParamPointer<const WINDOWPOS>(lParam));
       return 0;
     case WM_CANCELMODE:
       if (d.in.capture == hwnd)

@@ -103,6 +103,17 @@ constexpr int GET_KEYSTATE_WPARAM(WPARAM wp) {
   return LOWORD(wp);
 }
 
+// Some messages carry a pointer in wParam or lParam, as the classic ones do;
+// these two casts are the only places that convert.
+template <class T>
+T* ParamPointer(std::uintptr_t value) {
+  return reinterpret_cast<T*>(value);  // NOLINT(performance-no-int-to-ptr)
+}
+template <class T>
+T* ParamPointer(std::intptr_t value) {
+  return reinterpret_cast<T*>(value);  // NOLINT(performance-no-int-to-ptr)
+}
+
 }  // namespace win
 
 template <>
