@@ -96,6 +96,9 @@ class Desktop {
   std::vector<Timer> timers;
   InputState in;
   std::vector<DcRecord> dcs;
+  // What GetDC(nullptr) draws on: a context for measuring text, whose
+  // drawing is never shown.
+  gfx::Bitmap screenScratch;
 
  private:
   std::unique_ptr<Clock> clock_;

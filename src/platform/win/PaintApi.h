@@ -27,6 +27,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT& ps);
 bool EndPaint(HWND hwnd, const PAINTSTRUCT& ps);
 // A context for the client area (GetDC) or the whole window (GetWindowDC),
 // clipped to what shows; children are left out with WS_CLIPCHILDREN.
+// GetDC(nullptr) gives a context for measuring text; nothing drawn on it is
+// shown.
 HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);

@@ -296,8 +296,17 @@ bool EndPaint(HWND hwnd, const PAINTSTRUCT& ps) {
 }
 
 HDC GetDC(HWND hwnd) {
+  Desktop& d = D();
+  if (!hwnd) {
+    if (d.screenScratch.IsEmpty())
+      d.screenScratch = gfx::Bitmap(1, 1);
+    auto dc = std::make_unique<gfx::DeviceContext>(d.screenScratch);
+    HDC hdc = dc.get();
+    d.dcs.push_back(DcRecord{nullptr, nullptr, std::move(dc), gfx::Region{}});
+    return hdc;
+  }
   Window* w = W(hwnd);
-  return w ? MakeDC(D(), *w, true, nullptr) : nullptr;
+  return w ? MakeDC(d, *w, true, nullptr) : nullptr;
 }
 
 HDC GetWindowDC(HWND hwnd) {

@@ -193,6 +193,30 @@ TEST_F(Painting, DefaultFrameShowsTheCaptionState) {
   EXPECT_THAT(rec.Take(), ElementsAre("main WM_NCPAINT"));
 }
 
+TEST_F(Painting, ContextsClipToTheWindowAndTheScreenContextMeasures) {
+  HWND main = rec.Create("main", WS_POPUP | WS_VISIBLE | WS_BORDER, {0, 0, 40, 40});
+  HWND child = rec.Create("child", WS_CHILD | WS_VISIBLE, {0, 0, 10, 10}, main);
+  Settle();
+  HDC dc = GetDC(main);
+  EXPECT_EQ(dc->GetClipBox(), (gfx::Rect{0, 0, 38, 38}));
+  dc->FillRect({-5, -5, 50, 50}, gfx::clRed);
+  EXPECT_EQ(ReleaseDC(main, dc), 1);
+  EXPECT_EQ(ReleaseDC(main, dc), 0);
+  HDC whole = GetWindowDC(main);
+  EXPECT_EQ(whole->GetClipBox(), (gfx::Rect{0, 0, 40, 40}));
+  ReleaseDC(main, whole);
+  GdiFlush();
+  // Without WS_CLIPCHILDREN the parent's context draws over its child.
+  EXPECT_EQ(ScreenAt(1, 1), gfx::clRed);
+  EXPECT_EQ(ScreenAt(38, 38), gfx::clRed);
+  EXPECT_NE(ScreenAt(39, 39), gfx::clRed);
+  HDC screen = GetDC(nullptr);
+  ASSERT_NE(screen, nullptr);
+  EXPECT_GT(screen->GetTextExtent("Tilebrook").cx, 20);
+  EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
+  (void)child;
+}
+
 TEST_F(Painting, WindowsUncoveredByAnotherAreToldWithSyncPaint) {
   HWND below = rec.Create("below", WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
   HWND aside = rec.Create("aside", WS_POPUP | WS_VISIBLE, {500, 500, 600, 600});
