@@ -1,0 +1,82 @@
+#pragma once
+
+// The skin text in ini form, held in memory. Skins are read by section and
+// key; records write themselves back by erasing their section and writing
+// every key again, so the same object serves the loader and the skin tool.
+//
+// Reading rules: every line is trimmed; empty lines and lines beginning with
+// ";" are ignored; "[name]" opens a section (name trimmed); lines before the
+// first section are ignored; in a section "key=value" splits at the first
+// "=" and both sides are trimmed; a line without "=" is kept but never found.
+// Names match without regard to ASCII case. When a name occurs more than once
+// the last section and, inside it, the last key are the ones found.
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class TbsSkinIni {
+ public:
+  TbsSkinIni() = default;
+  explicit TbsSkinIni(std::string_view text) { SetText(text); }
+
+  // Replaces the whole content. CR LF, LF and a lone CR all end a line.
+  void SetText(std::string_view text);
+  void SetStrings(const std::vector<std::string>& lines);
+
+  // The content as lines, one section after the other with an empty line
+  // between sections; reading the result again gives the same look-ups.
+  std::vector<std::string> GetStrings() const;
+  // The lines joined by CR LF, each line followed by one.
+  std::string GetText() const;
+
+  bool SectionExists(std::string_view section) const;
+  bool ValueExists(std::string_view section, std::string_view key) const;
+  // The names of the sections in text order, hidden ones included.
+  std::vector<std::string> SectionNames() const;
+
+  // A missing key yields the default; a present key with an empty value
+  // yields the empty text.
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view def) const;
+  // Decimal, or hexadecimal after "$", "0x" or "0X", with an optional sign;
+  // anything else yields the default.
+  int ReadInteger(std::string_view section, std::string_view key, int def) const;
+  // The largest k for which the found section holds a key spelled as the
+  // decimal number k, or -1. List readers use it to skip entries that
+  // cannot exist without reading each one.
+  int LargestIndexKey(std::string_view section) const;
+
+  // Writes into the last section of that name (appended when missing),
+  // replacing the value of the last key of that name or appending the key.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, int value);
+  // Removes every section of that name, hidden ones included.
+  void EraseSection(std::string_view section);
+
+ private:
+  struct Line {
+    std::string key;  // empty for a line without "="
+    std::string value;
+    std::string raw;  // the trimmed line, used when it is not a key
+    bool isKey = false;
+  };
+  struct Section {
+    std::string name;
+    std::vector<Line> lines;
+    std::unordered_map<std::string, size_t> keyIndex;  // folded key -> last line
+  };
+
+  const Section* FindSection(std::string_view section) const;
+  const Line* FindKey(std::string_view section, std::string_view key) const;
+  void AddLine(Section& section, Line line);
+  void RebuildSectionIndex();
+
+  std::vector<Section> sections_;
+  std::unordered_map<std::string, size_t> sectionIndex_;  // folded name -> last
+};
+
+// Converts a whole text to an integer by the rules of ReadInteger; false
+// when it does not convert.
+bool TryParseSkinInteger(std::string_view text, int& value);
