@@ -76,6 +76,7 @@ class TbsEffectBmp {
   void LeftSlide(const TbsEffectBmp& b, double k);
   void RightSlide(const TbsEffectBmp& b, double k);
   void Push(const TbsEffectBmp& b, double k);
+  void MixColumns(const TbsEffectBmp& b, const std::vector<double>& weights);
 
   int width_ = 0;
   int height_ = 0;
