@@ -1,0 +1,89 @@
+#include "platform/gfx/Bitmap.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <new>
+#include <utility>
+
+namespace gfx {
+
+static_assert(std::endian::native == std::endian::little,
+              "pixels are stored as little-endian 32-bit words");
+
+Bitmap::Bitmap(int width, int height) {
+  if (width <= 0 || height <= 0)
+    return;
+  if (width > kMaxDimension || height > kMaxDimension)
+    throw std::bad_alloc();
+  pixels_ = std::make_unique<Pixel[]>(static_cast<std::size_t>(width) * height);
+  width_ = width;
+  height_ = height;
+}
+
+Bitmap::Bitmap(int width, int height, ColorRef fill) : Bitmap(width, height) {
+  Fill(fill);
+}
+
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : pixels_(std::move(other.pixels_)), width_(other.width_), height_(other.height_) {
+  other.width_ = 0;
+  other.height_ = 0;
+}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+  if (this != &other) {
+    pixels_ = std::move(other.pixels_);
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+  }
+  return *this;
+}
+
+Bitmap Bitmap::Clone() const {
+  Bitmap copy(width_, height_);
+  if (!IsEmpty())
+    std::memcpy(copy.Bits(), Bits(), ByteSize());
+  return copy;
+}
+
+ColorRef Bitmap::GetPixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_)
+    return CLR_INVALID;
+  return ColorFromPixel(Row(y)[x]);
+}
+
+void Bitmap::SetPixel(int x, int y, ColorRef color) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_)
+    return;
+  Row(y)[x] = PixelFromColor(ColorToRGB(color));
+}
+
+void Bitmap::Fill(ColorRef color) {
+  if (IsEmpty())
+    return;
+  std::fill_n(Bits(), static_cast<std::size_t>(width_) * height_,
+              PixelFromColor(ColorToRGB(color)));
+}
+
+ConstBitmapView Bitmap::View(const Rect& rect) const {
+  Rect r = rect.Intersect(Bounds());
+  if (r.IsEmpty())
+    return {};
+  return {Row(r.top) + r.left, r.Width(), r.Height(), width_};
+}
+
+bool Bitmap::SameAs(const Bitmap& other) const {
+  if (width_ != other.width_ || height_ != other.height_)
+    return false;
+  for (int y = 0; y < height_; ++y) {
+    const Pixel* a = Row(y);
+    const Pixel* b = other.Row(y);
+    for (int x = 0; x < width_; ++x)
+      if ((a[x] ^ b[x]) & 0x00FFFFFF)
+        return false;
+  }
+  return true;
+}
+
+}  // namespace gfx

@@ -1,0 +1,272 @@
+// Text drawing of DeviceContext: single runs (TextOut) and laid-out text
+// (DrawText) with line breaks, alignment, word breaks and "&" prefixes.
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/FontFace.h"
+
+namespace gfx {
+
+namespace {
+
+// One laid-out line: its characters, whether each is a prefixed
+// (underlined) character, and the x offset of each from the line start.
+struct Line {
+  std::u32string chars;
+  std::vector<bool> marked;
+  std::vector<int> offsets;
+  int width = 0;
+};
+
+// Places the characters of a line; tabs jump to the next stop when tabs
+// are expanded and take no room otherwise.
+void Measure(Line& line, const FontFace& face, int tabWidth) {
+  line.offsets.resize(line.chars.size());
+  int x = 0;
+  for (std::size_t i = 0; i < line.chars.size(); ++i) {
+    line.offsets[i] = x;
+    char32_t c = line.chars[i];
+    if (c == U'\t' && tabWidth > 0)
+      x = (x / tabWidth + 1) * tabWidth;
+    else
+      x += face.Advance(c);
+  }
+  line.width = x;
+}
+
+Line Slice(const Line& from, std::size_t begin, std::size_t end) {
+  Line line;
+  line.chars = from.chars.substr(begin, end - begin);
+  line.marked.assign(from.marked.begin() + static_cast<std::ptrdiff_t>(begin),
+                     from.marked.begin() + static_cast<std::ptrdiff_t>(end));
+  return line;
+}
+
+// Breaks a line after spaces so that each piece fits `maxWidth`; a word
+// longer than the width stays whole on a line of its own. The spaces at a
+// break are dropped.
+void WrapInto(std::vector<Line>& out, const Line& line, const FontFace& face, int tabWidth,
+              int maxWidth) {
+  if (line.width <= maxWidth) {
+    out.push_back(line);
+    return;
+  }
+  std::size_t start = 0;
+  const std::size_t n = line.chars.size();
+  while (start < n) {
+    std::size_t lastBreak = start;  // end of the last word that fits
+    std::size_t i = start;
+    while (i < n) {
+      std::size_t wordEnd = i;
+      while (wordEnd < n && line.chars[wordEnd] != U' ')
+        ++wordEnd;
+      Line candidate = Slice(line, start, wordEnd);
+      Measure(candidate, face, tabWidth);
+      if (candidate.width > maxWidth && lastBreak > start)
+        break;
+      lastBreak = wordEnd;
+      i = wordEnd;
+      while (i < n && line.chars[i] == U' ')
+        ++i;
+      if (candidate.width > maxWidth)
+        break;
+    }
+    Line piece = Slice(line, start, lastBreak);
+    Measure(piece, face, tabWidth);
+    out.push_back(std::move(piece));
+    start = lastBreak;
+    while (start < n && line.chars[start] == U' ')
+      ++start;
+  }
+}
+
+// Splits text into lines and resolves "&" prefixes.
+std::vector<Line> BreakLines(std::string_view text, unsigned format) {
+  const std::u32string chars = DecodeUtf8(text);
+  const bool prefixes = !(format & DT_NOPREFIX);
+  const bool single = format & DT_SINGLELINE;
+  std::vector<Line> lines(1);
+  for (std::size_t i = 0; i < chars.size(); ++i) {
+    char32_t c = chars[i];
+    if (c == U'\r' || c == U'\n') {
+      if (single)
+        continue;
+      if (c == U'\r' && i + 1 < chars.size() && chars[i + 1] == U'\n')
+        ++i;
+      lines.emplace_back();
+      continue;
+    }
+    bool marked = false;
+    if (prefixes && c == U'&') {
+      if (i + 1 >= chars.size())
+        break;  // a trailing "&" marks nothing and shows nothing
+      c = chars[++i];
+      if (c != U'&') {
+        if (c == U'\r' || c == U'\n') {
+          --i;  // the break is handled by the next round
+          continue;
+        }
+        marked = true;
+      }
+    }
+    lines.back().chars.push_back(c);
+    lines.back().marked.push_back(marked);
+  }
+  return lines;
+}
+
+Pixel Blend(Pixel dst, Pixel src, unsigned coverage) {
+  const unsigned inv = 255 - coverage;
+  unsigned b = ((src & 0xFF) * coverage + (dst & 0xFF) * inv + 127) / 255;
+  unsigned g = (((src >> 8) & 0xFF) * coverage + ((dst >> 8) & 0xFF) * inv + 127) / 255;
+  unsigned r = (((src >> 16) & 0xFF) * coverage + ((dst >> 16) & 0xFF) * inv + 127) / 255;
+  return b | (g << 8) | (r << 16);
+}
+
+}  // namespace
+
+Size DeviceContext::GetTextExtent(std::string_view text) const {
+  const FontFace& face = state_.font.Face();
+  Line line;
+  line.chars = DecodeUtf8(text);
+  Measure(line, face, 0);
+  return {line.width, face.Metrics().height};
+}
+
+void DeviceContext::TextOut(int x, int y, std::string_view text) {
+  Line line;
+  line.chars = DecodeUtf8(text);
+  line.marked.assign(line.chars.size(), false);
+  const FontFace& face = state_.font.Face();
+  Measure(line, face, 0);
+  DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, kDrawGlyphs);
+}
+
+void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
+                             const std::vector<bool>& marked, const std::vector<int>& offsets,
+                             int width, unsigned what) {
+  const FontFace& face = state_.font.Face();
+  const TextMetrics& tm = face.Metrics();
+  if (state_.bkMode == OPAQUE && (what & kDrawGlyphs))
+    FillRect(Rect{x, y, x + width, y + tm.height}, state_.bkColor);
+
+  const Point origin = ToDevice(Point{x, y});
+  const int baseline = origin.y + tm.ascent;
+  const Pixel color = PixelFromColor(ColorToRGB(state_.textColor));
+
+  if (what & kDrawGlyphs) {
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+      const FontFace::Glyph& g = face.GetGlyph(chars[i]);
+      if (g.coverage.empty())
+        continue;
+      const Rect box =
+          Rect::FromXYWH(origin.x + offsets[i] + g.left, baseline - g.top, g.width, g.height);
+      const Rect bounded = box.Intersect(clipBounds_);
+      if (bounded.IsEmpty())
+        continue;
+      for (const Rect& clip : clipRects_) {
+        Rect r = bounded.Intersect(clip);
+        for (int py = r.top; py < r.bottom; ++py) {
+          const std::uint8_t* cov =
+              g.coverage.data() + static_cast<std::size_t>(py - box.top) * g.width;
+          Pixel* row = target_->Row(py);
+          for (int px = r.left; px < r.right; ++px) {
+            unsigned c = cov[px - box.left];
+            if (c == 255)
+              row[px] = color;
+            else if (c != 0)
+              row[px] = Blend(row[px], color, c);
+          }
+        }
+      }
+    }
+  }
+
+  const int thick = face.LineThickness();
+  if (what & kDrawMarks) {
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+      if (!marked[i])
+        continue;
+      int left = origin.x + offsets[i];
+      int right = i + 1 < chars.size() ? origin.x + offsets[i + 1] : origin.x + width;
+      int top = baseline + face.UnderlineOffset();
+      FillDeviceRect({left, top, right, top + thick}, color);
+    }
+  }
+  if ((what & kDrawGlyphs) && state_.font.GetLogFont().underline) {
+    int top = baseline + face.UnderlineOffset();
+    FillDeviceRect({origin.x, top, origin.x + width, top + thick}, color);
+  }
+  if ((what & kDrawGlyphs) && state_.font.GetLogFont().strikeOut) {
+    int top = baseline + face.StrikeOutOffset();
+    FillDeviceRect({origin.x, top, origin.x + width, top + thick}, color);
+  }
+}
+
+int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) {
+  const FontFace& face = state_.font.Face();
+  const TextMetrics& tm = face.Metrics();
+  const int lineHeight = tm.height;
+  const int tabWidth = (format & DT_EXPANDTABS) ? 8 * tm.aveCharWidth : 0;
+
+  if (text.empty()) {
+    if (format & DT_CALCRECT) {
+      rect.right = rect.left;
+      rect.bottom = rect.top + ((format & DT_SINGLELINE) ? lineHeight : 0);
+    }
+    return 0;
+  }
+
+  std::vector<Line> lines;
+  for (Line& line : BreakLines(text, format)) {
+    Measure(line, face, tabWidth);
+    if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE))
+      WrapInto(lines, line, face, tabWidth, std::max(0, rect.Width()));
+    else
+      lines.push_back(std::move(line));
+  }
+
+  int maxWidth = 0;
+  for (const Line& line : lines)
+    maxWidth = std::max(maxWidth, line.width);
+  const int totalHeight = lineHeight * static_cast<int>(lines.size());
+
+  if (format & DT_CALCRECT) {
+    rect.right = rect.left + maxWidth;
+    rect.bottom = rect.top + totalHeight;
+    return totalHeight;
+  }
+
+  int y = rect.top;
+  if (format & DT_SINGLELINE) {
+    if (format & DT_VCENTER)
+      y = rect.top + (rect.Height() - lineHeight) / 2;
+    else if (format & DT_BOTTOM)
+      y = rect.bottom - lineHeight;
+  }
+
+  SavedDC saved(*this);
+  if (!(format & DT_NOCLIP))
+    IntersectClipRect(rect);
+  unsigned what = kDrawGlyphs | kDrawMarks;
+  if (format & DT_HIDEPREFIX)
+    what = kDrawGlyphs;
+  else if (format & DT_PREFIXONLY)
+    what = kDrawMarks;
+  for (const Line& line : lines) {
+    int x = rect.left;
+    if (format & DT_CENTER)
+      x = rect.left + (rect.Width() - line.width) / 2;
+    else if (format & DT_RIGHT)
+      x = rect.right - line.width;
+    DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, what);
+    y += lineHeight;
+  }
+  if (format & (DT_VCENTER | DT_BOTTOM))
+    return y - rect.top;
+  return totalHeight;
+}
+
+}  // namespace gfx

@@ -1,0 +1,299 @@
+#include "platform/gfx/FontFace.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <tuple>
+
+namespace gfx {
+
+namespace {
+
+// The classic face names that skins and designs ask for, mapped to the
+// metric-compatible faces installed with the program's dependencies.
+std::string SubstituteFamily(const std::string& name) {
+  static const std::pair<const char*, const char*> kAliases[] = {
+      {"ms sans serif", "Liberation Sans"}, {"microsoft sans serif", "Liberation Sans"},
+      {"ms shell dlg", "Liberation Sans"},  {"ms shell dlg 2", "Liberation Sans"},
+      {"arial", "Liberation Sans"},         {"tahoma", "Liberation Sans"},
+      {"helvetica", "Liberation Sans"},     {"times new roman", "Liberation Serif"},
+      {"courier new", "Liberation Mono"},
+  };
+  std::string lower = name;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const auto& [from, to] : kAliases)
+    if (lower == from)
+      return to;
+  return name.empty() ? std::string("Liberation Sans") : name;
+}
+
+FT_Library Library() {
+  // One library for the life of the process; FreeType frees it at exit
+  // together with the faces, so it is deliberately never released.
+  static FT_Library library = [] {
+    FT_Library lib = nullptr;
+    if (FT_Init_FreeType(&lib) != 0)
+      return static_cast<FT_Library>(nullptr);
+    return lib;
+  }();
+  return library;
+}
+
+struct FontFile {
+  std::string path;
+  int index = 0;
+  std::string family;
+};
+
+// Asks the font configuration for the best file for the face name and
+// style. Returns an empty path when nothing matches.
+FontFile Resolve(const LogFont& lf) {
+  FontFile result;
+  if (!FcInit())
+    return result;
+  FcPattern* pattern = FcPatternCreate();
+  if (!pattern)
+    return result;
+  std::string family = SubstituteFamily(lf.faceName);
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, lf.weight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, lf.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult res = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &res);
+  if (match) {
+    FcChar8* file = nullptr;
+    FcChar8* fam = nullptr;
+    int index = 0;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
+      result.path = reinterpret_cast<const char*>(file);
+    if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch)
+      result.index = index;
+    if (FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch && fam)
+      result.family = reinterpret_cast<const char*>(fam);
+    FcPatternDestroy(match);
+  }
+  FcPatternDestroy(pattern);
+  return result;
+}
+
+int RoundDiv(long long num, long long den) {
+  return static_cast<int>((num >= 0 ? num + den / 2 : num - den / 2) / den);
+}
+
+}  // namespace
+
+struct FontFace::Impl {
+  FT_Face face = nullptr;
+  bool emboldenSynthetic = false;
+  bool slantSynthetic = false;
+  ~Impl() {
+    if (face)
+      FT_Done_Face(face);
+  }
+};
+
+std::shared_ptr<FontFace> FontFace::Get(const LogFont& lf) {
+  using Key = std::tuple<std::string, int, int, bool, bool, bool>;
+  static std::map<Key, std::shared_ptr<FontFace>> cache;
+  Key key{lf.faceName, lf.height, lf.weight, lf.italic, lf.underline, lf.strikeOut};
+  auto it = cache.find(key);
+  if (it != cache.end())
+    return it->second;
+  auto face = std::make_shared<FontFace>(lf);
+  cache.emplace(std::move(key), face);
+  return face;
+}
+
+FontFace::FontFace(const LogFont& logFont) : logFont_(logFont), impl_(std::make_unique<Impl>()) {
+  FontFile file = Resolve(logFont_);
+  FT_Library lib = Library();
+  if (lib && !file.path.empty() &&
+      FT_New_Face(lib, file.path.c_str(), file.index, &impl_->face) == 0) {
+    family_ = file.family.empty()
+                  ? std::string(impl_->face->family_name ? impl_->face->family_name : "")
+                  : file.family;
+    impl_->emboldenSynthetic =
+        logFont_.weight >= 600 && !(impl_->face->style_flags & FT_STYLE_FLAG_BOLD);
+    impl_->slantSynthetic = logFont_.italic && !(impl_->face->style_flags & FT_STYLE_FLAG_ITALIC);
+    ComputeMetrics();
+  } else {
+    impl_->face = nullptr;
+    ComputeFallbackMetrics();
+  }
+}
+
+FontFace::~FontFace() = default;
+
+void FontFace::ComputeFallbackMetrics() {
+  int height = logFont_.height == 0 ? 16 : std::abs(logFont_.height);
+  metrics_.ascent = height * 4 / 5;
+  metrics_.descent = height - metrics_.ascent;
+  metrics_.height = height;
+  metrics_.aveCharWidth = std::max(1, height / 2);
+  metrics_.maxCharWidth = height;
+}
+
+void FontFace::ComputeMetrics() {
+  FT_Face face = impl_->face;
+  const long long upem = face->units_per_EM > 0 ? face->units_per_EM : 2048;
+  long long winAscent = face->ascender;
+  long long winDescent = -face->descender;
+  long long xAvg = 0;
+  long long strikePos = 0;
+  if (auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+      os2 && os2->version != 0xFFFF) {
+    if (os2->usWinAscent + os2->usWinDescent > 0) {
+      winAscent = os2->usWinAscent;
+      winDescent = os2->usWinDescent;
+    }
+    xAvg = os2->xAvgCharWidth;
+    strikePos = os2->yStrikeoutPosition;
+  }
+  if (winAscent + winDescent <= 0) {
+    winAscent = upem * 9 / 10;
+    winDescent = upem - winAscent;
+  }
+
+  // The classic sign convention: a negative height is the em size in
+  // pixels, a positive one the whole cell (ascent plus descent).
+  int height = logFont_.height == 0 ? -12 : logFont_.height;
+  long long ppem26 = 0;  // em size in 1/64 pixel
+  if (height < 0) {
+    ppem26 = static_cast<long long>(-height) * 64;
+    metrics_.ascent = RoundDiv(winAscent * -height, upem);
+    metrics_.descent = RoundDiv(winDescent * -height, upem);
+  } else {
+    ppem26 = RoundDiv(static_cast<long long>(height) * upem * 64, winAscent + winDescent);
+    metrics_.ascent = RoundDiv(static_cast<long long>(height) * winAscent, winAscent + winDescent);
+    metrics_.descent = height - metrics_.ascent;
+  }
+  metrics_.height = metrics_.ascent + metrics_.descent;
+  metrics_.internalLeading = std::max(0, metrics_.height - static_cast<int>((ppem26 + 32) / 64));
+  FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(std::max<long long>(ppem26, 64)), 72, 72);
+
+  if (xAvg > 0)
+    metrics_.aveCharWidth = std::max(1, RoundDiv(xAvg * ppem26, upem * 64));
+  else
+    metrics_.aveCharWidth = std::max(1, Advance(U'x'));
+  metrics_.maxCharWidth =
+      std::max(metrics_.aveCharWidth,
+               RoundDiv(static_cast<long long>(face->max_advance_width) * ppem26, upem * 64));
+
+  lineThickness_ =
+      std::max(1, RoundDiv(static_cast<long long>(face->underline_thickness) * ppem26, upem * 64));
+  int underlinePos =
+      -RoundDiv(static_cast<long long>(face->underline_position) * ppem26, upem * 64);
+  underlineOffset_ = std::clamp(underlinePos, 1, std::max(1, metrics_.descent - lineThickness_));
+  strikeOutOffset_ =
+      strikePos > 0 ? -RoundDiv(strikePos * ppem26, upem * 64) : -std::max(1, metrics_.ascent / 3);
+}
+
+const FontFace::Glyph& FontFace::GetGlyph(char32_t codePoint) const {
+  auto it = glyphs_.find(codePoint);
+  if (it != glyphs_.end())
+    return it->second;
+  Glyph glyph;
+  FT_Face face = impl_->face;
+  if (codePoint < 0x20 || codePoint == 0x7F) {
+    // Control characters take no room and show nothing.
+  } else if (!face) {
+    glyph.advance = metrics_.aveCharWidth;
+  } else {
+    FT_UInt index = FT_Get_Char_Index(face, codePoint);
+    // Light hinting keeps the shapes true and the stems crisp vertically,
+    // which reads best at the small sizes of controls.
+    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) == 0) {
+      FT_GlyphSlot slot = face->glyph;
+      if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        if (impl_->emboldenSynthetic)
+          FT_Outline_Embolden(&slot->outline, std::max<FT_Pos>(face->size->metrics.x_ppem * 2, 32));
+        if (impl_->slantSynthetic) {
+          FT_Matrix shear{0x10000, 0x0366A, 0, 0x10000};
+          FT_Outline_Transform(&slot->outline, &shear);
+        }
+      }
+      glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+      if (impl_->emboldenSynthetic)
+        glyph.advance += 1;
+      if (FT_Render_Glyph(slot, FT_RENDER_MODE_LIGHT) == 0 &&
+          slot->bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
+        const FT_Bitmap& bm = slot->bitmap;
+        glyph.width = static_cast<int>(bm.width);
+        glyph.height = static_cast<int>(bm.rows);
+        glyph.left = slot->bitmap_left;
+        glyph.top = slot->bitmap_top;
+        glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
+        for (int y = 0; y < glyph.height; ++y)
+          std::memcpy(glyph.coverage.data() + static_cast<std::size_t>(y) * glyph.width,
+                      bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch,
+                      static_cast<std::size_t>(glyph.width));
+      }
+    }
+  }
+  return glyphs_.emplace(codePoint, std::move(glyph)).first->second;
+}
+
+std::u32string DecodeUtf8(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  while (i < n) {
+    unsigned char c = s[i];
+    if (c < 0x80) {
+      out.push_back(c);
+      ++i;
+      continue;
+    }
+    int extra = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if ((c & 0xE0) == 0xC0) {
+      extra = 1;
+      cp = c & 0x1F;
+      min = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+      extra = 2;
+      cp = c & 0x0F;
+      min = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+      extra = 3;
+      cp = c & 0x07;
+      min = 0x10000;
+    } else {
+      out.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    bool ok = i + static_cast<std::size_t>(extra) < n;
+    for (int k = 1; ok && k <= extra; ++k) {
+      unsigned char cc = s[i + static_cast<std::size_t>(k)];
+      if ((cc & 0xC0) != 0x80)
+        ok = false;
+      else
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    if (!ok || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+      out.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    out.push_back(cp);
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return out;
+}
+
+}  // namespace gfx

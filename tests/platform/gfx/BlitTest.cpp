@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "PixelArt.h"
+#include "platform/gfx/DeviceContext.h"
+
+using namespace gfx;
+using pixelart::Dump;
+using pixelart::Make;
+
+TEST(BitBlt, CopiesAndClipsAgainstSourceAndDestination) {
+  Bitmap src = Make({"rgb", "by#"});
+  Bitmap dst(4, 3);
+  DeviceContext dc(dst);
+  dc.BitBlt(2, 1, 3, 2, src, 0, 0);  // the right column falls off
+  EXPECT_EQ(Dump(dst), "....|..rg|..by");
+
+  Bitmap dst2(4, 2);
+  DeviceContext dc2(dst2);
+  dc2.BitBlt(0, 0, 4, 2, src, -1, 0);  // the source starts left of its bitmap
+  EXPECT_EQ(Dump(dst2), ".rgb|.by#");
+}
+
+TEST(BitBlt, HonoursClipRegionAndSourceContextOrigin) {
+  Bitmap src = Make({"rrrr", "gggg"});
+  Bitmap dst(4, 2);
+  DeviceContext dc(dst);
+  dc.ExcludeClipRect({1, 0, 3, 1});
+  DeviceContext srcDc(src, Point{0, 1}, Region(src.Bounds()));
+  dc.BitBlt(0, 0, 4, 2, srcDc, 0, -1);  // logical (0,-1) is bitmap (0,0)
+  EXPECT_EQ(Dump(dst), "r..r|gggg");
+}
+
+TEST(BitBlt, OverlappingCopyWithinOneBitmapReadsTheOriginal) {
+  Bitmap bmp = Make({"rgby."});
+  DeviceContext dc(bmp);
+  dc.BitBlt(1, 0, 4, 1, bmp, 0, 0);
+  EXPECT_EQ(Dump(bmp), "rrgby");
+  dc.BitBlt(0, 0, 4, 1, bmp, 1, 0);
+  EXPECT_EQ(Dump(bmp), "rgbyy");
+}
+
+TEST(BitBlt, RasterOperations) {
+  Bitmap src = Make({"r#.b"});
+  Bitmap dst = Make({"g#g."});
+  DeviceContext dc(dst);
+  dc.BitBlt(0, 0, 4, 1, src, 0, 0, SRCPAINT);
+  EXPECT_EQ(Dump(dst), "y#gb");
+  dc.BitBlt(0, 0, 4, 1, src, 0, 0, SRCAND);
+  EXPECT_EQ(Dump(dst), "r#.b");
+  dc.BitBlt(0, 0, 2, 1, src, 0, 0, SRCINVERT);
+  EXPECT_EQ(Dump(dst), "...b");
+  dc.BitBlt(0, 0, 4, 1, src, 0, 0, DSTINVERT);
+  EXPECT_EQ(Dump(dst), "###y");
+  dc.BitBlt(1, 0, 1, 1, src, 0, 0, BLACKNESS);
+  dc.SelectBrush(Brush{.color = clBlue});
+  dc.BitBlt(2, 0, 1, 1, src, 0, 0, PATCOPY);
+  EXPECT_EQ(Dump(dst), "#.by");
+}
+
+TEST(StretchBlt, DoublingRepeatsEachPixel) {
+  Bitmap src = Make({"rg", "b#"});
+  Bitmap dst(4, 4);
+  DeviceContext dc(dst);
+  dc.StretchBlt(0, 0, 4, 4, src, 0, 0, 2, 2);
+  EXPECT_EQ(Dump(dst), "rrgg|rrgg|bb##|bb##");
+}
+
+TEST(StretchBlt, UnevenScalesSampleThePixelUnderEachCentre) {
+  // 3 -> 5: centres at 0.3, 0.9, 1.5, 2.1, 2.7 of the source.
+  Bitmap src = Make({"rgb"});
+  Bitmap dst(5, 1);
+  DeviceContext dc(dst);
+  dc.StretchBlt(0, 0, 5, 1, src, 0, 0, 3, 1);
+  EXPECT_EQ(Dump(dst), "rrgbb");
+  // 5 -> 2: centres at 1.25 and 3.75.
+  Bitmap wide = Make({"rgby#"});
+  Bitmap small(2, 1);
+  DeviceContext dc2(small);
+  dc2.StretchBlt(0, 0, 2, 1, wide, 0, 0, 5, 1);
+  EXPECT_EQ(Dump(small), "gy");
+}
+
+TEST(StretchBlt, NegativeExtentsMirrorAndClipsApply) {
+  Bitmap src = Make({"rgb"});
+  Bitmap dst(3, 1);
+  DeviceContext dc(dst);
+  dc.StretchBlt(3, 0, -3, 1, src, 0, 0, 3, 1);
+  EXPECT_EQ(Dump(dst), "bgr");
+  dc.IntersectClipRect({1, 0, 2, 1});
+  dc.StretchBlt(0, 0, 6, 1, src, 0, 0, 3, 1);  // only column 1 is drawn
+  EXPECT_EQ(Dump(dst), "brr");
+}
+
+TEST(TransparentBlt, LeavesTheKeyColourOut) {
+  Bitmap src = Make({"r#r", "###"});
+  Bitmap dst = Make({"bbb", "bbb"});
+  DeviceContext dc(dst);
+  dc.TransparentBlt(0, 0, 3, 2, src, 0, 0, 3, 2, clWhite);
+  EXPECT_EQ(Dump(dst), "rbr|bbb");
+  Bitmap big(6, 2);
+  DeviceContext dc2(big);
+  dc2.TransparentBlt(0, 0, 6, 2, src, 0, 0, 3, 1, clRed);  // scaled as well
+  EXPECT_EQ(Dump(big), "..##..|..##..");
+}
