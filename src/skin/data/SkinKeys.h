@@ -9,12 +9,13 @@
 #include <string>
 #include <utility>
 
+#include "platform/gfx/Color.h"
 #include "platform/gfx/Geometry.h"
 #include "skin/data/SkinIni.h"
 #include "skin/data/SkinValues.h"
 
 // A colour of the skin text: the platform value 0x00BBGGRR.
-using TbsColor = uint32_t;
+using TbsColor = gfx::ColorRef;
 
 class TbsSkinKeyVisitor {
  public:

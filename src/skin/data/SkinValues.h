@@ -92,7 +92,7 @@ TbsStdCommand ReadCommandValue(const TbsSkinIni& ini, std::string_view section,
 // The most names a list may announce. A larger count is a damaged text; the
 // names are read up to this many so that a single number cannot make the
 // loader allocate without bound.
-inline constexpr int kMaxNameListCount = 65536;
+inline constexpr int kMaxNameListCount = 4096;
 
 // Reads the integer key prefix + "count" (default 0) and appends the texts
 // of keys "0", "1", ... (default empty) to names.
