@@ -46,6 +46,36 @@ TbsEffectBmp::TbsEffectBmp(int width, int height) {
   pixels_.assign(static_cast<size_t>(rowLength_) * height, 0);
 }
 
+TbsEffectBmp::TbsEffectBmp(const gfx::Bitmap& bitmap)
+    : TbsEffectBmp(bitmap.Width(), bitmap.Height()) {
+  for (int y = 0; y < height_; ++y) {
+    const gfx::Pixel* src = bitmap.Row(y);
+    uint8_t* dst = RowPtr(y);
+    for (int x = 0; x < width_; ++x, dst += 3) {
+      dst[0] = static_cast<uint8_t>(src[x]);
+      dst[1] = static_cast<uint8_t>(src[x] >> 8);
+      dst[2] = static_cast<uint8_t>(src[x] >> 16);
+    }
+  }
+}
+
+gfx::Bitmap TbsEffectBmp::ToBitmap() const {
+  gfx::Bitmap bitmap(width_, height_);
+  for (int y = 0; y < height_; ++y) {
+    const uint8_t* src = RowPtr(y);
+    gfx::Pixel* dst = bitmap.Row(y);
+    for (int x = 0; x < width_; ++x, src += 3)
+      dst[x] = gfx::Pixel{src[0]} | gfx::Pixel{src[1]} << 8 | gfx::Pixel{src[2]} << 16;
+  }
+  return bitmap;
+}
+
+void TbsEffectBmp::Draw(gfx::DeviceContext& dc, int x, int y) const {
+  if (pixels_.empty())
+    return;
+  dc.DrawBitmap(x, y, ToBitmap());
+}
+
 TbsBGR TbsEffectBmp::GetPixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_)
     return {};

@@ -12,6 +12,8 @@
 #include <random>
 #include <vector>
 
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/DeviceContext.h"
 #include "skin/data/SkinValues.h"
 
 struct TbsBGR {
@@ -26,6 +28,13 @@ class TbsEffectBmp {
  public:
   // A buffer of that size, all black. Negative sizes give an empty buffer.
   TbsEffectBmp(int width, int height);
+  // A buffer of the bitmap's size holding its pixels in 24 bits.
+  explicit TbsEffectBmp(const gfx::Bitmap& bitmap);
+
+  // The buffer as a 32-bit bitmap, and drawn unscaled with its top-left
+  // corner at (x, y).
+  gfx::Bitmap ToBitmap() const;
+  void Draw(gfx::DeviceContext& dc, int x, int y) const;
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -1,5 +1,7 @@
 #include "skin/data/EffectBmp.h"
 
+#include "skin/data/FBitmap.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -182,6 +184,42 @@ TEST(EffectBmp, RotationsTurnAQuarterIntoATransposedBuffer) {
   TbsEffectBmp wrong(3, 2);
   src.RotateLeftInto(wrong);
   EXPECT_EQ(wrong.GetPixel(0, 0).g, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EffectBmp, ConvertsFromAndToPlatformBitmapsAndDraws) {
+  gfx::Bitmap source(3, 2, gfx::RGB(10, 20, 30));
+  source.SetPixel(2, 1, gfx::RGB(255, 0, 128));
+  TbsEffectBmp bmp(source);
+  EXPECT_EQ(bmp.GetPixel(0, 0), (TbsBGR{30, 20, 10}));
+  EXPECT_EQ(bmp.GetPixel(2, 1), (TbsBGR{128, 0, 255}));
+  EXPECT_TRUE(bmp.ToBitmap().SameAs(source));
+
+  gfx::Bitmap target(6, 6, gfx::clWhite);
+  gfx::DeviceContext dc(target);
+  bmp.Draw(dc, 2, 3);
+  EXPECT_EQ(target.GetPixel(1, 3), gfx::clWhite);
+  EXPECT_EQ(target.GetPixel(2, 3), gfx::RGB(10, 20, 30));
+  EXPECT_EQ(target.GetPixel(4, 4), gfx::RGB(255, 0, 128));
+  EXPECT_EQ(target.GetPixel(5, 4), gfx::clWhite);
+}
+
+TEST(FBitmap, RowTableAddressesPaddedTopDownRows) {
+  gfx::Bitmap mask(5, 3, gfx::clWhite);
+  mask.SetPixel(4, 2, gfx::clBlack);
+  mask.SetPixel(0, 1, gfx::RGB(1, 0, 0));
+  TbsFBitmap fb(mask);
+  EXPECT_EQ(fb.RowLength(), 16);
+  EXPECT_EQ(fb.Gap(), 1);
+  EXPECT_EQ(fb.Size(), 48);
+  EXPECT_EQ(fb.Scanline(2) - fb.Scanline(0), 32);
+  EXPECT_TRUE(fb.IsBlack(4, 2));
+  EXPECT_FALSE(fb.IsBlack(0, 1));
+  EXPECT_FALSE(fb.IsBlack(5, 2));
+  EXPECT_EQ(fb.Scanline(1)[2], 1);  // red of (0, 1)
 }
 
 }  // namespace
