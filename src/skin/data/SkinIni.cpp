@@ -72,7 +72,7 @@ bool TryParseSkinInteger(std::string_view text, int& value) {
   return true;
 }
 
-void TbsSkinIni::SetText(std::string_view text) {
+std::vector<std::string> SplitSkinLines(std::string_view text) {
   std::vector<std::string> lines;
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -85,7 +85,11 @@ void TbsSkinIni::SetText(std::string_view text) {
   }
   if (start < text.size())
     lines.emplace_back(text.substr(start));
-  SetStrings(lines);
+  return lines;
+}
+
+void TbsSkinIni::SetText(std::string_view text) {
+  SetStrings(SplitSkinLines(text));
 }
 
 void TbsSkinIni::SetStrings(const std::vector<std::string>& lines) {

@@ -77,6 +77,10 @@ class TbsSkinIni {
   std::unordered_map<std::string, size_t> sectionIndex_;  // folded name -> last
 };
 
+// Splits a text into lines at CR LF, LF or a lone CR. A last line without a
+// line break counts; nothing after the last break is no line.
+std::vector<std::string> SplitSkinLines(std::string_view text);
+
 // Converts a whole text to an integer by the rules of ReadInteger; false
 // when it does not convert.
 bool TryParseSkinInteger(std::string_view text, int& value);

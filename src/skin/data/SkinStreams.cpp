@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "skin/data/SkinIni.h"
+
 namespace {
 
 constexpr size_t kPieceSize = 4096;
@@ -97,22 +99,7 @@ gfx::Bitmap LoadBitmapFile(const std::string& path) {
 }
 
 std::vector<std::string> SplitLines(std::span<const uint8_t> text) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = static_cast<char>(text[i]);
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-        ++i;
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty())
-    lines.push_back(std::move(line));
-  return lines;
+  return SplitSkinLines(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
 }
 
 std::vector<uint8_t> CompressBytes(std::span<const uint8_t> plain) {
