@@ -47,7 +47,11 @@ void ReadBitmap(TbsByteReader& in, gfx::Bitmap& bitmap) {
   const TbsBitmapCodec& codec = SkinBitmapCodec();
   if (!codec.Read)
     throw TbsStreamError("no picture codec");
+  // Every picture takes up bytes; one that claims none would let a damaged
+  // count make pictures without end.
   size_t used = codec.Read(in.Rest(), bitmap);
+  if (used == 0)
+    throw TbsStreamError("Stream read error");
   in.Skip(used);
 }
 
