@@ -1,0 +1,45 @@
+#pragma once
+
+// The ini-file accessor: one Windows-style ini file read and written key by
+// key. Reads come from a parsed view of the file, made on the first read and
+// dropped by this accessor's own writes, so reading a whole definition parses
+// the file once; every write goes to the file at once.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "platform/sys/ProfileText.h"
+
+// Raised by a write that the file system refuses.
+class EIniFileException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TIniFile {
+ public:
+  explicit TIniFile(std::string FileName);
+  virtual ~TIniFile() = default;
+  TIniFile(const TIniFile&) = delete;
+  TIniFile& operator=(const TIniFile&) = delete;
+
+  const std::string& FileName() const { return FileName_; }
+
+  std::string ReadString(std::string_view Section, std::string_view Ident,
+                         std::string_view Default) const;
+  int ReadInteger(std::string_view Section, std::string_view Ident, int Default) const;
+  bool ReadBool(std::string_view Section, std::string_view Ident, bool Default) const;
+
+  // Each raises EIniFileException("Unable to write to <file>") when refused.
+  void WriteString(std::string_view Section, std::string_view Ident, std::string_view Value);
+  void WriteInteger(std::string_view Section, std::string_view Ident, int Value);
+  void WriteBool(std::string_view Section, std::string_view Ident, bool Value);
+
+ private:
+  const sys::ProfileDocument& Document() const;
+
+  std::string FileName_;
+  mutable std::optional<sys::ProfileDocument> Cache_;
+};

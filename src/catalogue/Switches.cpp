@@ -1,0 +1,3 @@
+#include "catalogue/Switches.h"
+
+bool IgnoreErrors = false;

@@ -1,0 +1,52 @@
+#pragma once
+
+// Replacing a file so that it is always either the old file or the complete
+// new one, whatever fails on the way: the new bytes go to a temporary file in
+// the same directory, which is synced and renamed over the target.
+//
+// Every file-system call goes through FileSystemCalls, so a test can fail any
+// one of them and check that the target is never left half written.
+
+#include <string>
+#include <string_view>
+
+namespace sys {
+
+struct FileStatus {
+  bool exists = false;
+  bool isSymlink = false;
+  unsigned mode = 0;  // permission bits
+  unsigned uid = 0;
+  unsigned gid = 0;
+};
+
+class FileSystemCalls {
+ public:
+  virtual ~FileSystemCalls() = default;
+
+  // Each returns what the system call returns (-1 and errno on failure).
+  virtual int LStat(const std::string& path, FileStatus& status);
+  virtual int AccessWrite(const std::string& path);
+  // Resolves a symbolic link to its final target; false when it cannot.
+  virtual bool ResolvePath(const std::string& path, std::string& resolved);
+  // Creates a unique close-on-exec file from a template ending in XXXXXX.
+  virtual int MakeTemporary(std::string& pathTemplate);
+  virtual long Write(int fd, const char* data, unsigned long size);
+  virtual int ChangeMode(int fd, unsigned mode);
+  virtual int ChangeOwner(int fd, unsigned uid, unsigned gid);
+  virtual int Sync(int fd);
+  virtual int Close(int fd);
+  virtual int Rename(const std::string& from, const std::string& to);
+  virtual int OpenDirectory(const std::string& path);
+  virtual int Unlink(const std::string& path);
+};
+
+FileSystemCalls& RealFileSystemCalls();
+
+// Writes bytes as the new content of path. False, with the old file untouched
+// (or, only when the final directory sync fails, already replaced), when any
+// step fails: a missing or read-only directory, a read-only file, a full disk.
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           FileSystemCalls& calls = RealFileSystemCalls());
+
+}  // namespace sys

@@ -1,0 +1,20 @@
+#pragma once
+
+// Locale-aware, case-insensitive comparison of names, for sorting what the
+// player sees (package names) the way the player's language orders them.
+
+#include <string>
+#include <string_view>
+
+namespace sys {
+
+// Negative, zero or positive as a sorts before, equal to or after b in the
+// user's locale, ignoring letter case (accents still count).
+int CompareTextIgnoreCase(std::string_view a, std::string_view b);
+
+// The collation locale the environment asks for (LC_ALL, LC_COLLATE, LANG, the
+// first set wins), without encoding and modifier; empty for the neutral root
+// order, which also stands in for "C" and "POSIX".
+std::string CollationLocaleFromEnvironment();
+
+}  // namespace sys

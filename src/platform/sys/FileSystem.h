@@ -1,0 +1,43 @@
+#pragma once
+
+// File tests, directory enumeration and the program's own directory.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sys {
+
+inline constexpr char PathSeparator = '/';
+
+// True when something other than a directory exists at path (symbolic links
+// are followed). A directory never counts as a file.
+bool FileExists(const std::string& path);
+
+bool DirectoryExists(const std::string& path);
+
+// True for a file (not a directory) that has an execute permission bit.
+bool IsExecutableFile(const std::string& path);
+
+// The names of the sub-directories of directory, in the order the system
+// lists them. Names beginning with "." are never returned; they are the
+// hidden entries of this platform. Empty when the directory cannot be read.
+std::vector<std::string> ListDirectories(const std::string& directory);
+
+// The whole file, or nothing when it cannot be read (missing, not a regular
+// file, no permission).
+std::optional<std::string> ReadFileBytes(const std::string& path);
+
+// The directory the program runs from, ending with a separator: the
+// directory of the running executable unless an override is set.
+std::string ProgramDirectory();
+
+// Makes ProgramDirectory() return directory (a separator is appended when
+// missing); an empty string restores the executable's own directory. Used by
+// the package checker and by tests.
+void SetProgramDirectory(const std::string& directory);
+
+// The running executable's full path, or empty when the system cannot say.
+std::string ExecutablePath();
+
+}  // namespace sys

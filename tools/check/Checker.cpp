@@ -1,0 +1,175 @@
+#include "Checker.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "catalogue/Notices.h"
+#include "catalogue/PackageList.h"
+#include "catalogue/Switches.h"
+#include "platform/sys/Encoding.h"
+#include "platform/sys/FileSystem.h"
+
+namespace {
+
+class NoticeCollector : public TNoticeTarget {
+ public:
+  explicit NoticeCollector(std::vector<std::string>& notices)
+      : notices_(notices), previous_(Browser) {
+    Browser = this;
+  }
+  ~NoticeCollector() override { Browser = previous_; }
+  NoticeCollector(const NoticeCollector&) = delete;
+  NoticeCollector& operator=(const NoticeCollector&) = delete;
+
+  void ShowNotice(const std::string& Text) override { notices_.push_back(Text); }
+
+ private:
+  std::vector<std::string>& notices_;
+  TNoticeTarget* previous_;
+};
+
+std::string PuzzlePrefix(int index) {
+  return "puzzle " + std::to_string(index + 1) + ": ";
+}
+
+std::vector<std::string> FindProblems(const TPackage& package) {
+  std::vector<std::string> problems;
+  int lastPuzzle = static_cast<int>(static_cast<int64_t>(package.LastPuzzle) + 1);
+  if (lastPuzzle < 1 || lastPuzzle > package.PuzzleCount)
+    problems.push_back("last_puzzle " + std::to_string(lastPuzzle) + " is outside 1 to " +
+                       std::to_string(package.PuzzleCount));
+  for (int index = 0; index < static_cast<int>(package.Puzzles.size()); ++index) {
+    int severity = package.Puzzles[index].Severity;
+    if (SeverityName(severity).empty())
+      problems.push_back(PuzzlePrefix(index) + "severity " + std::to_string(severity) +
+                         " is outside 1 to 5");
+    for (int level = MinSeverity; level <= MaxSeverity; ++level) {
+      std::string executable = package.ExecutableFileName(index, level);
+      if (!sys::FileExists(executable))
+        problems.push_back(PuzzlePrefix(index) + "executable missing: " + executable);
+      else if (!sys::IsExecutableFile(executable))
+        problems.push_back(PuzzlePrefix(index) + "executable not executable: " + executable);
+    }
+    std::string detail = package.DetailFileName(index);
+    if (sys::FileExists(package.AuthorMarkerFileName(index)) && !sys::FileExists(detail))
+      problems.push_back(PuzzlePrefix(index) + "detail file missing although " +
+                         package.AuthorMarkerFileName(index) +
+                         " shows the author button: " + detail);
+  }
+  return problems;
+}
+
+// JSON text must be valid UTF-8; names from the file system need not be.
+std::string JsonString(const std::string& text) {
+  std::string valid = sys::IsValidUtf8(text) ? text : sys::Windows1252ToUtf8(text);
+  std::string out = "\"";
+  for (char c : valid) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char buffer[8];
+          std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned char>(c));
+          out += buffer;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+template <typename T, typename Format>
+std::string JsonArray(const std::vector<T>& items, Format format) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < items.size(); ++i)
+    out += (i ? ", " : "") + format(items[i]);
+  return out + "]";
+}
+
+// Notices break lines with single carriage returns; shown indented here.
+std::string Indented(const std::string& text, const std::string& indent) {
+  std::string out = indent;
+  for (char c : text)
+    out += c == '\r' ? "\n" + indent : std::string(1, c);
+  return out + "\n";
+}
+
+}  // namespace
+
+CheckReport CheckInstallation(const std::string& directory, bool ignoreErrors) {
+  CheckReport report;
+  NoticeCollector collector(report.notices);
+  bool savedIgnore = IgnoreErrors;
+  IgnoreErrors = ignoreErrors;
+  sys::SetProgramDirectory(directory);
+  {
+    TPackageList list;
+    for (int i = 0; i < list.Count(); ++i) {
+      const TPackage& package = list[i];
+      CheckedPackage checked{package.PackageName,
+                             package.Directory,
+                             package.FileBase,
+                             package.PreviewBase,
+                             package.PuzzleCount,
+                             0,
+                             {},
+                             {}};
+      checked.lastPuzzle = static_cast<int>(static_cast<int64_t>(package.LastPuzzle) + 1);
+      for (const TPuzzle& puzzle : package.Puzzles)
+        checked.severities.push_back(puzzle.Severity);
+      checked.problems = FindProblems(package);
+      report.packages.push_back(std::move(checked));
+    }
+  }
+  sys::SetProgramDirectory("");
+  IgnoreErrors = savedIgnore;
+  return report;
+}
+
+std::string FormatJson(const CheckReport& report) {
+  std::string out = "{\"notices\": " + JsonArray(report.notices, JsonString) + ", \"packages\": ";
+  out += JsonArray(report.packages, [](const CheckedPackage& p) {
+    return "{\"name\": " + JsonString(p.name) + ", \"directory\": " + JsonString(p.directory) +
+           ", \"file\": " + JsonString(p.file) + ", \"preview\": " + JsonString(p.preview) +
+           ", \"puzzles\": " + std::to_string(p.puzzles) +
+           ", \"last_puzzle\": " + std::to_string(p.lastPuzzle) +
+           ", \"severities\": " + JsonArray(p.severities, [](int s) { return std::to_string(s); }) +
+           ", \"problems\": " + JsonArray(p.problems, JsonString) + "}";
+  });
+  return out + "}\n";
+}
+
+std::string FormatText(const CheckReport& report) {
+  std::string out;
+  for (const std::string& notice : report.notices)
+    out += "notice:\n" + Indented(notice, "    ");
+  for (const CheckedPackage& p : report.packages) {
+    out += "package \"" + p.name + "\" in " + p.directory + "\n";
+    out += "    file " + p.file + ", preview " + p.preview + ", " + std::to_string(p.puzzles) +
+           " puzzles, last puzzle " + std::to_string(p.lastPuzzle) + "\n";
+    out += "    severities";
+    for (int s : p.severities)
+      out += " " + std::to_string(s);
+    out += "\n";
+    for (const std::string& problem : p.problems)
+      out += "    problem: " + problem + "\n";
+  }
+  std::size_t count = report.packages.size();
+  out += std::to_string(count) + (count == 1 ? " package" : " packages") + " listed\n";
+  return out;
+}

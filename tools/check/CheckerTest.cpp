@@ -1,0 +1,141 @@
+#include "Checker.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+
+#include "platform/sys/TestFiles.h"
+
+namespace {
+
+class CheckerTest : public ::testing::Test {
+ protected:
+  void Executable(const std::string& path) {
+    WriteTextFile(path, "#!/bin/sh\n");
+    ::chmod(path.c_str(), 0755);
+  }
+  // A package "Photos" with two puzzles and everything in place, and a
+  // problem package "Broken" that the browser still accepts.
+  void MakeInstallation() {
+    WriteTextFile(dir_ / "photos/PuzzlePackage.ini",
+                  "[Package]\nname=Photos\nfile=photo\npreview=pv\npuzzles=2\n"
+                  "[User]\nlast_puzzle=2\n[Severity]\npuzzle_1=3\n");
+    for (int n = 1; n <= 2; ++n) {
+      std::string base = dir_ / "photos/";
+      WriteTextFile(base + "pv-" + std::to_string(n) + ".jpg", "");
+      for (const char* level : {"Beginner", "Intermediate", "Expert", "Guru", "Maniac"})
+        Executable(base + "photo-" + std::to_string(n) + "-" + level + ".exe");
+    }
+    // No puzzles key: the two previews count. Detail files are named b-n.ini,
+    // author markers m-n.ini; puzzle 2 has a marker but no detail file.
+    WriteTextFile(dir_ / "broken/PuzzlePackage.ini",
+                  "[Package]\nname=Broken \"&\" Co\nfile=b\npreview=m\n[User]\nlast_puzzle=3\n"
+                  "[Severity]\npuzzle_1=7\n");
+    WriteTextFile(dir_ / "broken/m-1.jpg", "");
+    WriteTextFile(dir_ / "broken/m-2.jpg", "");
+    WriteTextFile(dir_ / "broken/b-1.ini", "[Image]\nName=x\n");
+    WriteTextFile(dir_ / "broken/m-2.ini", "");
+    for (const char* level : {"Beginner", "Intermediate", "Expert", "Guru"})
+      Executable(dir_ / "broken/b-1-" + level + ".exe");
+    WriteTextFile(dir_ / "broken/b-1-Maniac.exe", "not executable");
+    for (const char* level : {"Beginner", "Intermediate", "Expert", "Guru", "Maniac"})
+      Executable(dir_ / "broken/b-2-" + level + ".exe");
+    std::filesystem::create_directory(dir_ / "docs");
+  }
+
+  std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> Snapshot() {
+    std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.Path()))
+      files[entry.path().string()] = {entry.is_regular_file() ? ReadTextFile(entry.path()) : "",
+                                      entry.last_write_time()};
+    return files;
+  }
+
+  TempDirectory dir_;
+};
+
+}  // namespace
+
+TEST_F(CheckerTest, ReportsPackagesNoticesAndProblemsAsJson) {
+  MakeInstallation();
+  CheckReport report = CheckInstallation(dir_.Path(), false);
+  std::string d = dir_.Path();
+  EXPECT_EQ(FormatJson(report),
+            "{\"notices\": [\"Configuration for puzzle package not found. Package will be "
+            "skipped:\\r\\rKonfiguration für Puzzle-Paket nicht gefunden. Packet wird "
+            "übersprungen:\\r\\r" +
+                d +
+                "/docs/PuzzlePackage.ini\"], \"packages\": [{\"name\": \"Broken \\\"&\\\" Co\", "
+                "\"directory\": \"" +
+                d +
+                "/broken\", \"file\": \"b\", \"preview\": \"m\", \"puzzles\": 2, "
+                "\"last_puzzle\": 3, \"severities\": [7, 1], \"problems\": [\"last_puzzle 3 is "
+                "outside 1 to 2\", \"puzzle 1: severity 7 is outside 1 to 5\", \"puzzle 1: "
+                "executable not executable: " +
+                d + "/broken/b-1-Maniac.exe\", \"puzzle 2: detail file missing although " + d +
+                "/broken/m-2.ini shows the author button: " + d +
+                "/broken/b-2.ini\"]}, {\"name\": \"Photos\", \"directory\": \"" + d +
+                "/photos\", \"file\": \"photo\", \"preview\": \"pv\", \"puzzles\": 2, "
+                "\"last_puzzle\": 2, \"severities\": [3, 1], \"problems\": []}]}\n");
+  EXPECT_EQ(CheckInstallation(dir_.Path(), true).notices.size(), 0u);
+}
+
+TEST_F(CheckerTest, WritesNothingIntoAnyPackage) {
+  MakeInstallation();
+  auto before = Snapshot();
+  CheckReport report = CheckInstallation(dir_.Path(), false);
+  EXPECT_EQ(report.packages.size(), 2u);
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(CheckerTest, ReadableLinesNameEveryPackageAndProblem) {
+  MakeInstallation();
+  std::string text = FormatText(CheckInstallation(dir_.Path(), true));
+  EXPECT_NE(text.find("package \"Photos\" in " + dir_ / "photos\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("    severities 3 1\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("    problem: puzzle 1: severity 7 is outside 1 to 5\n"), std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 18), "2 packages listed\n");
+}
+
+namespace {
+
+int RunChecker(const std::string& args, std::string* out = nullptr) {
+  std::string command = std::string(TILEBROOK_CHECK_BINARY) + " " + args + " 2>/dev/null";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  std::string text;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+    text.append(buffer, n);
+  int status = ::pclose(pipe);
+  if (out)
+    *out = text;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+TEST_F(CheckerTest, ExitStatusSaysWhetherAnythingIsListed) {
+  std::string out;
+  EXPECT_EQ(RunChecker("--json " + dir_.Path(), &out), 1);
+  EXPECT_EQ(out, "{\"notices\": [], \"packages\": []}\n");
+  MakeInstallation();
+  EXPECT_EQ(RunChecker("--ignore --json '" + dir_.Path() + "'", &out), 0);
+  EXPECT_EQ(out.rfind("{\"notices\": [], \"packages\": [{\"name\": \"Broken", 0), 0u) << out;
+  EXPECT_EQ(RunChecker(""), 2);
+  EXPECT_EQ(RunChecker("--verbose " + dir_.Path()), 2);
+  EXPECT_EQ(RunChecker(dir_.Path() + " " + dir_.Path()), 2);
+  EXPECT_EQ(RunChecker(dir_ / "missing"), 2);
+}
+
+TEST(DemoInstallation, ListsBothPackagesWithoutProblems) {
+  CheckReport report = CheckInstallation(TILEBROOK_SOURCE_DIR "/assets/demo", false);
+  EXPECT_TRUE(report.notices.empty());
+  ASSERT_EQ(report.packages.size(), 2u);
+  for (const CheckedPackage& package : report.packages)
+    EXPECT_TRUE(package.problems.empty()) << package.name << ": " << package.problems.front();
+}

@@ -1,0 +1,61 @@
+// tilebrook-check [--json] [--ignore] DIR: shows what the browser would list
+// when installed in DIR. Exit status 0 when at least one package is listed, 1
+// when none is, 2 for a usage error.
+
+#include <cstdio>
+#include <string>
+
+#include "Checker.h"
+#include "platform/sys/FileSystem.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: tilebrook-check [--json] [--ignore] DIR\n"
+    "Runs the browser's package discovery with DIR as the program directory and\n"
+    "reports the packages it would list, the notices it would show, and what a\n"
+    "package author should fix. Nothing is written into any package.\n"
+    "  --json    print one JSON object instead of readable lines\n"
+    "  --ignore  leave out the skip notices, like the browser's /ignore switch\n";
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "tilebrook-check: %s\n%s", message.c_str(), kUsage);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool json = false;
+  bool ignore = false;
+  bool optionsEnded = false;
+  std::string directory;
+  int directories = 0;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (!optionsEnded && arg == "--json") {
+      json = true;
+    } else if (!optionsEnded && arg == "--ignore") {
+      ignore = true;
+    } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && !arg.empty() && arg[0] == '-') {
+      return UsageError("unknown option " + arg);
+    } else {
+      directory = arg;
+      ++directories;
+    }
+  }
+  if (directories != 1)
+    return UsageError("give exactly one directory");
+  if (!sys::DirectoryExists(directory))
+    return UsageError(directory + " is not a directory");
+
+  CheckReport report = CheckInstallation(directory, ignore);
+  std::string out = json ? FormatJson(report) : FormatText(report);
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return report.packages.empty() ? 1 : 0;
+}
