@@ -14,7 +14,8 @@ static_assert(std::endian::native == std::endian::little,
 Bitmap::Bitmap(int width, int height) {
   if (width <= 0 || height <= 0)
     return;
-  if (width > kMaxDimension || height > kMaxDimension)
+  if (width > kMaxDimension || height > kMaxDimension ||
+      static_cast<long long>(width) * height > kMaxPixels)
     throw std::bad_alloc();
   pixels_ = std::make_unique<Pixel[]>(static_cast<std::size_t>(width) * height);
   width_ = width;

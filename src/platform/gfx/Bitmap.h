@@ -29,10 +29,15 @@ class Bitmap {
   // The largest width or height a bitmap may have; decoders check their
   // input against it before allocating.
   static constexpr int kMaxDimension = 32768;
+  // The most pixels a bitmap may hold (256 MB of pixels): far beyond any
+  // window or picture of this program, and short of what would take the
+  // machine down.
+  static constexpr long long kMaxPixels = 64LL * 1024 * 1024;
 
   Bitmap() = default;
   // A black bitmap. Negative sizes give an empty bitmap; a side above
-  // kMaxDimension throws std::bad_alloc, as any failed allocation does.
+  // kMaxDimension or more than kMaxPixels throw std::bad_alloc, as any
+  // failed allocation does.
   Bitmap(int width, int height);
   Bitmap(int width, int height, ColorRef fill);
 

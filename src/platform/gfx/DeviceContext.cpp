@@ -257,35 +257,31 @@ void DeviceContext::LineTo(int x, int y) {
     return;
   }
 
-  // Bresenham along the major axis, stopping one step before the end.
-  const int dx = std::abs(to.x - from.x);
-  const int dy = std::abs(to.y - from.y);
+  // Bresenham along the major axis, stopping one step before the end. The
+  // minor coordinate after i steps has the closed form
+  //   floor((2 * minor * i + major - 1) / (2 * major)),
+  // so only the steps that land inside the clip bounds are visited, however
+  // long the line is.
+  const long long dx = std::abs(static_cast<long long>(to.x) - from.x);
+  const long long dy = std::abs(static_cast<long long>(to.y) - from.y);
   const int sx = to.x > from.x ? 1 : -1;
   const int sy = to.y > from.y ? 1 : -1;
-  int px = from.x;
-  int py = from.y;
-  if (dx >= dy) {
-    int err = 2 * dy - dx;
-    for (int i = 0; i < dx; ++i) {
-      PlotDevice(px, py, pixel);
-      if (err > 0) {
-        py += sy;
-        err -= 2 * dx;
-      }
-      err += 2 * dy;
-      px += sx;
-    }
-  } else {
-    int err = 2 * dx - dy;
-    for (int i = 0; i < dy; ++i) {
-      PlotDevice(px, py, pixel);
-      if (err > 0) {
-        px += sx;
-        err -= 2 * dy;
-      }
-      err += 2 * dx;
-      py += sy;
-    }
+  const bool xMajor = dx >= dy;
+  const long long major = xMajor ? dx : dy;
+  const long long minor = xMajor ? dy : dx;
+  const int majorStart = xMajor ? from.x : from.y;
+  const int majorSign = xMajor ? sx : sy;
+  const int lo = xMajor ? clipBounds_.left : clipBounds_.top;
+  const int hi = xMajor ? clipBounds_.right : clipBounds_.bottom;
+  long long first = majorSign > 0 ? lo - majorStart : majorStart - hi + 1;
+  long long last = majorSign > 0 ? hi - majorStart : majorStart - lo + 1;  // exclusive
+  first = std::max(first, 0LL);
+  last = std::min(last, major);
+  for (long long i = first; i < last; ++i) {
+    const long long k = (2 * minor * i + major - 1) / (2 * major);
+    const long long px = xMajor ? from.x + sx * i : from.x + sx * k;
+    const long long py = xMajor ? from.y + sy * k : from.y + sy * i;
+    PlotDevice(static_cast<int>(px), static_cast<int>(py), pixel);
   }
 }
 

@@ -160,6 +160,20 @@ class DeviceContext {
   void TransparentBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
                       int sw, int sh, ColorRef key);
 
+  // Fills `dest` with copies of the source rectangle laid edge to edge from
+  // dest's top-left corner; the copies at the right and bottom are cut at
+  // dest's edges. This is how skin pictures are fitted to any size.
+  void TileBlt(const Rect& dest, const Bitmap& source, const Rect& sourceRect);
+  // Mixes the source over the destination with one opacity for every pixel
+  // (0 leaves the destination, 255 copies), as translucent windows and
+  // menus are composed.
+  void AlphaBlend(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
+                  int alpha);
+  // Draws 24-bit pixels (blue, green, red; rows top-down, `rowBytes` apart,
+  // as the effect buffers keep them) with their top-left corner at (x, y).
+  void SetDIBitsToDevice(int x, int y, int width, int height, const std::uint8_t* bits,
+                         int rowBytes);
+
   // -- Text ---------------------------------------------------------------
   // Draws one line of text with its top-left cell corner at (x, y), in the
   // text colour; an opaque background mode fills the cell with the
@@ -167,6 +181,7 @@ class DeviceContext {
   void TextOut(int x, int y, std::string_view text);
   // The width of the text and the height of the font.
   Size GetTextExtent(std::string_view text) const;
+  const TextMetrics& GetTextMetrics() const { return state_.font.GetMetrics(); }
   // Lays text out in rect by the DT_ flags and draws it, or with
   // DT_CALCRECT only measures it and updates rect. Returns the height of
   // the text.

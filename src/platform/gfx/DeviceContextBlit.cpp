@@ -140,6 +140,97 @@ void DeviceContext::TransparentBlt(int x, int y, int width, int height, const Bi
   StretchCore(x, y, width, height, source, sx, sy, sw, sh, ColorToRGB(key));
 }
 
+void DeviceContext::TileBlt(const Rect& dest, const Bitmap& source, const Rect& sourceRect) {
+  const Rect tile = sourceRect.Intersect(source.Bounds());
+  if (tile.IsEmpty() || dest.IsEmpty())
+    return;
+  const Rect d = ToDevice(dest);
+  const Rect bounded = d.Intersect(clipBounds_);
+  if (bounded.IsEmpty())
+    return;
+  const Bitmap* src = &source;
+  Bitmap scratch;
+  if (&source == target_) {
+    scratch = source.Clone();
+    src = &scratch;
+  }
+  const int tw = tile.Width();
+  const int th = tile.Height();
+  for (const Rect& clip : clipRects_) {
+    const Rect r = bounded.Intersect(clip);
+    if (r.IsEmpty())
+      continue;
+    for (int y = r.top; y < r.bottom; ++y) {
+      const Pixel* in = src->Row(tile.top + (y - d.top) % th) + tile.left;
+      Pixel* out = target_->Row(y);
+      int x = r.left;
+      int offset = (x - d.left) % tw;
+      while (x < r.right) {
+        const int count = std::min(tw - offset, r.right - x);
+        std::memcpy(out + x, in + offset, static_cast<std::size_t>(count) * sizeof(Pixel));
+        x += count;
+        offset = 0;
+      }
+    }
+  }
+}
+
+void DeviceContext::AlphaBlend(int x, int y, int width, int height, const Bitmap& source, int sx,
+                               int sy, int alpha) {
+  alpha = std::clamp(alpha, 0, 255);
+  if (alpha == 0 || width <= 0 || height <= 0)
+    return;
+  if (alpha == 255) {
+    BitBlt(x, y, width, height, source, sx, sy, SRCCOPY);
+    return;
+  }
+  const Rect src = Rect::FromXYWH(sx, sy, width, height).Intersect(source.Bounds());
+  if (src.IsEmpty())
+    return;
+  const Point origin = ToDevice(Point{x, y});
+  const Rect dest = src.Offset(origin.x - sx, origin.y - sy);
+  const Rect bounded = dest.Intersect(clipBounds_);
+  if (bounded.IsEmpty())
+    return;
+  const unsigned a = static_cast<unsigned>(alpha);
+  const unsigned inv = 255 - a;
+  for (const Rect& clip : clipRects_) {
+    Rect r = bounded.Intersect(clip);
+    for (int dy = r.top; dy < r.bottom; ++dy) {
+      const Pixel* in = source.Row(dy - dest.top + src.top) + (r.left - dest.left + src.left);
+      Pixel* out = target_->Row(dy) + r.left;
+      for (int i = 0; i < r.Width(); ++i) {
+        const Pixel s = in[i];
+        const Pixel d = out[i];
+        const unsigned b = ((s & 0xFF) * a + (d & 0xFF) * inv + 127) / 255;
+        const unsigned g = (((s >> 8) & 0xFF) * a + ((d >> 8) & 0xFF) * inv + 127) / 255;
+        const unsigned rr = (((s >> 16) & 0xFF) * a + ((d >> 16) & 0xFF) * inv + 127) / 255;
+        out[i] = b | (g << 8) | (rr << 16);
+      }
+    }
+  }
+}
+
+void DeviceContext::SetDIBitsToDevice(int x, int y, int width, int height, const std::uint8_t* bits,
+                                      int rowBytes) {
+  if (width <= 0 || height <= 0 || !bits || rowBytes < width * 3)
+    return;
+  const Rect dest = ToDevice(Rect::FromXYWH(x, y, width, height));
+  const Rect bounded = dest.Intersect(clipBounds_);
+  if (bounded.IsEmpty())
+    return;
+  for (const Rect& clip : clipRects_) {
+    Rect r = bounded.Intersect(clip);
+    for (int dy = r.top; dy < r.bottom; ++dy) {
+      const std::uint8_t* in =
+          bits + static_cast<std::ptrdiff_t>(dy - dest.top) * rowBytes + 3 * (r.left - dest.left);
+      Pixel* out = target_->Row(dy);
+      for (int dx = r.left; dx < r.right; ++dx, in += 3)
+        out[dx] = in[0] | (in[1] << 8) | (in[2] << 16);
+    }
+  }
+}
+
 void DeviceContext::StretchCore(int x, int y, int width, int height, const Bitmap& source, int sx,
                                 int sy, int sw, int sh, std::optional<ColorRef> key) {
   if (width == 0 || height == 0 || sw == 0 || sh == 0)

@@ -6,14 +6,20 @@ namespace gfx {
 
 Font::Font() : Font(LogFont{}) {}
 
-Font::Font(const LogFont& logFont) : logFont_(logFont), face_(FontFace::Get(logFont)) {}
+Font::Font(const LogFont& logFont) : logFont_(logFont) {}
+
+const FontFace& Font::Face() const {
+  if (!face_)
+    face_ = FontFace::Get(logFont_);
+  return *face_;
+}
 
 const TextMetrics& Font::GetMetrics() const {
-  return face_->Metrics();
+  return Face().Metrics();
 }
 
 std::string Font::ResolvedFamily() const {
-  return face_->Family();
+  return Face().Family();
 }
 
 }  // namespace gfx

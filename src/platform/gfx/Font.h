@@ -49,13 +49,15 @@ class Font {
   std::string ResolvedFamily() const;
 
   // The resolved face; shared by every Font made from an equal LogFont.
-  const FontFace& Face() const { return *face_; }
+  // Resolved on first use, so that contexts which never draw text never
+  // touch the font configuration.
+  const FontFace& Face() const;
 
   friend bool operator==(const Font& a, const Font& b) { return a.logFont_ == b.logFont_; }
 
  private:
   LogFont logFont_;
-  std::shared_ptr<FontFace> face_;
+  mutable std::shared_ptr<FontFace> face_;
 };
 
 }  // namespace gfx

@@ -87,6 +87,8 @@ FontFile Resolve(const LogFont& lf) {
   return result;
 }
 
+constexpr int kMaxFontHeight = 1000;
+
 int RoundDiv(long long num, long long den) {
   return static_cast<int>((num >= 0 ? num + den / 2 : num - den / 2) / den);
 }
@@ -116,6 +118,9 @@ std::shared_ptr<FontFace> FontFace::Get(const LogFont& lf) {
 }
 
 FontFace::FontFace(const LogFont& logFont) : logFont_(logFont), impl_(std::make_unique<Impl>()) {
+  // A damaged skin or design can ask for any height; glyphs of a million
+  // pixels would exhaust memory, so sizes beyond any screen are capped.
+  logFont_.height = std::clamp(logFont_.height, -kMaxFontHeight, kMaxFontHeight);
   FontFile file = Resolve(logFont_);
   FT_Library lib = Library();
   if (lib && !file.path.empty() &&

@@ -47,6 +47,7 @@ TEST(Bitmap, DegenerateAndOversizedRequests) {
   EXPECT_TRUE(Bitmap(-4, 10).IsEmpty());
   EXPECT_TRUE(Bitmap(0, 0).IsEmpty());
   EXPECT_THROW(Bitmap(Bitmap::kMaxDimension + 1, 1), std::bad_alloc);
+  EXPECT_THROW(Bitmap(Bitmap::kMaxDimension, Bitmap::kMaxDimension), std::bad_alloc);
 }
 
 TEST(Bitmap, CloneIsADeepCopyAndMoveEmptiesTheSource) {

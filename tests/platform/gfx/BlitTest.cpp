@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/GfxPrinters.h"
+
 #include "PixelArt.h"
 #include "platform/gfx/DeviceContext.h"
 
@@ -101,4 +103,55 @@ TEST(TransparentBlt, LeavesTheKeyColourOut) {
   DeviceContext dc2(big);
   dc2.TransparentBlt(0, 0, 6, 2, src, 0, 0, 3, 1, clRed);  // scaled as well
   EXPECT_EQ(Dump(big), "..##..|..##..");
+}
+
+TEST(SetDIBitsToDevice, DrawsPaddedTopDownRowsThroughTheClip) {
+  // Two rows of 3 pixels, each padded to 12 bytes: red green blue / white
+  // black yellow.
+  const std::uint8_t rows[] = {0,   0,   255, 0, 255, 0, 255, 0,   0,   0, 0, 0,
+                               255, 255, 255, 0, 0,   0, 0,   255, 255, 0, 0, 0};
+  Bitmap dst(4, 3);
+  DeviceContext dc(dst);
+  dc.ExcludeClipRect({3, 2, 4, 3});
+  dc.SetDIBitsToDevice(1, 1, 3, 2, rows, 12);
+  EXPECT_EQ(Dump(dst), "....|.rgb|.#..");
+  dc.SetDIBitsToDevice(0, 0, 3, 2, rows, 8);  // rows shorter than the width: refused
+  EXPECT_EQ(Dump(dst), "....|.rgb|.#..");
+}
+
+TEST(AlphaBlend, MixesWithOneOpacityAndClips) {
+  Bitmap src(3, 1, RGB(200, 100, 0));
+  Bitmap dst(3, 1, RGB(0, 100, 200));
+  DeviceContext dc(dst);
+  dc.ExcludeClipRect({2, 0, 3, 1});
+  dc.AlphaBlend(0, 0, 3, 1, src, 0, 0, 128);
+  EXPECT_EQ(dst.GetPixel(0, 0), RGB(100, 100, 100));
+  EXPECT_EQ(dst.GetPixel(2, 0), RGB(0, 100, 200));
+  dc.AlphaBlend(0, 0, 3, 1, src, 0, 0, 0);
+  EXPECT_EQ(dst.GetPixel(1, 0), RGB(100, 100, 100));
+  dc.AlphaBlend(0, 0, 3, 1, src, 0, 0, 255);
+  EXPECT_EQ(dst.GetPixel(1, 0), RGB(200, 100, 0));
+}
+
+TEST(TileBlt, RepeatsFromTheTopLeftAndCutsTheRemainders) {
+  Bitmap src = Make({
+      "..........",
+      ".rg.......",
+      ".by.......",
+      "..........",
+  });
+  Bitmap dst(5, 3);
+  DeviceContext dc(dst);
+  dc.TileBlt({0, 0, 5, 3}, src, {1, 1, 3, 3});
+  EXPECT_EQ(Dump(dst), "rgrgr|bybyb|rgrgr");
+  // Tiles start at the destination's corner even where the clip cuts in.
+  Bitmap clipped(5, 3);
+  DeviceContext dc2(clipped);
+  dc2.IntersectClipRect({1, 1, 5, 3});
+  dc2.SetViewportOrg({1, 0});
+  dc2.TileBlt({0, 0, 4, 3}, src, {1, 1, 3, 3});
+  EXPECT_EQ(Dump(clipped), ".....|.byby|.rgrg");
+  // A source rectangle outside the picture draws nothing.
+  dc2.TileBlt({0, 0, 4, 3}, src, {20, 20, 30, 30});
+  EXPECT_EQ(Dump(clipped), ".....|.byby|.rgrg");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/GfxPrinters.h"
+
 #include "PixelArt.h"
 
 using namespace gfx;
@@ -147,10 +149,15 @@ TEST(DeviceContext, LinesAreClipped) {
   dc.MoveTo(-2, -2);
   dc.LineTo(6, 6);
   EXPECT_EQ(Dump(bmp), "#...|....|....|...#");
+  // A line from far outside crosses the bitmap without visiting every step.
+  dc.SelectPen(Pen{.color = clRed});
+  dc.MoveTo(-1000000000, 1000000003);
+  dc.LineTo(1000000000, -999999997);
+  EXPECT_EQ(Dump(bmp), "#..r|....|....|r..#");
   dc.SelectPen(Pen{.style = PS_NULL});
   dc.MoveTo(0, 1);
   dc.LineTo(4, 1);
-  EXPECT_EQ(Dump(bmp), "#...|....|....|...#");
+  EXPECT_EQ(Dump(bmp), "#..r|....|....|r..#");
 }
 
 TEST(DeviceContext, RectangleUsesPenOutlineAndBrushInside) {

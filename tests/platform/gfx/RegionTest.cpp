@@ -5,6 +5,8 @@
 #include <random>
 #include <vector>
 
+#include "support/GfxPrinters.h"
+
 using gfx::Point;
 using gfx::Rect;
 using gfx::Region;

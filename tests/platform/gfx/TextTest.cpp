@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "support/GfxPrinters.h"
+
+#include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/FontFace.h"
+#include "support/GoldenImage.h"
+
+using namespace gfx;
+
+namespace {
+
+// The smallest rectangle holding every pixel that is not the background.
+Rect InkBounds(const Bitmap& bmp, ColorRef background) {
+  Rect ink;
+  for (int y = 0; y < bmp.Height(); ++y)
+    for (int x = 0; x < bmp.Width(); ++x)
+      if (bmp.GetPixel(x, y) != background)
+        ink = ink.Union(Rect{x, y, x + 1, y + 1});
+  return ink;
+}
+
+Font Arial(int height, int weight = FW_NORMAL) {
+  return Font(LogFont{.faceName = "Arial", .height = height, .weight = weight});
+}
+
+Bitmap Draw(std::string_view text, Rect rect, unsigned format, const Font& font, Size size) {
+  Bitmap bmp(size.cx, size.cy, clWhite);
+  DeviceContext dc(bmp);
+  dc.SelectFont(font);
+  dc.SetBkMode(TRANSPARENT);
+  dc.DrawText(text, rect, format);
+  return bmp;
+}
+
+}  // namespace
+
+TEST(Font, ClassicFaceNamesResolveToTheMetricCompatibleFace) {
+  EXPECT_EQ(Arial(14).ResolvedFamily(), "Liberation Sans");
+  EXPECT_EQ(Font(LogFont{.faceName = "MS Sans Serif"}).ResolvedFamily(), "Liberation Sans");
+  EXPECT_EQ(Font(LogFont{.faceName = "arial", .weight = FW_BOLD}).ResolvedFamily(),
+            "Liberation Sans");
+}
+
+TEST(Font, HeightSignConvention) {
+  // Negative: the character height; the cell adds the internal leading.
+  const TextMetrics& character = Arial(-20).GetMetrics();
+  EXPECT_EQ(character.height - character.internalLeading, 20);
+  EXPECT_GT(character.height, 20);
+  // Positive: the whole cell.
+  const TextMetrics& cell = Arial(20).GetMetrics();
+  EXPECT_EQ(cell.height, 20);
+  EXPECT_EQ(cell.ascent + cell.descent, 20);
+  EXPECT_LT(cell.height - cell.internalLeading, 20);
+}
+
+TEST(Font, AbsurdHeightsAreCappedInsteadOfExhaustingMemory) {
+  for (int height : {1000000, -1000000, INT_MIN}) {
+    Font huge(LogFont{.faceName = "Arial", .height = height});
+    EXPECT_LE(huge.GetMetrics().height, 1200) << height;
+    EXPECT_GT(huge.GetMetrics().height, 900) << height;
+    Bitmap bmp(50, 50);
+    DeviceContext dc(bmp);
+    dc.SelectFont(huge);
+    dc.TextOut(0, 0, "W");
+  }
+}
+
+TEST(Font, BoldTextIsWiderAndFontsAreShared) {
+  Bitmap bmp(1, 1);
+  DeviceContext dc(bmp);
+  dc.SelectFont(Arial(14));
+  const int regular = dc.GetTextExtent("Severity level").cx;
+  dc.SelectFont(Arial(14, FW_BOLD));
+  EXPECT_GT(dc.GetTextExtent("Severity level").cx, regular);
+  EXPECT_EQ(&Arial(14).Face(), &Arial(14).Face());
+}
+
+TEST(Text, ExtentAddsUpAndHasTheCellHeight) {
+  Bitmap bmp(1, 1);
+  DeviceContext dc(bmp);
+  dc.SelectFont(Arial(-13));
+  Size ab = dc.GetTextExtent("ab");
+  EXPECT_EQ(ab.cx, dc.GetTextExtent("a").cx + dc.GetTextExtent("b").cx);
+  EXPECT_EQ(ab.cy, Arial(-13).GetMetrics().height);
+  EXPECT_LT(dc.GetTextExtent("iii").cx, dc.GetTextExtent("WWW").cx);
+  EXPECT_EQ(dc.GetTextExtent("").cx, 0);
+}
+
+TEST(DrawText, CalcRectMeasuresLinesAndPrefixes) {
+  Bitmap bmp(1, 1);
+  DeviceContext dc(bmp);
+  dc.SelectFont(Arial(14));
+  const int line = Arial(14).GetMetrics().height;
+  auto calc = [&](std::string_view text, unsigned format) {
+    Rect r{10, 20, 10, 20};
+    int h = dc.DrawText(text, r, format | DT_CALCRECT);
+    if (!text.empty()) {
+      EXPECT_EQ(h, r.Height());
+    }
+    EXPECT_EQ(r.TopLeft(), (Point{10, 20}));
+    return r.GetSize();
+  };
+  EXPECT_EQ(calc("Start", 0), (Size{dc.GetTextExtent("Start").cx, line}));
+  // "&S" is S underlined; "&&" is one "&"; a trailing "&" shows nothing.
+  EXPECT_EQ(calc("&Start", 0).cx, dc.GetTextExtent("Start").cx);
+  EXPECT_EQ(calc("A&&B", 0).cx, dc.GetTextExtent("A&B").cx);
+  EXPECT_EQ(calc("AB&", 0).cx, dc.GetTextExtent("AB").cx);
+  EXPECT_EQ(calc("A&&B", DT_NOPREFIX).cx, dc.GetTextExtent("A&&B").cx);
+  // CR, LF and CR LF each break a line; a single line ignores them.
+  EXPECT_EQ(calc("one\rtwo", 0).cy, 2 * line);
+  EXPECT_EQ(calc("one\ntwo", 0).cy, 2 * line);
+  EXPECT_EQ(calc("one\r\ntwo", 0).cy, 2 * line);
+  EXPECT_EQ(calc("one\r\rtwo", 0).cy, 3 * line);
+  EXPECT_EQ(calc("one\r\ntwo", DT_SINGLELINE), (Size{dc.GetTextExtent("onetwo").cx, line}));
+  EXPECT_EQ(calc("short\rmuch longer", 0).cx, dc.GetTextExtent("much longer").cx);
+  EXPECT_EQ(calc("", DT_SINGLELINE), (Size{0, line}));
+  EXPECT_EQ(calc("", 0), (Size{0, 0}));
+}
+
+TEST(DrawText, WordBreakKeepsLinesInsideTheWidth) {
+  Bitmap bmp(1, 1);
+  DeviceContext dc(bmp);
+  dc.SelectFont(Arial(14));
+  const int line = Arial(14).GetMetrics().height;
+  const int width = dc.GetTextExtent("quick brown").cx;
+  Rect r{0, 0, width, 0};
+  dc.DrawText("The quick brown fox jumps", r, DT_CALCRECT | DT_WORDBREAK);
+  EXPECT_LE(r.Width(), width);
+  EXPECT_EQ(r.Height(), 3 * line);  // "The quick", "brown fox", "jumps"
+  // A word longer than the width stays whole.
+  Rect narrow{0, 0, 5, 0};
+  dc.DrawText("Puzzle", narrow, DT_CALCRECT | DT_WORDBREAK);
+  EXPECT_EQ(narrow.Width(), dc.GetTextExtent("Puzzle").cx);
+  EXPECT_EQ(narrow.Height(), line);
+}
+
+TEST(DrawText, AlignmentPlacesTheInk) {
+  const Font font = Arial(14);
+  const Rect box{10, 10, 110, 50};
+  Rect left = InkBounds(Draw("Go", box, DT_SINGLELINE, font, {120, 60}), clWhite);
+  Rect right = InkBounds(Draw("Go", box, DT_SINGLELINE | DT_RIGHT, font, {120, 60}), clWhite);
+  Rect centre =
+      InkBounds(Draw("Go", box, DT_SINGLELINE | DT_CENTER | DT_VCENTER, font, {120, 60}), clWhite);
+  Rect bottom = InkBounds(Draw("Go", box, DT_SINGLELINE | DT_BOTTOM, font, {120, 60}), clWhite);
+  EXPECT_LE(std::abs(left.left - box.left), 1);
+  EXPECT_LE(std::abs(right.right - box.right), 1);
+  EXPECT_LE(std::abs((centre.left + centre.right) - (box.left + box.right)), 2);
+  EXPECT_EQ(left.top, right.top);
+  EXPECT_GT(centre.top, left.top);
+  EXPECT_GT(bottom.top, centre.top);
+  EXPECT_LE(bottom.bottom, box.bottom);
+  // Vertical centring applies to single lines only.
+  Rect multi = InkBounds(Draw("Go", box, DT_VCENTER, font, {120, 60}), clWhite);
+  EXPECT_EQ(multi.top, left.top);
+}
+
+TEST(DrawText, PrefixUnderlinesOnlyBelowTheMarkedCharacter) {
+  const Font font = Arial(14);
+  const Rect box{0, 0, 80, 20};
+  Bitmap plain = Draw("Start", box, 0, font, {80, 20});
+  Bitmap marked = Draw("&Start", box, 0, font, {80, 20});
+  Bitmap hidden = Draw("&Start", box, DT_HIDEPREFIX, font, {80, 20});
+  EXPECT_TRUE(plain.SameAs(hidden));
+  const int baseline = font.GetMetrics().ascent;
+  const int sWidth = [&] {
+    Bitmap b(1, 1);
+    DeviceContext dc(b);
+    dc.SelectFont(font);
+    return dc.GetTextExtent("S").cx;
+  }();
+  int underlined = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 80; ++x)
+      if (plain.GetPixel(x, y) != marked.GetPixel(x, y)) {
+        EXPECT_GT(y, baseline - 1);
+        EXPECT_LT(x, sWidth);
+        ++underlined;
+      }
+  EXPECT_GE(underlined, sWidth - 1);
+  // Only the bar: no glyphs.
+  Rect bar = InkBounds(Draw("&Start", box, DT_PREFIXONLY, font, {80, 20}), clWhite);
+  EXPECT_EQ(bar.Height(), 1);
+  EXPECT_LE(bar.Width(), sWidth);
+}
+
+TEST(DrawText, ClipsToTheRectangleUnlessAskedNotTo) {
+  const Font font = Arial(14);
+  const Rect box{0, 0, 20, 20};
+  Rect clipped = InkBounds(Draw("Wide text here", box, DT_SINGLELINE, font, {150, 20}), clWhite);
+  Rect free =
+      InkBounds(Draw("Wide text here", box, DT_SINGLELINE | DT_NOCLIP, font, {150, 20}), clWhite);
+  EXPECT_LE(clipped.right, 20);
+  EXPECT_GT(free.right, 60);
+}
+
+TEST(TextOut, OpaqueModeFillsTheCellTransparentDoesNot) {
+  Bitmap bmp(100, 30, clWhite);
+  DeviceContext dc(bmp);
+  dc.SelectFont(Arial(14));
+  dc.SetBkColor(clYellow);
+  dc.TextOut(2, 3, "Hi");
+  Size extent = dc.GetTextExtent("Hi");
+  EXPECT_EQ(bmp.GetPixel(2, 3), clYellow);
+  EXPECT_EQ(bmp.GetPixel(2 + extent.cx - 1, 3 + extent.cy - 1), clYellow);
+  EXPECT_EQ(bmp.GetPixel(2 + extent.cx, 3), clWhite);
+  EXPECT_EQ(bmp.GetPixel(2, 3 + extent.cy), clWhite);
+  Bitmap clear(100, 30, clWhite);
+  DeviceContext dc2(clear);
+  dc2.SelectFont(Arial(14));
+  dc2.SetBkMode(TRANSPARENT);
+  dc2.TextOut(2, 3, "Hi");
+  EXPECT_EQ(clear.GetPixel(2, 3), clWhite);
+  EXPECT_FALSE(InkBounds(clear, clWhite).IsEmpty());
+}
+
+TEST(Text, MalformedUtf8ShowsReplacementCharacters) {
+  EXPECT_EQ(DecodeUtf8("G\xC3\xBC"), U"G\u00FC");
+  EXPECT_EQ(DecodeUtf8("\xE2\x82\xAC!"), U"\u20AC!");
+  EXPECT_EQ(DecodeUtf8("a\xFF"
+                       "b"),
+            U"a\uFFFDb");
+  EXPECT_EQ(DecodeUtf8("\xC3"), U"\uFFFD");                      // cut short
+  EXPECT_EQ(DecodeUtf8("\xC0\xAF"), U"\uFFFD\uFFFD");            // over-long
+  EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");  // surrogate
+  EXPECT_EQ(DecodeUtf8("\xF0\x9F\x99\x82"), U"\U0001F642");
+}
+
+TEST(Text, RendersLikeTheReferencePicture) {
+  Bitmap bmp(240, 120, RGB(244, 236, 220));
+  DeviceContext dc(bmp);
+  dc.SetBkMode(TRANSPARENT);
+  dc.SetTextColor(RGB(40, 32, 28));
+  dc.SelectFont(Font(LogFont{.faceName = "MS Sans Serif", .height = -11}));
+  dc.TextOut(4, 4, "Tilebrook(tm) - Puzzle Browser");
+  dc.SelectFont(Arial(14, FW_BOLD));
+  Rect caption{4, 20, 236, 40};
+  dc.DrawText("&Start && go", caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  dc.SelectFont(
+      Font(LogFont{.faceName = "Arial", .height = -13, .italic = true, .underline = true}));
+  dc.TextOut(4, 44, "Beginner \xE2\x80\x93 Maniac");
+  dc.SelectFont(Arial(14));
+  dc.SetTextColor(RGB(46, 120, 128));
+  Rect body{4, 64, 236, 116};
+  dc.DrawText(
+      "Gr\xC3\xBC\xC3\x9F"
+      "e aus K\xC3\xB6ln\rThe quick brown fox jumps over the lazy dog",
+      body, DT_WORDBREAK | DT_RIGHT);
+  EXPECT_TRUE(testsupport::MatchesGolden(bmp, "tests/platform/gfx/golden/text.png"));
+}
