@@ -1,16 +1,22 @@
 #include "skin/data/SkinIni.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
 namespace {
 
-std::string Fold(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return out;
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i]))
+      return false;
+  return true;
 }
 
 bool IsBlank(char c) {
@@ -95,40 +101,81 @@ void TbsSkinIni::SetText(std::string_view text) {
 void TbsSkinIni::SetStrings(const std::vector<std::string>& lines) {
   sections_.clear();
   sectionIndex_.clear();
+  kept_.clear();
+  size_t total = 0;
+  for (const std::string& line : lines)
+    total += line.size();
+  text_ = std::make_unique<char[]>(total + 1);
+  char* end = text_.get();
+
   Section* current = nullptr;
   for (const std::string& rawLine : lines) {
-    std::string_view line = Trim(rawLine);
-    if (line.empty() || line.front() == ';')
+    std::string_view trimmed = Trim(rawLine);
+    if (trimmed.empty() || trimmed.front() == ';')
       continue;
+    std::copy(trimmed.begin(), trimmed.end(), end);
+    std::string_view line(end, trimmed.size());
+    end += trimmed.size();
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       current = &sections_.emplace_back();
-      current->name = std::string(Trim(line.substr(1, line.size() - 2)));
+      current->name = Trim(line.substr(1, line.size() - 2));
       continue;
     }
     if (current == nullptr)
       continue;
     Line entry;
-    entry.raw = std::string(line);
-    if (size_t eq = line.find('='); eq != std::string_view::npos) {
-      entry.key = std::string(Trim(line.substr(0, eq)));
-      entry.value = std::string(Trim(line.substr(eq + 1)));
+    if (size_t eq = line.find('='); eq == std::string_view::npos) {
+      entry.value = line;
+    } else {
+      entry.key = Trim(line.substr(0, eq));
+      entry.value = Trim(line.substr(eq + 1));
       entry.isKey = true;
+      current->keys.push_back(
+          {HashName(entry.key), entry.key, static_cast<uint32_t>(current->lines.size())});
     }
-    AddLine(*current, std::move(entry));
+    current->lines.push_back(entry);
   }
+  for (Section& section : sections_)
+    SortIndex(section.keys);
   RebuildSectionIndex();
 }
 
-void TbsSkinIni::AddLine(Section& section, Line line) {
-  if (line.isKey)
-    section.keyIndex[Fold(line.key)] = section.lines.size();
-  section.lines.push_back(std::move(line));
+uint64_t TbsSkinIni::HashName(std::string_view name) {
+  // FNV-1a over the lower-cased bytes.
+  uint64_t h = 14695981039346656037ull;
+  for (char c : name) {
+    h ^= static_cast<unsigned char>(LowerAscii(c));
+    h *= 1099511628211ull;
+  }
+  return h;
+}
+
+void TbsSkinIni::SortIndex(std::vector<IndexEntry>& index) {
+  std::stable_sort(index.begin(), index.end(),
+                   [](const IndexEntry& a, const IndexEntry& b) { return a.hash < b.hash; });
+}
+
+const TbsSkinIni::IndexEntry* TbsSkinIni::FindLast(const std::vector<IndexEntry>& index,
+                                                   std::string_view name) {
+  const uint64_t hash = HashName(name);
+  auto after = std::upper_bound(index.begin(), index.end(), hash,
+                                [](uint64_t h, const IndexEntry& e) { return h < e.hash; });
+  for (auto it = after; it != index.begin() && (it - 1)->hash == hash; --it)
+    if (SameName((it - 1)->name, name))
+      return &*(it - 1);
+  return nullptr;
 }
 
 void TbsSkinIni::RebuildSectionIndex() {
   sectionIndex_.clear();
   for (size_t i = 0; i < sections_.size(); ++i)
-    sectionIndex_[Fold(sections_[i].name)] = i;
+    sectionIndex_.push_back(
+        {HashName(sections_[i].name), sections_[i].name, static_cast<uint32_t>(i)});
+  SortIndex(sectionIndex_);
+}
+
+std::string_view TbsSkinIni::Keep(std::string_view text) {
+  return kept_.emplace_back(text);
 }
 
 std::vector<std::string> TbsSkinIni::GetStrings() const {
@@ -136,9 +183,10 @@ std::vector<std::string> TbsSkinIni::GetStrings() const {
   for (size_t i = 0; i < sections_.size(); ++i) {
     if (i > 0)
       out.emplace_back();
-    out.push_back("[" + sections_[i].name + "]");
+    out.push_back("[" + std::string(sections_[i].name) + "]");
     for (const Line& line : sections_[i].lines)
-      out.push_back(line.isKey ? line.key + "=" + line.value : line.raw);
+      out.push_back(line.isKey ? std::string(line.key) + "=" + std::string(line.value)
+                               : std::string(line.value));
   }
   return out;
 }
@@ -153,16 +201,16 @@ std::string TbsSkinIni::GetText() const {
 }
 
 const TbsSkinIni::Section* TbsSkinIni::FindSection(std::string_view section) const {
-  auto it = sectionIndex_.find(Fold(section));
-  return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+  const IndexEntry* found = FindLast(sectionIndex_, section);
+  return found == nullptr ? nullptr : &sections_[found->position];
 }
 
 const TbsSkinIni::Line* TbsSkinIni::FindKey(std::string_view section, std::string_view key) const {
   const Section* s = FindSection(section);
   if (s == nullptr)
     return nullptr;
-  auto it = s->keyIndex.find(Fold(key));
-  return it == s->keyIndex.end() ? nullptr : &s->lines[it->second];
+  const IndexEntry* found = FindLast(s->keys, key);
+  return found == nullptr ? nullptr : &s->lines[found->position];
 }
 
 bool TbsSkinIni::SectionExists(std::string_view section) const {
@@ -176,14 +224,14 @@ bool TbsSkinIni::ValueExists(std::string_view section, std::string_view key) con
 std::vector<std::string> TbsSkinIni::SectionNames() const {
   std::vector<std::string> names;
   for (const Section& s : sections_)
-    names.push_back(s.name);
+    names.emplace_back(s.name);
   return names;
 }
 
 std::string TbsSkinIni::ReadString(std::string_view section, std::string_view key,
                                    std::string_view def) const {
   const Line* line = FindKey(section, key);
-  return line == nullptr ? std::string(def) : line->value;
+  return std::string(line == nullptr ? def : line->value);
 }
 
 int TbsSkinIni::ReadInteger(std::string_view section, std::string_view key, int def) const {
@@ -199,7 +247,8 @@ int TbsSkinIni::LargestIndexKey(std::string_view section) const {
   if (s == nullptr)
     return -1;
   int largest = -1;
-  for (const auto& [key, index] : s->keyIndex) {
+  for (const IndexEntry& entry : s->keys) {
+    std::string_view key = entry.name;
     // Only the plain spelling "0", "1", ... is an index key; "01" is not.
     if (key.empty() || key.size() > 9 || (key.size() > 1 && key[0] == '0'))
       continue;
@@ -220,22 +269,25 @@ int TbsSkinIni::LargestIndexKey(std::string_view section) const {
 
 void TbsSkinIni::WriteString(std::string_view section, std::string_view key,
                              std::string_view value) {
-  auto it = sectionIndex_.find(Fold(section));
-  if (it == sectionIndex_.end()) {
-    sections_.emplace_back().name = std::string(section);
-    sectionIndex_[Fold(section)] = sections_.size() - 1;
-    it = sectionIndex_.find(Fold(section));
+  const IndexEntry* found = FindLast(sectionIndex_, section);
+  if (found == nullptr) {
+    sections_.emplace_back().name = Keep(section);
+    RebuildSectionIndex();
+    found = FindLast(sectionIndex_, section);
   }
-  Section& s = sections_[it->second];
-  if (auto k = s.keyIndex.find(Fold(key)); k != s.keyIndex.end()) {
-    s.lines[k->second].value = std::string(value);
+  Section& s = sections_[found->position];
+  if (const IndexEntry* k = FindLast(s.keys, key)) {
+    s.lines[k->position].value = Keep(value);
     return;
   }
-  Line line;
-  line.key = std::string(key);
-  line.value = std::string(value);
-  line.isKey = true;
-  AddLine(s, std::move(line));
+  Line line{.key = Keep(key), .value = Keep(value), .isKey = true};
+  IndexEntry entry{HashName(line.key), line.key, static_cast<uint32_t>(s.lines.size())};
+  s.lines.push_back(line);
+  // The new line is the last of its name, so it goes after its equals.
+  auto after =
+      std::upper_bound(s.keys.begin(), s.keys.end(), entry,
+                       [](const IndexEntry& a, const IndexEntry& b) { return a.hash < b.hash; });
+  s.keys.insert(after, entry);
 }
 
 void TbsSkinIni::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -243,7 +295,6 @@ void TbsSkinIni::WriteInteger(std::string_view section, std::string_view key, in
 }
 
 void TbsSkinIni::EraseSection(std::string_view section) {
-  const std::string folded = Fold(section);
-  std::erase_if(sections_, [&](const Section& s) { return Fold(s.name) == folded; });
+  std::erase_if(sections_, [&](const Section& s) { return SameName(s.name, section); });
   RebuildSectionIndex();
 }

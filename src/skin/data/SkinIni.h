@@ -11,15 +11,21 @@
 // Names match without regard to ASCII case. When a name occurs more than once
 // the last section and, inside it, the last key are the ones found.
 
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class TbsSkinIni {
  public:
   TbsSkinIni() = default;
   explicit TbsSkinIni(std::string_view text) { SetText(text); }
+  TbsSkinIni(const TbsSkinIni&) = delete;
+  TbsSkinIni& operator=(const TbsSkinIni&) = delete;
+  TbsSkinIni(TbsSkinIni&&) = default;
+  TbsSkinIni& operator=(TbsSkinIni&&) = default;
 
   // Replaces the whole content. CR LF, LF and a lone CR all end a line.
   void SetText(std::string_view text);
@@ -57,24 +63,40 @@ class TbsSkinIni {
 
  private:
   struct Line {
-    std::string key;  // empty for a line without "="
-    std::string value;
-    std::string raw;  // the trimmed line, used when it is not a key
+    std::string_view key;    // empty for a line without "="
+    std::string_view value;  // the whole trimmed line when it is not a key
     bool isKey = false;
   };
+  // Sorted by a hash of the name taken without regard to case, then by
+  // position, so that the last of equal names is found by one binary search
+  // over integers and a short scan among equal hashes.
+  struct IndexEntry {
+    uint64_t hash;
+    std::string_view name;
+    uint32_t position;
+  };
   struct Section {
-    std::string name;
+    std::string_view name;
     std::vector<Line> lines;
-    std::unordered_map<std::string, size_t> keyIndex;  // folded key -> last line
+    std::vector<IndexEntry> keys;  // position = line number
   };
 
+  static const IndexEntry* FindLast(const std::vector<IndexEntry>& index, std::string_view name);
+  static void SortIndex(std::vector<IndexEntry>& index);
+  static uint64_t HashName(std::string_view name);
   const Section* FindSection(std::string_view section) const;
   const Line* FindKey(std::string_view section, std::string_view key) const;
-  void AddLine(Section& section, Line line);
+  // A copy of text that lives as long as this object.
+  std::string_view Keep(std::string_view text);
   void RebuildSectionIndex();
 
+  // Names and values are views into text_ (the lines as read, trimmed, back
+  // to back) or into kept_ (what was written since); neither moves while
+  // this object lives, and moving the object keeps them in place.
+  std::unique_ptr<char[]> text_;
+  std::deque<std::string> kept_;
   std::vector<Section> sections_;
-  std::unordered_map<std::string, size_t> sectionIndex_;  // folded name -> last
+  std::vector<IndexEntry> sectionIndex_;  // position = section number
 };
 
 // Splits a text into lines at CR LF, LF or a lone CR. A last line without a

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/gfx/ImageCodecs.h"
 #include "skin/data/SkinIni.h"
 
 namespace {
@@ -39,7 +40,21 @@ void WriteInt32(std::vector<uint8_t>& out, int32_t value) {
 }
 
 TbsBitmapCodec& SkinBitmapCodec() {
-  static TbsBitmapCodec codec;
+  static TbsBitmapCodec codec{
+      .Read =
+          [](std::span<const uint8_t> bytes, gfx::Bitmap& bitmap) {
+            gfx::DecodedImage image = gfx::ReadBmp(bytes);
+            if (!image.Ok())
+              throw TbsStreamError(image.error);
+            bitmap = std::move(image.bitmap);
+            return image.bytesUsed;
+          },
+      .Write =
+          [](const gfx::Bitmap& bitmap, std::vector<uint8_t>& out) {
+            std::vector<uint8_t> file = gfx::WriteBmp(bitmap);
+            out.insert(out.end(), file.begin(), file.end());
+          },
+  };
   return codec;
 }
 

@@ -66,8 +66,8 @@ void WriteInt32(std::vector<uint8_t>& out, int32_t value);
 // The picture codec the streams use: Read decodes the BMP file at the front
 // of the bytes into bitmap and returns the file's length (the size in its
 // own header), throwing on damaged data; Write appends one complete BMP
-// file. It is one replaceable seam so that the streams do not depend on how
-// pictures are coded.
+// file. By default it is the platform's BMP codec (24-bit files); tests may
+// put another in its place.
 struct TbsBitmapCodec {
   std::function<size_t(std::span<const uint8_t> bytes, gfx::Bitmap& bitmap)> Read;
   std::function<void(const gfx::Bitmap& bitmap, std::vector<uint8_t>& out)> Write;

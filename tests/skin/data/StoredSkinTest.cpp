@@ -208,3 +208,38 @@ TEST(CompressedStoredSkin, DamagedOrOversizedDataAreDecompressionErrors) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StoredSkin, PicturesAreCompleteBmpFilesWalkedByTheirOwnSize) {
+  TbsStoredSkin skin(nullptr);
+  skin.Picture = gfx::Bitmap(5, 3, gfx::RGB(200, 100, 50));
+  skin.ActivePictures.emplace_back(2, 7, gfx::RGB(1, 2, 3));
+  std::vector<uint8_t> bytes;
+  skin.WritePictures(bytes);
+  ASSERT_GT(bytes.size(), 7u);
+  EXPECT_EQ(bytes[1], 'B');
+  EXPECT_EQ(bytes[2], 'M');
+  TbsByteReader header(std::span<const uint8_t>(bytes).subspan(3));
+  const int32_t fileSize = header.ReadInt32();
+  // The inactive and mask flags follow the main picture's file directly.
+  EXPECT_EQ(bytes[1 + fileSize], 1);
+  EXPECT_EQ(bytes[2 + fileSize], 1);
+
+  TbsStoredSkin copy(nullptr);
+  copy.ReadPictures(bytes);
+  EXPECT_TRUE(copy.Picture.SameAs(skin.Picture));
+  ASSERT_EQ(copy.ActivePictures.size(), 1u);
+  EXPECT_TRUE(copy.ActivePictures[0].SameAs(skin.ActivePictures[0]));
+}
+
+TEST(StoredSkin, DamagedBitmapInPicturesIsRefused) {
+  TbsStoredSkin skin(nullptr);
+  skin.Picture = gfx::Bitmap(4, 4);
+  std::vector<uint8_t> bytes;
+  skin.WritePictures(bytes);
+  bytes[1] = 'X';
+  EXPECT_THROW(skin.ReadPictures(bytes), TbsStreamError);
+}
+
+}  // namespace
