@@ -12,6 +12,7 @@
 namespace {
 
 constexpr size_t kPieceSize = 4096;
+constexpr size_t kBmpFileHeaderSize = 14;
 
 }  // namespace
 
@@ -62,6 +63,10 @@ void ReadBitmap(TbsByteReader& in, gfx::Bitmap& bitmap) {
   const TbsBitmapCodec& codec = SkinBitmapCodec();
   if (!codec.Read)
     throw TbsStreamError("no picture codec");
+  // A stream that ends where a picture should begin is short, whatever the
+  // codec would say about the missing bytes.
+  if (in.Rest().size() < kBmpFileHeaderSize)
+    throw TbsStreamError("Stream read error");
   // Every picture takes up bytes; one that claims none would let a damaged
   // count make pictures without end.
   size_t used = codec.Read(in.Rest(), bitmap);

@@ -7,7 +7,6 @@
 namespace {
 
 using skintest::Encode;
-using skintest::FakeCodec;
 
 struct Delivery {
   TComponent* form;
@@ -54,7 +53,6 @@ class FormsFixture : public ::testing::Test {
     return skin;
   }
 
-  FakeCodec codec;
   TComponent owner{nullptr};
   std::vector<TComponent*> forms;
   std::vector<Delivery> sent;

@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers for the skin data tests: a small stand-in picture codec, a
-// temporary skin directory, and a minimal valid skin text.
+// Helpers for the skin data tests: pictures as BMP files, a temporary skin
+// directory, and a minimal valid skin text.
 
 #include <filesystem>
 #include <fstream>
@@ -11,45 +11,6 @@
 #include "skin/data/SkinStreams.h"
 
 namespace skintest {
-
-// A picture codec with the shape of a BMP file where it matters to the
-// streams: "BM", the total file length, then width, height and the pixels.
-// Installed for the lifetime of the object.
-class FakeCodec {
- public:
-  FakeCodec() : saved_(SkinBitmapCodec()) {
-    SkinBitmapCodec().Read = [](std::span<const uint8_t> bytes, gfx::Bitmap& bitmap) {
-      TbsByteReader in(bytes);
-      if (in.ReadByte() != 'B' || in.ReadByte() != 'M')
-        throw TbsStreamError("not a bitmap");
-      const int32_t size = in.ReadInt32();
-      const int32_t w = in.ReadInt32();
-      const int32_t h = in.ReadInt32();
-      if (w < 0 || h < 0 || w > 256 || h > 256 || size != 14 + 4 * w * h)
-        throw TbsStreamError("bad bitmap header");
-      auto pixels = in.ReadBytes(4 * static_cast<size_t>(w) * h);
-      bitmap = gfx::Bitmap(w, h);
-      for (int i = 0; i < w * h; ++i)
-        bitmap.Bits()[i] = static_cast<gfx::Pixel>(pixels[4 * i]) |
-                           static_cast<gfx::Pixel>(pixels[4 * i + 1]) << 8 |
-                           static_cast<gfx::Pixel>(pixels[4 * i + 2]) << 16;
-      return static_cast<size_t>(size);
-    };
-    SkinBitmapCodec().Write = [](const gfx::Bitmap& bitmap, std::vector<uint8_t>& out) {
-      out.push_back('B');
-      out.push_back('M');
-      WriteInt32(out, 14 + 4 * bitmap.Width() * bitmap.Height());
-      WriteInt32(out, bitmap.Width());
-      WriteInt32(out, bitmap.Height());
-      for (int i = 0; i < bitmap.Width() * bitmap.Height(); ++i)
-        WriteInt32(out, static_cast<int32_t>(bitmap.Bits()[i]));
-    };
-  }
-  ~FakeCodec() { SkinBitmapCodec() = saved_; }
-
- private:
-  TbsBitmapCodec saved_;
-};
 
 inline std::vector<uint8_t> Encode(const gfx::Bitmap& bitmap) {
   std::vector<uint8_t> out;

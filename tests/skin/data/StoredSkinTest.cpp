@@ -7,7 +7,6 @@
 namespace {
 
 using skintest::Encode;
-using skintest::FakeCodec;
 using skintest::TempDir;
 
 std::string ErrorOf(const std::function<void()>& f) {
@@ -29,7 +28,6 @@ void WriteSmallSkin(const TempDir& dir) {
 }
 
 TEST(StoredSkin, PicturesLayoutFlagsEmptyPicturesAndCountsActiveOnes) {
-  FakeCodec codec;
   TbsStoredSkin skin(nullptr);
   skin.Picture = gfx::Bitmap(2, 2);
   skin.MaskPicture = gfx::Bitmap(1, 1);
@@ -46,7 +44,6 @@ TEST(StoredSkin, PicturesLayoutFlagsEmptyPicturesAndCountsActiveOnes) {
 }
 
 TEST(StoredSkin, PicturesRoundTripKeepsOrderAndEmptiness) {
-  FakeCodec codec;
   TbsStoredSkin skin(nullptr);
   skin.InactivePicture = gfx::Bitmap(4, 3, 0x0000FF);
   for (int w = 1; w <= 3; ++w)
@@ -67,7 +64,6 @@ TEST(StoredSkin, PicturesRoundTripKeepsOrderAndEmptiness) {
 }
 
 TEST(StoredSkin, ReadingPicturesAnyNonZeroFlagMeansEmpty) {
-  FakeCodec codec;
   TbsStoredSkin skin(nullptr);
   skin.ReadPictures(std::vector<uint8_t>{7, 255, 1, 0, 0, 0, 0});
   EXPECT_TRUE(skin.Picture.IsEmpty());
@@ -75,7 +71,6 @@ TEST(StoredSkin, ReadingPicturesAnyNonZeroFlagMeansEmpty) {
 }
 
 TEST(StoredSkin, ShortPicturesStreamsAreReadErrors) {
-  FakeCodec codec;
   TbsStoredSkin skin(nullptr);
   EXPECT_EQ(ErrorOf([&] { skin.ReadPictures(std::vector<uint8_t>{1, 1}); }), "Stream read error");
   // A count far beyond the data ends at the data, not in memory.
@@ -86,7 +81,6 @@ TEST(StoredSkin, ShortPicturesStreamsAreReadErrors) {
 }
 
 TEST(StoredSkin, LoadFromSkinFileTakesTextAndPicturesFromTheTextsDirectory) {
-  FakeCodec codec;
   TempDir dir("storedskin-load");
   WriteSmallSkin(dir);
   TbsStoredSkin skin(nullptr);
@@ -101,7 +95,6 @@ TEST(StoredSkin, LoadFromSkinFileTakesTextAndPicturesFromTheTextsDirectory) {
 }
 
 TEST(StoredSkin, MissingPictureFileEndsTheImportNamingIt) {
-  FakeCodec codec;
   TempDir dir("storedskin-missing");
   WriteSmallSkin(dir);
   std::filesystem::remove(dir.Path("a1.bmp"));
@@ -114,7 +107,6 @@ TEST(StoredSkin, MissingPictureFileEndsTheImportNamingIt) {
 }
 
 TEST(StoredSkin, FileNameImportsOnlyWhileDesigned) {
-  FakeCodec codec;
   TempDir dir("storedskin-filename");
   WriteSmallSkin(dir);
   TbsStoredSkin runTime(nullptr);
@@ -129,7 +121,6 @@ TEST(StoredSkin, FileNameImportsOnlyWhileDesigned) {
 }
 
 TEST(CompressedStoredSkin, CompressSkinFileBuildsOneLevelNineStreamOfThePlainSkin) {
-  FakeCodec codec;
   TempDir dir("compressed-build");
   WriteSmallSkin(dir);
   TbsCompressedStoredSkin skin(nullptr);
@@ -158,7 +149,6 @@ TEST(CompressedStoredSkin, CompressSkinFileBuildsOneLevelNineStreamOfThePlainSki
 }
 
 TEST(CompressedStoredSkin, TextWithoutTheRequiredSectionsLeavesTheDataAlone) {
-  FakeCodec codec;
   TempDir dir("compressed-refused");
   dir.Write("skin.ini", "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n");
   TbsCompressedStoredSkin skin(nullptr);
