@@ -64,6 +64,15 @@ bool RouteNextInput(Desktop& d) {
           Activate(event.hwnd, WA_ACTIVE);
         break;
       }
+      case InputEvent::Kind::Moved: {
+        // The window is where the system put it; the procedure hears of it
+        // as of any move, in its place among the other input.
+        Window* w = d.Find(event.hwnd);
+        if (w && w->IsTopLevel() && w->rect.TopLeft() != event.pt)
+          SetWindowPos(event.hwnd, nullptr, event.pt.x, event.pt.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        break;
+      }
       default:
         routed = RouteMouse(d, event, time, msg);
         break;

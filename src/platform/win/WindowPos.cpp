@@ -263,7 +263,7 @@ bool ShowWindow(HWND hwnd, int command) {
       return wasVisible;
     // A minimised window stays "visible" but is no longer on the screen.
     w->style |= WS_MINIMIZE | WS_VISIBLE;
-    d.GetBackend().ShowSurface(hwnd, false);
+    d.GetBackend().MinimizeSurface(hwnd);
     SendMessage(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
     if (d.in.active == hwnd)
       ActivateOther(hwnd);
