@@ -519,6 +519,7 @@ void X11Backend::SetSurfaceTitle(HWND hwnd, const std::string& title) {
                 static_cast<int>(latin1.size()));
   m.SetProperty(s->window, XA_WM_ICON_NAME, XA_STRING, 8, latin1.data(),
                 static_cast<int>(latin1.size()));
+  XFlush(m.display);
 }
 
 void X11Backend::ActivateSurface(HWND hwnd) {
