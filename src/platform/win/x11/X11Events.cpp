@@ -187,20 +187,20 @@ void X11Backend::Impl::HandleKey(XKeyEvent& key) {
   // The virtual key is the key's own symbol, whatever the modifiers: Shift
   // with "a" is still the A key.
   e.vk = VirtualKeyFromKeysym(XLookupKeysym(&key, 0));
-  if (key.type == KeyPress) {
-    char buffer[16];
-    KeySym keysym = NoSymbol;
-    int length = XLookupString(&key, buffer, sizeof buffer, &keysym, nullptr);
-    e.ch = CharacterFromKeysym(keysym);
-    // Ctrl with a letter types the letter's control character, as the
-    // classic system has it.
-    if (length == 1 && static_cast<unsigned char>(buffer[0]) < 0x20)
-      e.ch = static_cast<unsigned char>(buffer[0]);
-    if (e.vk == 0 && e.ch == 0)
-      return;
-  } else if (e.vk == 0) {
+  // The character comes with the press; a key without a code of its own
+  // still types it, and its release is reported to match.
+  char buffer[16];
+  KeySym keysym = NoSymbol;
+  int length = XLookupString(&key, buffer, sizeof buffer, &keysym, nullptr);
+  char32_t ch = CharacterFromKeysym(keysym);
+  // Ctrl with a letter types the letter's control character, as the
+  // classic system has it.
+  if (length == 1 && static_cast<unsigned char>(buffer[0]) < 0x20)
+    ch = static_cast<unsigned char>(buffer[0]);
+  if (e.vk == 0 && ch == 0)
     return;
-  }
+  if (key.type == KeyPress)
+    e.ch = ch;
   Post(e);
 }
 

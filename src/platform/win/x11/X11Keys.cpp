@@ -34,6 +34,10 @@ constexpr KeyPair kKeys[] = {
     {XK_minus, 0xBD},             {XK_period, 0xBE},          {XK_slash, 0xBF},
     {XK_grave, 0xC0},             {XK_bracketleft, 0xDB},     {XK_backslash, 0xDC},
     {XK_bracketright, 0xDD},      {XK_apostrophe, 0xDE},
+    // The letters and signs of a German keyboard in those places.
+    {XK_udiaeresis, 0xBA},        {XK_plus, 0xBB},            {XK_numbersign, 0xBF},
+    {XK_odiaeresis, 0xC0},        {XK_ssharp, 0xDB},          {XK_dead_circumflex, 0xDC},
+    {XK_dead_acute, 0xDD},        {XK_adiaeresis, 0xDE},      {XK_less, 0xE2},
     // The number pad's digits and operators.
     {XK_KP_Multiply, 0x6A},       {XK_KP_Add, 0x6B},          {XK_KP_Subtract, 0x6D},
     {XK_KP_Decimal, 0x6E},        {XK_KP_Divide, 0x6F},

@@ -22,6 +22,8 @@ using namespace win;
 
 class X11Test : public ::testing::Test {
  protected:
+  explicit X11Test(int depth = 24) : server(depth) {}
+
   void SetUp() override;
   void TearDown() override;
 

@@ -32,8 +32,11 @@ TEST(X11Keys, NavigationAndModifierKeysOnBothSidesAndOnTheNumberPad) {
   EXPECT_EQ(VirtualKeyFromKeysym(XK_Alt_L), VK_MENU);
   EXPECT_EQ(VirtualKeyFromKeysym(XK_ISO_Left_Tab), VK_TAB);
   EXPECT_EQ(VirtualKeyFromKeysym(XK_Delete), VK_DELETE);
+  // German letters sit where the US keyboard has punctuation.
+  EXPECT_EQ(VirtualKeyFromKeysym(XK_adiaeresis), 0xDEu);
+  EXPECT_EQ(VirtualKeyFromKeysym(XK_ssharp), 0xDBu);
   // A key the window system has no code for.
-  EXPECT_EQ(VirtualKeyFromKeysym(XK_adiaeresis), 0u);
+  EXPECT_EQ(VirtualKeyFromKeysym(XK_Multi_key), 0u);
 }
 
 TEST(X11Keys, CharactersIncludeLatin1UnicodeAndControlCharacters) {

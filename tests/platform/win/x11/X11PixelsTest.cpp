@@ -121,6 +121,29 @@ TEST_P(X11Pixels, WindowShowsWhatTheHeadlessBackendShows) {
   EXPECT_TRUE(rec->Take().empty());
 }
 
+// A display with 16 bits per pixel gets each colour reduced to its five or
+// six upper bits, in the display's own layout.
+class X11Pixels16 : public X11Test {
+ protected:
+  X11Pixels16() : X11Test(16) {}
+};
+
+TEST_F(X11Pixels16, ColoursAreConvertedToTheDisplaysLayout) {
+  gfx::Bitmap expected = HeadlessShots().first;
+  for (int y = 0; y < expected.Height(); ++y) {
+    for (int x = 0; x < expected.Width(); ++x) {
+      gfx::Pixel p = expected.Row(y)[x];
+      expected.Row(y)[x] = ((p >> 19 & 0x1F) << 11) | ((p >> 10 & 0x3F) << 5) | (p >> 3 & 0x1F);
+    }
+  }
+  Open();
+  EXPECT_FALSE(backend->UsesSharedMemory());
+  Painter painter;
+  HWND hwnd = CreatePainted(painter);
+  EXPECT_TRUE(RunUntil([&] { return Differences(XPixels(hwnd), expected) == 0; }))
+      << Differences(XPixels(hwnd), expected) << " pixels differ";
+}
+
 INSTANTIATE_TEST_SUITE_P(SharedMemory, X11Pixels, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "Shared" : "Plain"; });
 

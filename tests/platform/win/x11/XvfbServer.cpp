@@ -20,7 +20,7 @@ constexpr int kStartTimeoutMs = 60000;
 
 }  // namespace
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer(int depth) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) {
     error_ = "no pipe for Xvfb";
@@ -32,8 +32,9 @@ XvfbServer::XvfbServer() {
   posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  std::vector<std::string> args = {"Xvfb",        "-displayfd", "3",   "-screen", "0",
-                                   "1024x768x24", "-nolisten",  "tcp", "-noreset"};
+  std::vector<std::string> args = {"Xvfb",      "-displayfd", "3",
+                                   "-screen",   "0",          "1024x768x" + std::to_string(depth),
+                                   "-nolisten", "tcp",        "-noreset"};
   std::vector<char*> argv;
   for (std::string& a : args)
     argv.push_back(a.data());

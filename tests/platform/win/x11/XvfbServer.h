@@ -11,7 +11,8 @@ namespace x11test {
 
 class XvfbServer {
  public:
-  XvfbServer();
+  // A screen of 1024 x 768 pixels with `depth` bits per pixel.
+  explicit XvfbServer(int depth = 24);
   ~XvfbServer();
   XvfbServer(const XvfbServer&) = delete;
   XvfbServer& operator=(const XvfbServer&) = delete;
