@@ -36,11 +36,12 @@ std::vector<unsigned char> EncodeAsset(const AssetFile& file);
 // Returns an empty text on success, else what went wrong.
 std::string WriteAssets(const std::vector<AssetFile>& files, const std::string& directory);
 
-// Compares a committed file with the generated one: bytes for BMP and text,
-// decoded pixels within `jpegTolerance` (mean absolute channel difference)
-// for JPEG, since encoders may round differently. Empty text when equal.
+// Compares a committed file with the generated one: bytes for BMP and text;
+// for JPEG bytes, or else the decoded pixels of both encodings within
+// `jpegTolerance` (mean absolute channel difference), since encoder builds
+// may round differently. Empty text when equal.
 std::string CompareWithCommitted(const AssetFile& file, const std::string& directory,
-                                 double jpegTolerance = 2.0);
+                                 double jpegTolerance = 1.0);
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path);

@@ -12,7 +12,7 @@ using gfx::Point;
 
 namespace {
 
-void ButtonFonts(SkinIni& ini, ColorRef disabled) {
+void ButtonFonts(SkinText& ini, ColorRef disabled) {
   ini.Font("Arial", 14, "", kInk);
   ini.Color("activefontcolor", kInk);
   ini.Color("downfontcolor", kInk);
@@ -39,7 +39,7 @@ void Button(ControlKit& kit) {
         mask.SetPixel(x, y, gfx::clWhite);
   kit.parts.active[kButtonMask] = {.name = "buttonmask.bmp", .picture = std::move(mask)};
 
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("button", "button", kControlsPicture, kButtonMask, normal);
   TileKeys(ini, {4, 0}, {26, 0}, {0, 0}, {0, 0}, {3, 2, 27, 18});
   ButtonFonts(ini, 8421504);
@@ -62,7 +62,7 @@ void ResizeButton(ControlKit& kit) {
     looks[i] = kit.atlas.Place(28, 22, labels[i]);
     ButtonFace(p, looks[i], states[i], 1, kSoftCorner);
   }
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("resizebutton", "button", kControlsPicture, -1, looks[0]);
   TileKeys(ini, {4, 4}, {22, 4}, {4, 18}, {22, 18}, {4, 4, 24, 18});
   ButtonFonts(ini, kMutedText);
@@ -100,7 +100,7 @@ void ComboBox(ControlKit& kit) {
   p.HLine(item.left, item.right, item.top, p.Get(skin.left + 5, skin.top + 1));
   CutPlate(p, focus, 1, kField, kField, kTeal, kField);
 
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("combobox", "combobox", kControlsPicture, -1, skin);
   TileKeys(ini, {3, 0}, {21, 0}, {0, 0}, {0, 0}, {1, 1, 24, 17});
   ini.Rect("itemrect", item);
@@ -139,7 +139,7 @@ void ListBox(ControlKit& kit) {
 }  // namespace
 
 void WriteListBoxKeys(ControlKit& kit) {
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   TileKeys(ini, {2, 2}, {38, 2}, {2, 54}, {38, 54}, {2, 2, 38, 54});
   ini.Rect("itemrect", kit.list.item);
   ini.Rect("activeitemrect", kit.list.active);
@@ -239,7 +239,7 @@ void ScrollBar(ControlKit& kit, const std::string& name, bool vertical, bool cor
     DrawGrip(p, grips[i], vertical, Mix(kWalnut, kCream, 60), kHighlight);
   }
 
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head(name, "scrollbar", kControlsPicture, -1, skin);
   if (vertical)
     TileKeys(ini, {0, 16}, {0, 0}, {0, 43}, {0, 0}, {0, 16, 16, 44});
@@ -281,7 +281,7 @@ void UpDown(ControlKit& kit, const std::string& name, bool vertical) {
   const Rect upLocal = (vertical ? first : second).Offset(-skin.left, -skin.top);
   const Rect downLocal = (vertical ? second : first).Offset(-skin.left, -skin.top);
 
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head(name, "updown", kControlsPicture, -1, skin);
   TileKeys(ini, {}, {}, {}, {}, {});
   ini.Rect("upbuttonrect", upLocal);
@@ -293,7 +293,7 @@ void UpDown(ControlKit& kit, const std::string& name, bool vertical) {
 }
 
 void LabelAndBevel(ControlKit& kit) {
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("stdlabel", "stdlabel", -1, -1, {});
   ini.Font("MS Sans Serif", 14, "", 0);
   ini.Color("activefontcolor", 16744448);

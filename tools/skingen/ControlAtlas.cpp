@@ -37,7 +37,7 @@ art::AssetFile Atlas::Finish(const std::string& name) {
   return {.name = name, .picture = std::move(picture), .annotations = annotations_};
 }
 
-void ControlHead(SkinIni& ini, std::vector<std::string>& entries, const std::string& name,
+void ControlHead(SkinText& ini, std::vector<std::string>& entries, const std::string& name,
                  const std::string& type, int picture, int mask, const gfx::Rect& skin) {
   entries.push_back(name + ":" + type);
   ini.Section(name);
@@ -46,7 +46,7 @@ void ControlHead(SkinIni& ini, std::vector<std::string>& entries, const std::str
   ini.Rect("skinrect", skin);
 }
 
-void TileKeys(SkinIni& ini, gfx::Point leftTop, gfx::Point rightTop, gfx::Point leftBottom,
+void TileKeys(SkinText& ini, gfx::Point leftTop, gfx::Point rightTop, gfx::Point leftBottom,
               gfx::Point rightBottom, const gfx::Rect& client) {
   ini.Point("lefttoppoint", leftTop);
   ini.Point("righttoppoint", rightTop);

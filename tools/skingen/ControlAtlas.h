@@ -9,7 +9,7 @@
 
 #include "AssetSet.h"
 #include "Paint.h"
-#include "SkinIni.h"
+#include "SkinText.h"
 
 namespace skingen {
 
@@ -38,10 +38,10 @@ class Atlas {
 
 // The three keys every control record starts with, after its entry and
 // section.
-void ControlHead(SkinIni& ini, std::vector<std::string>& entries, const std::string& name,
+void ControlHead(SkinText& ini, std::vector<std::string>& entries, const std::string& name,
                  const std::string& type, int picture, int mask, const gfx::Rect& skin);
 // The corner points and client rectangle of the tiling records.
-void TileKeys(SkinIni& ini, gfx::Point leftTop, gfx::Point rightTop, gfx::Point leftBottom,
+void TileKeys(SkinText& ini, gfx::Point leftTop, gfx::Point rightTop, gfx::Point leftBottom,
               gfx::Point rightBottom, const gfx::Rect& client);
 
 }  // namespace skingen

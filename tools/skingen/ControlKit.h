@@ -27,7 +27,7 @@ struct ControlKit {
   Rect dropHover{}, dropDown{}, dropDisabled{};
   ListLooks list{};
 
-  SkinIni& Ini() { return parts.records; }
+  SkinText& Ini() { return parts.records; }
   void Head(const std::string& name, const std::string& type, int picture, int mask,
             const Rect& skin) {
     ControlHead(parts.records, parts.controls, name, type, picture, mask, skin);

@@ -180,7 +180,7 @@ constexpr ButtonKind kButtonKinds[] = {
     {"rollupbutton", "Roll up", "cmrollup", Glyph::RollUp, Glyph::RollDown, 9, 6, 3},
 };
 
-void ObjectHead(SkinIni& ini, const std::string& hint, bool inActivePicture, const Rect& skin,
+void ObjectHead(SkinText& ini, const std::string& hint, bool inActivePicture, const Rect& skin,
                 const Rect& active) {
   ini.Text("hint", hint);
   ini.Int("activepictureindex", kObjectsPicture);
@@ -191,7 +191,7 @@ void ObjectHead(SkinIni& ini, const std::string& hint, bool inActivePicture, con
   ini.Text("morphkind", "mkdefault");
 }
 
-void StdButtonTail(SkinIni& ini, const char* command, const Rect& restore,
+void StdButtonTail(SkinText& ini, const char* command, const Rect& restore,
                    const Rect& restoreActive, const Rect& restoreDown) {
   ini.Text("command", command);
   ini.Rect("restorerect", restore);
@@ -228,7 +228,7 @@ gfx::Bitmap ObjectsPicture(const Walnut& walnut, SkinParts& parts) {
 }
 
 void FrameObjects(SkinParts& parts) {
-  SkinIni& ini = parts.records;
+  SkinText& ini = parts.records;
   parts.objects.push_back("caption1:caption");
   ini.Section("caption1");
   ObjectHead(ini, "", false, kCaption, kCaptionActive);
@@ -281,7 +281,7 @@ void MenuBarButtonObjects(SkinParts& parts) {
   const int row = kMenuBarButtonsTop / kCellH;
   for (int k = 0; k < 4; ++k) {
     parts.objects.push_back(std::string(kinds[k].name) + ":mainmenubarbutton");
-    SkinIni& ini = parts.records;
+    SkinText& ini = parts.records;
     ini.Section(kinds[k].name);
     ObjectHead(ini, kinds[k].hint, true, Cell(k * 3, row), Cell(k * 3 + 1, row));
     ini.Rect("downrect", Cell(k * 3 + 2, row));
@@ -290,7 +290,7 @@ void MenuBarButtonObjects(SkinParts& parts) {
   }
 }
 
-void FormInfo(SkinIni& ini) {
+void FormInfo(SkinText& ini) {
   ini.Section("FORMINFO");
   ini.Point("lefttoppoint", kLeftTop);
   ini.Point("righttoppoint", kRightTop);

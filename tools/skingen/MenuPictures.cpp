@@ -23,14 +23,14 @@ void Panel(Painter& p, const Rect& r) {
   p.VLine(inner.right - 1, inner.top, inner.bottom, Mix(kCream, kPaperShadow, 150));
 }
 
-void Stretchless(SkinIni& ini) {
+void Stretchless(SkinText& ini) {
   ini.Flag("leftstretch", false);
   ini.Flag("rightstretch", false);
   ini.Flag("topstretch", false);
   ini.Flag("bottomstretch", false);
 }
 
-void CornerPoints(SkinIni& ini, Point lt, Point rt, Point lb, Point rb) {
+void CornerPoints(SkinText& ini, Point lt, Point rt, Point lb, Point rb) {
   ini.Point("lefttoppoint", lt);
   ini.Point("righttoppoint", rt);
   ini.Point("leftbottompoint", lb);
@@ -67,7 +67,7 @@ gfx::Bitmap PopupPicture() {
 }
 
 void MenuItemRecords(SkinParts& parts) {
-  SkinIni& ini = parts.records;
+  SkinText& ini = parts.records;
   parts.objects.push_back("menuitem:menuitem");
   ini.Section("menuitem");
   ini.Text("hint", "");
@@ -129,7 +129,7 @@ void AddMenuPictures(SkinParts& parts) {
       {kItem, "item"},        {kItemActive, "active"},        {kDivider, "divider"},
       {kBarItem, "bar item"}, {kBarItemActive, "bar active"}, {kBarItemDown, "bar down"}};
 
-  SkinIni& ini = parts.head;
+  SkinText& ini = parts.head;
   ini.Section("POPUPWINDOW");
   ini.Int("windowpictureindex", kPopupPicture);
   ini.Int("maskpictureindex", -1);
@@ -144,7 +144,7 @@ void AddMenuPictures(SkinParts& parts) {
 void AddHintPicture(SkinParts& parts) {
   parts.active[kHintPicture] = {.name = "hw.bmp", .picture = HintPicture()};
   parts.active[kHintPicture].annotations = {{{8, 3, 39, 18}, "clientrect"}};
-  SkinIni& ini = parts.head;
+  SkinText& ini = parts.head;
   ini.Section("HINTWINDOW");
   ini.Int("windowpictureindex", kHintPicture);
   ini.Int("maskpictureindex", -1);

@@ -48,7 +48,7 @@ void CheckRadio(ControlKit& kit, const std::string& name, const CheckImages& c) 
   p.Fill(skin, kCream);
   CutPlate(p, active, 2, Mix(kCream, kPaleTeal, 160), Mix(kCream, kPaleTeal, 160),
            Mix(kTeal, kCream, 150), kCream);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head(name, "checkradio", kControlsPicture, kCheckRadioMask, skin);
   TileKeys(ini, {20, 0}, {40, 0}, {}, {}, {18, 0, 58, 20});
   ini.Font("Arial", 14, "", kInk);
@@ -89,7 +89,7 @@ void MenuButton(ControlKit& kit) {
     DrawArrow(p, {looks[i].left + 25, looks[i].top + 4, looks[i].right - 1, looks[i].top + 13},
               Direction::Down, states[i] == State::Disabled ? kMutedText : kWalnut, true);
   }
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("menubutton", "menubutton", kControlsPicture, -1, looks[0]);
   TileKeys(ini, {4, 4}, {22, 14}, {4, 18}, {22, 18}, {4, 4, 22, 18});
   ini.Font("Arial", 14, "", kInk);
@@ -110,7 +110,7 @@ void Gauge(ControlKit& kit) {
   FieldFace(p, skin, false, kSoftCorner);
   const Rect progress = kit.atlas.Place(10, 10, "gauge progress");
   CutPlate(p, progress, 1, kTealLight, kTeal, Mix(kTeal, kWalnutDark, 60), kField);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("gauge", "gauge", kControlsPicture, -1, skin);
   TileKeys(ini, {3, 0}, {37, 0}, {}, {}, {2, 2, 38, 12});
   ini.Rect("progressarea", {2, 2, 38, 12});
@@ -127,7 +127,7 @@ void Splitter(ControlKit& kit) {
   p.Fill(skin, kCream);
   p.VLine(skin.left + 2, skin.top, skin.bottom, Mix(kWalnut, kCream, 100));
   p.VLine(skin.left + 3, skin.top, skin.bottom, kHighlight);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("splitter", "splitter", kControlsPicture, -1, skin);
   TileKeys(ini, {0, 4}, {}, {0, 20}, {}, {0, 4, 6, 20});
 }
@@ -147,7 +147,7 @@ void TrackBar(ControlKit& kit, const std::string& name, bool vertical, int mask)
   ButtonFace(p, hover, State::Hover, 2, kCream);
   kit.parts.active[mask] = {.name = vertical ? "vtrackmask.bmp" : "htrackmask.bmp",
                             .picture = CornerMask(skin.Width(), skin.Height())};
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head(name, "trackbar", kControlsPicture, mask, skin);
   if (vertical)
     TileKeys(ini, {0, 6}, {}, {0, 54}, {}, {0, 6, 20, 54});
@@ -163,7 +163,7 @@ void LabelPlate(ControlKit& kit) {
   Painter& p = kit.atlas.Paint();
   const Rect skin = kit.atlas.Place(30, 18, "label");
   CutPlate(p, skin, 2, kHighlight, Mix(kCream, kPaperShadow, 100), kPaperShadow, kCream);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("label", "label", kControlsPicture, -1, skin);
   TileKeys(ini, {3, 0}, {27, 0}, {}, {}, {3, 1, 27, 17});
   ini.Font("Arial", 14, "", kInk);
@@ -183,7 +183,7 @@ EditLooks EditFields(ControlKit& kit) {
   return e;
 }
 
-void EditKeys(SkinIni& ini, const ControlKit& kit, const Rect& focused) {
+void EditKeys(SkinText& ini, const ControlKit& kit, const Rect& focused) {
   TileKeys(ini, {3, 3}, {37, 3}, {3, 17}, {37, 17}, {3, 3, 37, 17});
   ini.Rect("activeskinrect", focused);
   ini.Font("Arial", 14, "", kInk);
@@ -197,7 +197,7 @@ void EditKeys(SkinIni& ini, const ControlKit& kit, const Rect& focused) {
 
 void Edits(ControlKit& kit) {
   const EditLooks e = EditFields(kit);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("edit", "edit", kControlsPicture, -1, e.normal);
   EditKeys(ini, kit, e.focused);
   kit.Head("memo", "memo", kControlsPicture, -1, e.normal);
@@ -243,7 +243,7 @@ void Edits(ControlKit& kit) {
 void CheckListBox(ControlKit& kit) {
   kit.Head("checklistbox", "checklistbox", kControlsPicture, -1, kit.list.skin);
   WriteListBoxKeys(kit);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   ini.Rect("itemcheckrect", {2, 2, 15, 15});
   ini.Rect("checkimagerect", kit.checks.check);
   ini.Rect("uncheckimagerect", kit.checks.uncheck);

@@ -20,13 +20,13 @@ Rect PanelLook(ControlKit& kit, const std::string& label) {
   return r;
 }
 
-void PanelTiles(SkinIni& ini) {
+void PanelTiles(SkinText& ini) {
   TileKeys(ini, {3, 3}, {37, 3}, {3, 37}, {37, 37}, {3, 3, 37, 37});
 }
 
 void Panels(ControlKit& kit) {
   const Rect panel = PanelLook(kit, "panel");
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("panel", "panel", kControlsPicture, -1, panel);
   PanelTiles(ini);
   ini.Int("bgpictureindex", -1);
@@ -82,7 +82,7 @@ void ExPanel(ControlKit& kit) {
     for (int s = 0; s < 3; ++s)
       cells[g][s] = HeaderButton(kit, glyphs[g], states[s]);
 
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("expanel", "expanel", kControlsPicture, -1, skin);
   TileKeys(ini, {4, 22}, {56, 22}, {4, 56}, {56, 56}, {2, 22, 58, 58});
   ini.Rect("rollhskinrect", {skin.left, skin.top, skin.right, skin.top + 22});
@@ -121,7 +121,7 @@ void Tabs(ControlKit& kit) {
   const Rect strip = kit.atlas.Place(20, 20, "tabs background");
   p.Fill(strip, kCream);
 
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("tab", "tab", kControlsPicture, -1, page);
   ini.Rect("tabrect", tabs[0]);
   ini.Rect("activetabrect", tabs[1]);
@@ -153,7 +153,7 @@ void Grid(ControlKit& kit) {
   p.VLine(fixed.right - 1, fixed.top, fixed.bottom, kPaperShadow);
   p.Fill(select, kTeal);
   CutPlate(p, focus, 0, kTeal, kTeal, kTealLight);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("grid", "grid", kControlsPicture, -1, kit.list.skin);
   ini.Rect("fixedcellrect", fixed);
   ini.Rect("selectcellrect", select);
@@ -180,7 +180,7 @@ void MainMenuBar(ControlKit& kit) {
   const Rect bar = kit.atlas.Place(40, 20, "mainmenubar");
   p.Fill(bar, kCream);
   p.HLine(bar.left, bar.right, bar.bottom - 1, kPaperShadow);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("mainmenubar", "mainmenubar", kControlsPicture, -1, bar);
   ini.Rect("itemsrect", {0, 0, 40, 19});
   ini.Text("menubaritem", "menubaritem");
@@ -193,7 +193,7 @@ void MainMenuBar(ControlKit& kit) {
 }
 
 void Views(ControlKit& kit) {
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   for (const char* name : {"treeview", "listview", "richedit"}) {
     kit.Head(name, name, -1, -1, {});
     ini.Font("Arial", 14, "", kInk);
@@ -213,7 +213,7 @@ void Slider(ControlKit& kit) {
   }
   ButtonFace(p, hThumb, State::Normal, 2, kCream);
   ButtonFace(p, vThumb, State::Normal, 2, kCream);
-  SkinIni& ini = kit.Ini();
+  SkinText& ini = kit.Ini();
   kit.Head("slider", "slider", kControlsPicture, -1, {});
   ini.Color("bgcolor", kCream);
   ini.Rect("hrulerrect", hRuler);

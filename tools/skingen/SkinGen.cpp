@@ -14,7 +14,7 @@ void AddControlPictures(SkinParts& parts) {
 
 namespace {
 
-void EntryList(SkinIni& ini, const std::string& section, const std::vector<std::string>& entries) {
+void EntryList(SkinText& ini, const std::string& section, const std::vector<std::string>& entries) {
   ini.Section(section);
   ini.Int("count", static_cast<int>(entries.size()));
   for (std::size_t i = 0; i < entries.size(); ++i)
@@ -31,7 +31,7 @@ std::vector<art::AssetFile> GenerateSkin() {
   AddHintPicture(parts);
   AddControlPictures(parts);
 
-  SkinIni text;
+  SkinText text;
   text.Section("VERSION");
   text.Int("ver", 1);
   text.Text("skinname", "Tilebrook");
@@ -47,7 +47,7 @@ std::vector<art::AssetFile> GenerateSkin() {
   for (int i = 0; i < kActivePictureCount; ++i)
     text.Text(std::to_string(i), parts.active[i].name);
   text.Append(parts.head);
-  SkinIni lists;
+  SkinText lists;
   EntryList(lists, "SKINOBJECTS", parts.objects);
   EntryList(lists, "SKINCONTROLS", parts.controls);
   text.Append(lists);

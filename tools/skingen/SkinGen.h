@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "AssetSet.h"
-#include "SkinIni.h"
+#include "SkinText.h"
 
 namespace skingen {
 
@@ -29,8 +29,8 @@ enum ActivePicture : int {
 // The skin while it is being built: each part adds its pictures, its
 // sections and its list entries.
 struct SkinParts {
-  SkinIni head;                       // VERSION, PICTURES, FORMINFO, POPUPWINDOW, HINTWINDOW
-  SkinIni records;                    // the sections named by the entry lists
+  SkinText head;                      // VERSION, PICTURES, FORMINFO, POPUPWINDOW, HINTWINDOW
+  SkinText records;                   // the sections named by the entry lists
   std::vector<std::string> objects;   // "name:type" of SKINOBJECTS
   std::vector<std::string> controls;  // "name:type" of SKINCONTROLS
   art::AssetFile picture;

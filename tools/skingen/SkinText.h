@@ -12,7 +12,7 @@
 
 namespace skingen {
 
-class SkinIni {
+class SkinText {
  public:
   // Starts a section; a blank line separates it from the previous one.
   void Section(const std::string& name);
@@ -26,7 +26,7 @@ class SkinIni {
   void Font(const std::string& name, int height, const std::string& style, gfx::ColorRef color);
 
   // Appends another builder's lines as they are.
-  void Append(const SkinIni& other);
+  void Append(const SkinText& other);
 
   // The whole text with CR LF line ends, as skin files are written.
   std::string ToString() const;

@@ -1,53 +1,53 @@
-#include "SkinIni.h"
+#include "SkinText.h"
 
 namespace skingen {
 
-void SkinIni::Section(const std::string& name) {
+void SkinText::Section(const std::string& name) {
   if (!lines_.empty())
     lines_.emplace_back();
   lines_.push_back("[" + name + "]");
 }
 
-void SkinIni::Text(const std::string& key, const std::string& value) {
+void SkinText::Text(const std::string& key, const std::string& value) {
   lines_.push_back(key + "=" + value);
 }
 
-void SkinIni::Int(const std::string& key, int value) {
+void SkinText::Int(const std::string& key, int value) {
   Text(key, std::to_string(value));
 }
 
-void SkinIni::Flag(const std::string& key, bool value) {
+void SkinText::Flag(const std::string& key, bool value) {
   Text(key, value ? "1" : "0");
 }
 
-void SkinIni::Color(const std::string& key, gfx::ColorRef value) {
+void SkinText::Color(const std::string& key, gfx::ColorRef value) {
   Text(key, std::to_string(value));
 }
 
-void SkinIni::Rect(const std::string& key, const gfx::Rect& r) {
+void SkinText::Rect(const std::string& key, const gfx::Rect& r) {
   Text(key, std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
                 "," + std::to_string(r.bottom));
 }
 
-void SkinIni::Point(const std::string& key, const gfx::Point& p) {
+void SkinText::Point(const std::string& key, const gfx::Point& p) {
   Text(key, std::to_string(p.x) + "," + std::to_string(p.y));
 }
 
-void SkinIni::Font(const std::string& name, int height, const std::string& style,
-                   gfx::ColorRef color) {
+void SkinText::Font(const std::string& name, int height, const std::string& style,
+                    gfx::ColorRef color) {
   Text("fontname", name);
   Int("fontheight", height);
   Text("fontstyle", style);
   Color("fontcolor", color);
 }
 
-void SkinIni::Append(const SkinIni& other) {
+void SkinText::Append(const SkinText& other) {
   if (!lines_.empty() && !other.lines_.empty())
     lines_.emplace_back();
   lines_.insert(lines_.end(), other.lines_.begin(), other.lines_.end());
 }
 
-std::string SkinIni::ToString() const {
+std::string SkinText::ToString() const {
   std::string text;
   for (const std::string& line : lines_)
     text += line + "\r\n";
