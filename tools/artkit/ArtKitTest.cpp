@@ -1,6 +1,5 @@
 // The generators' shared kit: written assets compare equal to their source
-// and any real change is caught; the test reader follows the skin text's
-// rules; noise is reproducible.
+// and any real change is caught; noise is reproducible.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,6 @@
 
 #include "AssetSet.h"
 #include "Paint.h"
-#include "SkinTextReader.h"
 
 namespace {
 
@@ -67,19 +65,6 @@ TEST_F(AssetFiles, AnUnwritableDirectoryIsReportedNotIgnored) {
   fs::create_directories(dir_);
   std::ofstream(dir_ / "a") << "a file where a directory is needed";
   EXPECT_NE(art::WriteAssets(Files(), dir_.string()), "");
-}
-
-TEST(SkinTextReader, FollowsTheSkinTextRules) {
-  const art::SkinTextReader t(
-      "k=before any section\r\n[One]\r\nRect = 1, 2,3,4\r\nn=5\r\nN=6\r\nbroken line\r\n"
-      "; a comment\r\n[one]\r\nn=7\r\n[Two]\r\np=-8,9\r\n");
-  EXPECT_EQ(t.Int("ONE", "n"), 7);  // the last section of a name hides the first
-  EXPECT_FALSE(t.Value("one", "rect"));
-  EXPECT_EQ(t.Point("two", "P"), (gfx::Point{8, 9}));  // a minus sign is skipped
-  EXPECT_EQ(t.StrayLines().size(), 2u);
-  const art::SkinTextReader u("[S]\r\nn=5\r\nN=6\r\nr=1,2,3,4\r\n");
-  EXPECT_EQ(u.Int("s", "n"), 6);  // the last key wins
-  EXPECT_EQ(u.Rect("S", "R"), (gfx::Rect{1, 2, 3, 4}));
 }
 
 TEST(Noise, IsTheSameOnEveryRunAndStaysInRange) {

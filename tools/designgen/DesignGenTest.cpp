@@ -8,7 +8,8 @@
 
 #include "DesignGen.h"
 #include "SkinGen.h"
-#include "SkinTextReader.h"
+#include "skin/data/SkinIni.h"
+#include "skin/data/SkinValues.h"
 
 namespace {
 
@@ -52,14 +53,14 @@ TEST(DesignPictures, StarsSitOnTheColourOfTheSkinsListRows) {
   // The image list is not masked, so its background shows in the combo box
   // and its list: it must be their field colour.
   const auto skin = skingen::GenerateSkin();
-  const art::SkinTextReader text(skin.front().text);
+  const TbsSkinIni text(skin.front().text);
   const gfx::Bitmap* controls = nullptr;
   for (const auto& f : skin)
-    if (f.name == text.Text("PICTURES", "3"))
+    if (f.name == text.ReadString("PICTURES", "3", ""))
       controls = &*f.picture;
   ASSERT_NE(controls, nullptr);
-  const gfx::Rect comboItem = text.Rect("combobox", "itemrect");
-  const gfx::Rect listItem = text.Rect("listbox", "itemrect");
+  const gfx::Rect comboItem = ReadRectValue(text, "combobox", "itemrect");
+  const gfx::Rect listItem = ReadRectValue(text, "listbox", "itemrect");
   const gfx::ColorRef background = designgen::DrawStars(1).GetPixel(79, 0);
   EXPECT_EQ(controls->GetPixel(comboItem.left + 5, comboItem.top + 8), background);
   EXPECT_EQ(controls->GetPixel(listItem.left + 5, listItem.top + 8), background);

@@ -1,6 +1,8 @@
-// The product skin: the committed files are what the generator draws, and
-// the skin carries the records and values the browser window, its dialogs,
-// menus and hints rely on, with every rectangle inside its picture.
+// The product skin: the committed files are what the generator draws; the
+// skin engine loads them completely, every section holds exactly the keys
+// the engine reads; and the skin carries the records and values the browser
+// window, its dialogs, menus and hints rely on, with every rectangle inside
+// its picture.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,9 @@
 #include <set>
 
 #include "SkinGen.h"
-#include "SkinTextReader.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinExtraControlRecords.h"
+#include "skin/data/SkinValues.h"
 
 namespace {
 
@@ -19,50 +23,78 @@ using gfx::Rect;
 
 const std::string kSkinDir = std::string(TILEBROOK_SOURCE_DIR) + "/assets/skin";
 
-const std::vector<AssetFile>& Skin() {
-  static const std::vector<AssetFile> files = skingen::GenerateSkin();
-  return files;
-}
-
-const AssetFile& File(const std::string& name) {
-  for (const AssetFile& f : Skin())
-    if (f.name == name)
-      return f;
-  static const AssetFile none;
-  ADD_FAILURE() << name << " is not generated";
-  return none;
-}
-
-const art::SkinTextReader& Text() {
-  static const art::SkinTextReader reader(File("skin.ini").text);
-  return reader;
-}
-
-const gfx::Bitmap& Active(int index) {
-  return *File(Text().Text("PICTURES", std::to_string(index))).picture;
-}
-
-struct Entry {
-  std::string name, type;
-  bool object;
+// The committed skin as the program imports it: its text and pictures read
+// by the stored skin and applied to a container.
+struct LoadedSkin {
+  TbsStoredSkin stored{nullptr};
+  TbsSkinData data{nullptr};
+  TbsSkinIni ini;
 };
 
-std::vector<Entry> Entries() {
-  std::vector<Entry> entries;
-  for (const char* list : {"SKINOBJECTS", "SKINCONTROLS"}) {
-    const int count = Text().Int(list, "count");
-    for (int i = 0; i < count; ++i) {
-      const std::string value = Text().Text(list, std::to_string(i));
-      const auto colon = value.find(':');
-      entries.push_back(
-          {value.substr(0, colon), value.substr(colon + 1), std::string(list) == "SKINOBJECTS"});
-    }
-  }
-  return entries;
+const LoadedSkin& Skin() {
+  static LoadedSkin* skin = [] {
+    auto* s = new LoadedSkin;
+    s->stored.LoadFromSkinFile(kSkinDir + "/skin.ini");
+    s->data.ApplyStoredSkin(&s->stored);
+    s->ini.SetStrings(s->stored.IniStrings());
+    return s;
+  }();
+  return *skin;
 }
 
-Rect Bounds(const gfx::Bitmap& b) {
-  return b.Bounds();
+const TbsSkinData& Data() {
+  return Skin().data;
+}
+
+template <typename Record>
+Record& Control(const char* name) {
+  const int i = Data().IndexOfControlRecord(name);
+  if (i < 0)
+    throw std::runtime_error(std::string("no control record ") + name);
+  auto* record = dynamic_cast<Record*>(Data().ControlRecords[i].get());
+  if (!record)
+    throw std::runtime_error(std::string(name) + " has another record class");
+  return *record;
+}
+
+template <typename Record>
+Record& Object(const char* name) {
+  const int i = Data().IndexOfObjectRecord(name);
+  if (i < 0)
+    throw std::runtime_error(std::string("no object record ") + name);
+  auto* record = dynamic_cast<Record*>(Data().ObjectRecords[i].get());
+  if (!record)
+    throw std::runtime_error(std::string(name) + " has another record class");
+  return *record;
+}
+
+// Collects a record's rectangles by key, in reading order.
+class RectKeys : public TbsSkinKeyVisitor {
+ public:
+  std::vector<std::pair<std::string, gfx::Rect>> rects;
+  std::map<std::string, gfx::Rect> byKey;
+
+  void Integer(const char*, int&, int) override {}
+  void Color(const char*, TbsColor&, TbsColor) override {}
+  void Flag(const char*, bool&) override {}
+  void Text(const char*, std::string&, const char*) override {}
+  void Point(const char*, gfx::Point&) override {}
+  void Rect(const char* key, gfx::Rect& value) override {
+    rects.emplace_back(key, value);
+    byKey[key] = value;
+  }
+  void FontStyle(const char*, TbsFontStyles&) override {}
+  void Alignment(const char*, TbsAlignment&) override {}
+  void MorphKind(const char*, TbsMorphKind&) override {}
+  void InactiveEffect(const char*, TbsInactiveEffect&) override {}
+  void Command(const char*, TbsStdCommand&) override {}
+};
+
+template <typename Record>
+RectKeys RectsOf(Record& record) {
+  RectKeys keys;
+  record.VisitKeys(keys);
+  return keys;
 }
 
 bool Inside(const Rect& inner, const Rect& outer) {
@@ -70,9 +102,23 @@ bool Inside(const Rect& inner, const Rect& outer) {
          inner.bottom <= outer.bottom;
 }
 
+// The lines of one section of a text, without its header.
+std::vector<std::string> SectionLines(const std::vector<std::string>& lines,
+                                      const std::string& name) {
+  std::vector<std::string> section;
+  bool inside = false;
+  for (const std::string& line : lines) {
+    if (!line.empty() && line.front() == '[')
+      inside = line == "[" + name + "]";
+    else if (inside && !line.empty())
+      section.push_back(line);
+  }
+  return section;
+}
+
 TEST(ProductSkin, CommittedFilesAreWhatTheGeneratorDraws) {
   std::set<std::string> generated;
-  for (const AssetFile& file : Skin()) {
+  for (const AssetFile& file : skingen::GenerateSkin()) {
     EXPECT_EQ(art::CompareWithCommitted(file, kSkinDir), "");
     generated.insert(file.name);
   }
@@ -82,27 +128,28 @@ TEST(ProductSkin, CommittedFilesAreWhatTheGeneratorDraws) {
         << entry.path() << " is not made by the generator";
 }
 
-TEST(ProductSkin, TextIsAWellFormedSkin) {
-  EXPECT_TRUE(Text().StrayLines().empty());
-  for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS",
-                              "POPUPWINDOW", "HINTWINDOW"})
-    EXPECT_TRUE(Text().HasSection(section)) << section;
-  std::set<std::string> names;
-  for (const Entry& e : Entries()) {
-    EXPECT_TRUE(Text().HasSection(e.name)) << e.name;
-    EXPECT_TRUE(names.insert(e.name).second) << e.name << " is listed twice";
-  }
-  EXPECT_EQ(Text().Int("PICTURES", "activepicturescount"), skingen::kActivePictureCount);
-  EXPECT_TRUE(File(Text().Text("PICTURES", "picture")).picture);
-  EXPECT_TRUE(File(Text().Text("PICTURES", "mask")).picture);
-  for (int i = 0; i < skingen::kActivePictureCount; ++i)
-    EXPECT_TRUE(File(Text().Text("PICTURES", std::to_string(i))).picture) << i;
+TEST(ProductSkin, EngineLoadsEveryRecordAndPicture) {
+  ASSERT_FALSE(Data().Empty);
+  const TbsSkinIni& ini = Skin().ini;
+  // Every listed entry makes a record: no unknown type word.
+  EXPECT_EQ(static_cast<int>(Data().ObjectRecords.size()),
+            ini.ReadInteger("SKINOBJECTS", "count", 0));
+  EXPECT_EQ(static_cast<int>(Data().ControlRecords.size()),
+            ini.ReadInteger("SKINCONTROLS", "count", 0));
+  EXPECT_EQ(Data().ActivePictures.size(), static_cast<std::size_t>(skingen::kActivePictureCount));
+  EXPECT_EQ(Data().Picture.GetSize(), (gfx::Size{205, 167}));
+  EXPECT_EQ(Data().MaskPicture.GetSize(), Data().Picture.GetSize());
+  EXPECT_TRUE(Data().InactivePicture.IsEmpty());
+  EXPECT_TRUE(ini.SectionExists("POPUPWINDOW"));
+  EXPECT_TRUE(ini.SectionExists("HINTWINDOW"));
 }
 
 TEST(ProductSkin, CoversEveryTypeWordOfTheFormat) {
   std::set<std::string> objects, controls;
-  for (const Entry& e : Entries())
-    (e.object ? objects : controls).insert(e.type);
+  for (const auto& r : Data().ObjectRecords)
+    objects.insert(r->TypeWord());
+  for (const auto& r : Data().ControlRecords)
+    controls.insert(r->TypeWord());
   for (const char* type :
        {"menuitem", "mainmenubaritem", "stdbutton", "mainmenubarbutton", "caption"})
     EXPECT_TRUE(objects.contains(type)) << type;
@@ -115,27 +162,46 @@ TEST(ProductSkin, CoversEveryTypeWordOfTheFormat) {
     EXPECT_TRUE(controls.contains(type)) << type;
 }
 
+TEST(ProductSkin, SectionsHoldExactlyTheKeysTheEngineReadsInItsOrder) {
+  // Writing the loaded records back gives the generator's text line for line:
+  // no key is misspelt, missing, extra or out of order.
+  const std::vector<std::string> ours = Skin().ini.GetStrings();
+  TbsSkinIni written;
+  for (const auto& r : Data().ObjectRecords)
+    r->SaveToIni(written);
+  for (const auto& r : Data().ControlRecords)
+    r->SaveToIni(written);
+  Data().PopupWindowRecord->SaveToIni(written);
+  Data().HintWindowRecord->SaveToIni(written);
+  const std::vector<std::string> theirs = written.GetStrings();
+  std::vector<std::string> names{"POPUPWINDOW", "HINTWINDOW"};
+  for (const auto& r : Data().ObjectRecords)
+    names.push_back(r->IDName);
+  for (const auto& r : Data().ControlRecords)
+    names.push_back(r->IDName);
+  for (const std::string& name : names) {
+    EXPECT_FALSE(SectionLines(ours, name).empty()) << name;
+    EXPECT_EQ(SectionLines(ours, name), SectionLines(theirs, name)) << name;
+  }
+}
+
 TEST(ProductSkin, FrameHasTheGeometryTheWindowIsBuiltOn) {
-  const gfx::Bitmap& main = *File(Text().Text("PICTURES", "picture")).picture;
-  EXPECT_EQ(main.GetSize(), (gfx::Size{205, 167}));
-  EXPECT_EQ(Text().Rect("FORMINFO", "clientrect"), (Rect{7, 30, 198, 160}));
-  EXPECT_EQ(Text().Rect("FORMINFO", "buttonsrect"), (Rect{116, 7, 181, 23}));
-  EXPECT_EQ(Text().Int("FORMINFO", "buttonsoffset"), 2);
-  EXPECT_EQ(Text().Int("FORMINFO", "autorenderinginactiveimage"), 0);
-  EXPECT_EQ(Text().Text("PICTURES", "inactivepicture"), "");
+  EXPECT_EQ(Data().clientrect, (Rect{7, 30, 198, 160}));
+  EXPECT_EQ(Data().buttonsrect, (Rect{116, 7, 181, 23}));
+  EXPECT_EQ(Data().buttonsoffset, 2);
+  EXPECT_FALSE(Data().autorenderinginactiveimage);
 
   // The caption starts in the top-left corner piece and ends in the
   // top-right one, so it widens with the window.
-  const Rect caption = Text().Rect("caption1", "skinrect");
-  EXPECT_EQ(caption, (Rect{55, 7, 91, 22}));
-  const Point lt = Text().Point("FORMINFO", "lefttoppoint");
-  const Point rt = Text().Point("FORMINFO", "righttoppoint");
-  EXPECT_TRUE((Rect{0, 0, lt.x, lt.y}).Contains(caption.TopLeft()));
-  EXPECT_TRUE((Rect{rt.x, 0, 205, rt.y}).Contains({caption.right, caption.bottom}));
+  const auto& caption = Object<TbsDataSkinCaption>("caption1");
+  EXPECT_EQ(caption.skinrect, (Rect{55, 7, 91, 22}));
+  const Point lt = Data().lefttoppoint, rt = Data().righttoppoint;
+  EXPECT_TRUE((Rect{0, 0, lt.x, lt.y}).Contains(caption.skinrect.TopLeft()));
+  EXPECT_TRUE(
+      (Rect{rt.x, 0, 205, rt.y}).Contains({caption.skinrect.right, caption.skinrect.bottom}));
 
   // The mask cuts the two top corners round and keeps everything else.
-  const gfx::Bitmap& mask = *File(Text().Text("PICTURES", "mask")).picture;
-  ASSERT_EQ(mask.GetSize(), main.GetSize());
+  const gfx::Bitmap& mask = Data().MaskPicture;
   EXPECT_EQ(mask.GetPixel(0, 0), gfx::clWhite);
   EXPECT_EQ(mask.GetPixel(204, 0), gfx::clWhite);
   EXPECT_EQ(mask.GetPixel(6, 0), gfx::clBlack);
@@ -145,103 +211,112 @@ TEST(ProductSkin, FrameHasTheGeometryTheWindowIsBuiltOn) {
 }
 
 TEST(ProductSkin, CaptionHasAVisiblyDifferentActiveLook) {
-  EXPECT_EQ(Text().Int("caption1", "morphing"), 1);
-  EXPECT_EQ(Text().Int("caption1", "fontcolor"), 12632256);
-  EXPECT_EQ(Text().Int("caption1", "activefontcolor"), 0);
-  const gfx::Bitmap& main = *File(Text().Text("PICTURES", "picture")).picture;
-  const gfx::Bitmap& active = Active(Text().Int("caption1", "activepictureindex"));
-  const Rect normalRect = Text().Rect("caption1", "skinrect");
-  const Rect activeRect = Text().Rect("caption1", "activeskinrect");
-  ASSERT_EQ(activeRect.GetSize(), normalRect.GetSize());
+  const auto& caption = Object<TbsDataSkinCaption>("caption1");
+  EXPECT_TRUE(caption.morphing);
+  EXPECT_EQ(caption.fontcolor, 12632256u);
+  EXPECT_EQ(caption.activefontcolor, 0u);
+  const gfx::Bitmap* active = Data().ActivePicture(caption.activepictureindex);
+  ASSERT_NE(active, nullptr);
+  const Rect n = caption.skinrect, a = caption.activeskinrect;
+  ASSERT_EQ(a.GetSize(), n.GetSize());
   long difference = 0;
-  for (int y = 0; y < normalRect.Height(); ++y)
-    for (int x = 0; x < normalRect.Width(); ++x) {
-      const auto a = main.GetPixel(normalRect.left + x, normalRect.top + y);
-      const auto b = active.GetPixel(activeRect.left + x, activeRect.top + y);
-      difference += std::abs(gfx::GetGValue(a) - gfx::GetGValue(b));
-    }
-  EXPECT_GT(difference / (normalRect.Width() * normalRect.Height()), 40);
+  for (int y = 0; y < n.Height(); ++y)
+    for (int x = 0; x < n.Width(); ++x)
+      difference += std::abs(gfx::GetGValue(Data().Picture.GetPixel(n.left + x, n.top + y)) -
+                             gfx::GetGValue(active->GetPixel(a.left + x, a.top + y)));
+  EXPECT_GT(difference / (n.Width() * n.Height()), 40);
   // The repeated middle between the caption's fixed ends is at least a pixel.
-  const int l = Text().Point("FORMINFO", "lefttoppoint").x - normalRect.left;
-  const int r = normalRect.right - Text().Point("FORMINFO", "righttoppoint").x;
-  EXPECT_GT(normalRect.Width() - l - r, 0);
+  const int l = Data().lefttoppoint.x - n.left, r = n.right - Data().righttoppoint.x;
+  EXPECT_GT(n.Width() - l - r, 0);
 }
 
 TEST(ProductSkin, CaptionButtonsSitSeamlesslyOnTheBand) {
-  const gfx::Bitmap& main = *File(Text().Text("PICTURES", "picture")).picture;
-  const Rect row = Text().Rect("FORMINFO", "buttonsrect");
+  const Rect row = Data().buttonsrect;
   for (const char* name : {"closebutton", "minbutton", "maxbutton", "rollupbutton"}) {
     SCOPED_TRACE(name);
-    EXPECT_EQ(Text().Int(name, "skinrectinapicture"), 1);
-    const gfx::Bitmap& picture = Active(Text().Int(name, "activepictureindex"));
-    const Rect cell = Text().Rect(name, "skinrect");
+    const auto& button = Object<TbsDataSkinStdButton>(name);
+    EXPECT_TRUE(button.skinrectinapicture);
+    const gfx::Bitmap* picture = Data().ActivePicture(button.activepictureindex);
+    ASSERT_NE(picture, nullptr);
+    const Rect cell = button.skinrect;
     EXPECT_EQ(cell.GetSize(), (gfx::Size{15, 16}));
     // The cut corners show the band exactly as the frame has it there.
-    EXPECT_EQ(picture.GetPixel(cell.left, cell.top), main.GetPixel(row.left, row.top));
-    EXPECT_EQ(picture.GetPixel(cell.right - 1, cell.bottom - 1),
-              main.GetPixel(row.left, row.top + 15));
+    EXPECT_EQ(picture->GetPixel(cell.left, cell.top), Data().Picture.GetPixel(row.left, row.top));
+    EXPECT_EQ(picture->GetPixel(cell.right - 1, cell.bottom - 1),
+              Data().Picture.GetPixel(row.left, row.top + 15));
+    EXPECT_FALSE(button.activeskinrect.IsEmpty());
+    EXPECT_FALSE(button.downrect.IsEmpty());
   }
-  EXPECT_EQ(Text().Text("closebutton", "command"), "cmclose");
-  EXPECT_EQ(Text().Text("rollupbutton", "command"), "cmrollup");
-  EXPECT_EQ(Text().Text("systemmenubutton", "command"), "cmsysmenu");
-  EXPECT_EQ(Text().Int("systemmenubutton", "skinrectinapicture"), 0);
+  EXPECT_EQ(Object<TbsDataSkinStdButton>("closebutton").command, TbsStdCommand::cmClose);
+  EXPECT_EQ(Object<TbsDataSkinStdButton>("rollupbutton").command, TbsStdCommand::cmRollUp);
+  const auto& sysmenu = Object<TbsDataSkinStdButton>("systemmenubutton");
+  EXPECT_EQ(sysmenu.command, TbsStdCommand::cmSysMenu);
+  EXPECT_FALSE(sysmenu.skinrectinapicture);
 }
 
 TEST(ProductSkin, ControlRecordsHaveTheBrowsersValues) {
-  const art::SkinTextReader& t = Text();
-  EXPECT_EQ(t.Rect("button", "skinrect").Height(), 20);
-  EXPECT_NE(t.Point("button", "righttoppoint"), Point{});
-  EXPECT_EQ(t.Point("button", "rightbottompoint"), Point{});
-  EXPECT_EQ(t.Int("button", "maskpictureindex"), 4);
-  EXPECT_TRUE(t.Rect("button", "disabledskinrect").IsEmpty());
-  EXPECT_EQ(t.Int("button", "disabledfontcolor"), 8421504);
+  const auto& button = Control<TbsDataSkinButtonControl>("button");
+  EXPECT_EQ(button.skinrect.Height(), 20);
+  EXPECT_NE(button.righttoppoint, Point{});  // the middle repeats sideways
+  EXPECT_EQ(button.rightbottompoint, Point{});
+  EXPECT_EQ(button.maskpictureindex, 4);
+  EXPECT_TRUE(button.disabledskinrect.IsEmpty());
+  EXPECT_EQ(button.disabledfontcolor, 8421504u);
 
-  EXPECT_EQ(t.Rect("resizebutton", "skinrect").GetSize(), (gfx::Size{28, 22}));
-  EXPECT_EQ(t.Point("resizebutton", "lefttoppoint").x, 4);
-  EXPECT_EQ(t.Point("resizebutton", "righttoppoint").x, 22);
-  EXPECT_NE(t.Point("resizebutton", "rightbottompoint").x, 0);
-  EXPECT_NE(t.Point("resizebutton", "rightbottompoint").y, 0);
-  EXPECT_EQ(t.Int("resizebutton", "morphing"), 0);
+  const auto& resize = Control<TbsDataSkinButtonControl>("resizebutton");
+  EXPECT_EQ(resize.skinrect.GetSize(), (gfx::Size{28, 22}));
+  EXPECT_EQ(resize.lefttoppoint.x, 4);
+  EXPECT_EQ(resize.righttoppoint.x, 22);
+  EXPECT_TRUE(resize.rightbottompoint.x != 0 && resize.rightbottompoint.y != 0);
+  EXPECT_FALSE(resize.morphing);
 
-  EXPECT_EQ(t.Rect("combobox", "skinrect").GetSize(), (gfx::Size{41, 18}));
-  EXPECT_EQ(t.Point("combobox", "righttoppoint").x, 21);
-  EXPECT_EQ(t.Rect("combobox", "buttonrect"), (Rect{26, 2, 39, 16}));
-  EXPECT_EQ(t.Rect("combobox", "clientrect"), (Rect{1, 1, 24, 17}));
-  EXPECT_EQ(t.Text("combobox", "listboxname"), "listbox");
+  const auto& combo = Control<TbsDataSkinComboBox>("combobox");
+  EXPECT_EQ(combo.skinrect.GetSize(), (gfx::Size{41, 18}));
+  EXPECT_EQ(combo.righttoppoint.x, 21);
+  EXPECT_EQ(combo.buttonrect, (Rect{26, 2, 39, 16}));
+  EXPECT_EQ(combo.clientrect, (Rect{1, 1, 24, 17}));
+  EXPECT_EQ(combo.listboxname, "listbox");
 
-  EXPECT_EQ(t.Rect("listbox", "skinrect").Height() - t.Rect("listbox", "clientrect").Height(), 4);
-  EXPECT_EQ(t.Rect("listbox", "itemrect").Height(), 18);
-  EXPECT_NE(t.Point("listbox", "rightbottompoint").x, 0);
+  const auto& list = Control<TbsDataSkinListBox>("listbox");
+  EXPECT_EQ(list.skinrect.Height() - list.clientrect.Height(), 4);
+  EXPECT_EQ(list.itemrect.Height(), 18);
+  EXPECT_TRUE(list.rightbottompoint.x != 0 && list.rightbottompoint.y != 0);
+  for (const char* bar : {"vscrollbar", "hscrollbar", "bothhscrollbar"})
+    EXPECT_NO_THROW(Control<TbsDataSkinScrollBarControl>(bar));
 
-  EXPECT_EQ(t.Rect("vupdown", "skinrect").GetSize(), (gfx::Size{18, 36}));
-  EXPECT_EQ(t.Rect("hupdown", "skinrect").GetSize(), (gfx::Size{36, 18}));
+  EXPECT_EQ(Control<TbsDataSkinUpDownControl>("vupdown").skinrect.GetSize(), (gfx::Size{18, 36}));
+  EXPECT_EQ(Control<TbsDataSkinUpDownControl>("hupdown").skinrect.GetSize(), (gfx::Size{36, 18}));
 
-  EXPECT_EQ(t.Text("stdlabel", "fontname"), "MS Sans Serif");
-  EXPECT_EQ(t.Int("stdlabel", "fontheight"), 14);
-  EXPECT_EQ(t.Int("stdlabel", "fontcolor", -1), 0);
-  EXPECT_EQ(t.Int("stdlabel", "activefontcolor"), 16744448);
-  EXPECT_EQ(t.Int("bevel", "lightcolor", -1), 0);
-  EXPECT_EQ(t.Int("bevel", "darkcolor"), 12632256);
+  const auto& label = Control<TbsDataSkinStdLabelControl>("stdlabel");
+  EXPECT_EQ(label.fontname, "MS Sans Serif");
+  EXPECT_EQ(label.fontheight, 14);
+  EXPECT_EQ(label.fontcolor, 0u);
+  EXPECT_EQ(label.activefontcolor, 16744448u);
+  const auto& bevel = Control<TbsDataSkinBevel>("bevel");
+  EXPECT_EQ(bevel.lightcolor, 0u);
+  EXPECT_EQ(bevel.darkcolor, 12632256u);
 
-  EXPECT_EQ(t.Int("HINTWINDOW", "windowpictureindex"), 8);
-  EXPECT_EQ(t.Int("HINTWINDOW", "maskpictureindex"), -1);
-  EXPECT_EQ(t.Rect("HINTWINDOW", "clientrect"), (Rect{8, 3, 39, 18}));
-  EXPECT_EQ(t.Text("PICTURES", "8"), "hw.bmp");
-  EXPECT_EQ(Active(8).GetSize(), (gfx::Size{47, 21}));
+  const auto& hint = *Data().HintWindowRecord;
+  EXPECT_EQ(hint.windowpictureindex, 8);
+  EXPECT_EQ(hint.maskpictureindex, -1);
+  EXPECT_EQ(hint.clientrect, (Rect{8, 3, 39, 18}));
+  EXPECT_EQ(Data().ActivePictureNames.at(8), "hw.bmp");
+  EXPECT_EQ(Data().ActivePicture(8)->GetSize(), (gfx::Size{47, 21}));
 }
 
 TEST(ProductSkin, SystemMenuMeasuresAsTheBrowserExpects) {
   // Width: widest text + 2 + glyph column 19 + 19 + the item's and the
   // window's margins, which the browser's menu puts at 55 in all.
-  const art::SkinTextReader& t = Text();
-  const Rect item = t.Rect("menuitem", "skinrect");
-  const Rect text = t.Rect("menuitem", "textrect");
-  const gfx::Bitmap& window = Active(t.Int("POPUPWINDOW", "windowpictureindex"));
-  const Rect items = t.Rect("POPUPWINDOW", "itemsrect");
-  EXPECT_EQ(19 + 19 + text.left + item.Width() - text.right + window.Width() - items.Width(), 55);
+  const auto& item = Object<TbsDataSkinMenuItem>("menuitem");
+  const auto& popup = *Data().PopupWindowRecord;
+  const gfx::Bitmap* window = Data().ActivePicture(popup.windowpictureindex);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(19 + 19 + item.textrect.left + item.skinrect.Width() - item.textrect.right +
+                window->Width() - popup.itemsrect.Width(),
+            55);
   // Height: three items, a divider and the window's rim make 68.
-  EXPECT_EQ(3 * item.Height() + t.Rect("menuitem", "dividerrect").Height() + window.Height() -
-                items.Height(),
+  EXPECT_EQ(3 * item.skinrect.Height() + item.dividerrect.Height() + window->Height() -
+                popup.itemsrect.Height(),
             68);
 }
 
@@ -263,35 +338,30 @@ bool IsRelative(const std::string& key, const std::string& type) {
   return relative.contains(key);
 }
 
-bool IsRectKey(const std::string& section, const std::string& key) {
-  const std::string v = Text().Text(section, key);
-  return key.find("rect") != std::string::npos && std::count(v.begin(), v.end(), ',') == 3;
+template <typename Record>
+void CheckRectangles(Record& record, int pictureIndex, bool skinInMain) {
+  SCOPED_TRACE(record.IDName);
+  const gfx::Bitmap* picture = Data().ActivePicture(pictureIndex);
+  ASSERT_NE(picture, nullptr);
+  const Rect skin = record.skinrect;
+  EXPECT_TRUE(Inside(skin, skinInMain ? Data().Picture.Bounds() : picture->Bounds()));
+  for (const auto& [key, r] : RectsOf(record).rects) {
+    if (key == "skinrect" || r.IsEmpty())
+      continue;
+    if (IsRelative(key, record.TypeWord()))
+      EXPECT_TRUE(Inside(r, {0, 0, skin.Width(), skin.Height()})) << key;
+    else
+      EXPECT_TRUE(Inside(r, picture->Bounds())) << key;
+  }
 }
 
 TEST(ProductSkin, EveryRectangleLiesInItsPicture) {
-  const gfx::Bitmap& main = *File(Text().Text("PICTURES", "picture")).picture;
-  for (const Entry& e : Entries()) {
-    SCOPED_TRACE(e.name);
-    const int index = Text().Int(e.name, e.object ? "activepictureindex" : "pictureindex", -1);
-    if (index < 0)
-      continue;
-    ASSERT_LT(index, skingen::kActivePictureCount);
-    const Rect picture = Bounds(Active(index));
-    const Rect skin = Text().Rect(e.name, "skinrect");
-    const bool skinInMain = e.object && Text().Int(e.name, "skinrectinapicture") == 0;
-    EXPECT_TRUE(Inside(skin, skinInMain ? Bounds(main) : picture));
-    for (const std::string& key : Text().Keys(e.name)) {
-      if (key == "skinrect" || !IsRectKey(e.name, key))
-        continue;
-      const Rect r = Text().Rect(e.name, key);
-      if (r.IsEmpty())
-        continue;
-      if (IsRelative(key, e.type))
-        EXPECT_TRUE(Inside(r, {0, 0, skin.Width(), skin.Height()})) << key;
-      else
-        EXPECT_TRUE(Inside(r, picture)) << key;
-    }
-  }
+  for (const auto& r : Data().ObjectRecords)
+    if (r->activepictureindex >= 0)
+      CheckRectangles(*r, r->activepictureindex, !r->skinrectinapicture);
+  for (const auto& r : Data().ControlRecords)
+    if (r->pictureindex >= 0)
+      CheckRectangles(*r, r->pictureindex, false);
 }
 
 TEST(ProductSkin, StateLooksHaveTheSizeOfTheirNormalLook) {
@@ -305,35 +375,41 @@ TEST(ProductSkin, StateLooksHaveTheSizeOfTheirNormalLook) {
                                                     {"activedownbuttonrect", "downbuttonrect"},
                                                     {"downdownbuttonrect", "downbuttonrect"},
                                                     {"activebuttonrect", "buttonrect"},
-                                                    {"downbuttonrect", "buttonrect"},
+                                                    {"unenabledbuttonrect", "buttonrect"},
                                                     {"activethumbrect", "thumbrect"},
                                                     {"downthumbrect", "thumbrect"},
                                                     {"activeitemrect", "itemrect"},
                                                     {"focusitemrect", "itemrect"},
                                                     {"restoreactiverect", "restorerect"},
-                                                    {"restoredownrect", "restorerect"}};
-  for (const Entry& e : Entries()) {
+                                                    {"restoredownrect", "restorerect"},
+                                                    {"activeglyphrect", "glyphrect"}};
+  auto check = [&](auto& record) {
+    const RectKeys keys = RectsOf(record);
     for (const auto& [state, normal] : pairs) {
-      const Rect s = Text().Rect(e.name, state);
-      const Rect n = Text().Rect(e.name, normal);
-      // The list box's own caption buttons are unused and empty.
-      if (s.IsEmpty() || n.IsEmpty() || e.type == "expanel")
+      const auto s = keys.byKey.find(state), n = keys.byKey.find(normal);
+      if (s == keys.byKey.end() || n == keys.byKey.end() || s->second.IsEmpty() ||
+          n->second.IsEmpty())
         continue;
-      EXPECT_EQ(s.GetSize(), n.GetSize()) << e.name << " " << state;
+      EXPECT_EQ(s->second.GetSize(), n->second.GetSize()) << record.IDName << " " << state;
     }
-  }
+  };
+  for (const auto& r : Data().ObjectRecords)
+    check(*r);
+  for (const auto& r : Data().ControlRecords)
+    check(*r);
 }
 
 TEST(ProductSkin, ButtonMaskFitsTheButtonWhereverItIsRead) {
-  const Rect button = Text().Rect("button", "skinrect");
-  const gfx::Bitmap& mask = Active(Text().Int("button", "maskpictureindex"));
-  EXPECT_EQ(button.TopLeft(), (Point{0, 0}));
-  ASSERT_EQ(mask.GetSize(), button.GetSize());
-  EXPECT_EQ(mask.GetPixel(0, 0), gfx::clWhite);
-  EXPECT_EQ(mask.GetPixel(1, 0), gfx::clWhite);
-  EXPECT_EQ(mask.GetPixel(2, 0), gfx::clBlack);
-  EXPECT_EQ(mask.GetPixel(15, 10), gfx::clBlack);
-  EXPECT_EQ(mask.GetPixel(29, 19), gfx::clWhite);
+  const auto& button = Control<TbsDataSkinButtonControl>("button");
+  const gfx::Bitmap* mask = Data().ActivePicture(button.maskpictureindex);
+  ASSERT_NE(mask, nullptr);
+  EXPECT_EQ(button.skinrect.TopLeft(), (Point{0, 0}));
+  ASSERT_EQ(mask->GetSize(), button.skinrect.GetSize());
+  EXPECT_EQ(mask->GetPixel(0, 0), gfx::clWhite);
+  EXPECT_EQ(mask->GetPixel(1, 0), gfx::clWhite);
+  EXPECT_EQ(mask->GetPixel(2, 0), gfx::clBlack);
+  EXPECT_EQ(mask->GetPixel(15, 10), gfx::clBlack);
+  EXPECT_EQ(mask->GetPixel(29, 19), gfx::clWhite);
 }
 
 }  // namespace
