@@ -136,6 +136,12 @@ TEST(ProductSkin, EngineLoadsEveryRecordAndPicture) {
             ini.ReadInteger("SKINOBJECTS", "count", 0));
   EXPECT_EQ(static_cast<int>(Data().ControlRecords.size()),
             ini.ReadInteger("SKINCONTROLS", "count", 0));
+  // The counts the browser's skin is described with; toolbutton, resizebutton
+  // and bigtoolbutton share the type word button.
+  EXPECT_EQ(Data().ObjectRecords.size(), 12u);
+  EXPECT_EQ(Data().ControlRecords.size(), 57u);
+  for (const char* name : {"toolbutton", "resizebutton", "bigtoolbutton"})
+    EXPECT_NO_THROW(Control<TbsDataSkinButtonControl>(name)) << name;
   EXPECT_EQ(Data().ActivePictures.size(), static_cast<std::size_t>(skingen::kActivePictureCount));
   EXPECT_EQ(Data().Picture.GetSize(), (gfx::Size{205, 167}));
   EXPECT_EQ(Data().MaskPicture.GetSize(), Data().Picture.GetSize());
