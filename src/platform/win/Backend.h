@@ -1,0 +1,71 @@
+#pragma once
+
+// The one narrow interface between the window system and the outside world.
+// The desktop keeps every window, message and timer itself; a backend only
+// shows top-level windows (each as one surface with its own backing bitmap),
+// reports input, and waits. The headless backend and the X11 backend are the
+// two implementations; the program picks one in one place.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/gfx/Geometry.h"
+#include "platform/win/Types.h"
+
+namespace gfx {
+class Bitmap;
+class Region;
+}  // namespace gfx
+
+namespace win {
+
+class Desktop;
+
+// How a top-level window wants to be shown. Popups are placed exactly where
+// asked and never take the keyboard focus from the system's point of view;
+// the desktop decides about activation itself.
+struct SurfaceInfo {
+  bool popup = false;
+  bool toolWindow = false;
+  bool topmost = false;
+  HWND owner;
+  gfx::Rect bounds;  // screen coordinates
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // Called once by the desktop that owns the backend; input goes back to it
+  // through Desktop::PostInput.
+  virtual void Attach(Desktop& desktop) = 0;
+
+  virtual gfx::Size ScreenSize() const = 0;
+  virtual gfx::Rect WorkArea() const = 0;
+
+  virtual void CreateSurface(HWND hwnd, const SurfaceInfo& info) = 0;
+  virtual void DestroySurface(HWND hwnd) = 0;
+  virtual void ShowSurface(HWND hwnd, bool visible) = 0;
+  virtual void MoveSurface(HWND hwnd, const gfx::Rect& bounds) = 0;
+  // The visible stacking order of all top-level windows, top first.
+  virtual void RestackSurfaces(const std::vector<HWND>& topFirst) = 0;
+  // The window's shape in window coordinates; null means its full rectangle.
+  virtual void SetSurfaceShape(HWND hwnd, const gfx::Region* shape) = 0;
+  virtual void SetSurfaceAlpha(HWND hwnd, BYTE alpha) = 0;
+  virtual void SetSurfaceTitle(HWND hwnd, const std::string& title) = 0;
+  virtual void ActivateSurface(HWND hwnd) = 0;
+  // Shows the damaged part (window coordinates) of the backing bitmap.
+  virtual void Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) = 0;
+  virtual void SetCursor(HCURSOR cursor) = 0;
+  // Moves the pointer; the backend reports the move as input.
+  virtual void WarpPointer(gfx::Point screen) = 0;
+
+  // Blocks until input arrives or `timeoutMs` has passed (no timeout: until
+  // input arrives). Input is posted to the desktop before returning.
+  virtual void WaitForEvents(std::optional<DWORD> timeoutMs) = 0;
+  // Posts the input that is already waiting, without blocking.
+  virtual void PollEvents() = 0;
+};
+
+}  // namespace win

@@ -1,0 +1,89 @@
+// What the default procedure paints: the classic frame and caption of a
+// window with a border or caption style, and the class background.
+
+#include "platform/gfx/Color.h"
+#include "platform/win/Internal.h"
+#include "platform/win/PaintApi.h"
+#include "platform/win/ScreenApi.h"
+#include "platform/win/WindowApi.h"
+
+namespace win::detail {
+
+namespace {
+
+// Two one-pixel edges: top and left in one colour, bottom and right in the
+// other.
+void DrawEdge(gfx::DeviceContext& dc, const gfx::Rect& r, gfx::ColorRef topLeft,
+              gfx::ColorRef bottomRight) {
+  dc.FillRect({r.left, r.top, r.right, r.top + 1}, topLeft);
+  dc.FillRect({r.left, r.top, r.left + 1, r.bottom}, topLeft);
+  dc.FillRect({r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+  dc.FillRect({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
+void DrawDefaultFrame(HWND hwnd) {
+  Window* w = W(hwnd);
+  if (!w)
+    return;
+  gfx::Rect bounds{0, 0, w->rect.Width(), w->rect.Height()};
+  if (w->client == bounds)
+    return;
+  const gfx::Rect client = w->client;
+  const bool active = w->frameActive;
+  const bool captioned = (w->style & WS_CAPTION) == WS_CAPTION;
+  const bool thin =
+      !(w->style & (WS_THICKFRAME | WS_DLGFRAME)) && !(w->exStyle & WS_EX_DLGMODALFRAME);
+  const std::string text = w->text;
+  const int captionHeight = captioned ? (client.top - (thin ? 1 : client.left)) : 0;
+
+  HDC dc = GetWindowDC(hwnd);
+  if (!dc)
+    return;
+  dc->ExcludeClipRect(client);
+  if (thin) {
+    dc->FrameRect(bounds, gfx::clWindowFrame);
+  } else {
+    dc->FillRect(bounds, gfx::clBtnFace);
+    DrawEdge(*dc, bounds, gfx::cl3DLight, gfx::cl3DDkShadow);
+    DrawEdge(*dc, {1, 1, bounds.right - 1, bounds.bottom - 1}, gfx::clBtnHighlight,
+             gfx::clBtnShadow);
+  }
+  if (captioned && captionHeight > 1) {
+    int b = thin ? 1 : client.left;
+    gfx::Rect band{b, b, bounds.right - b, b + captionHeight - 1};
+    dc->FillRect(band, active ? gfx::clActiveCaption : gfx::clInactiveCaption);
+    dc->SetBkMode(gfx::TRANSPARENT);
+    dc->SetTextColor(active ? gfx::clCaptionText : gfx::clInactiveCaptionText);
+    gfx::Rect textRect{band.left + 4, band.top, band.right - 4, band.bottom};
+    dc->DrawText(text, textRect, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX);
+  }
+  ReleaseDC(hwnd, dc);
+}
+
+}  // namespace
+
+LRESULT DefaultPaint(HWND hwnd, UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      BeginPaint(hwnd, ps);
+      EndPaint(hwnd, ps);
+      return 0;
+    }
+    case WM_ERASEBKGND: {
+      Window* w = W(hwnd);
+      auto* dc = ParamPointer<gfx::DeviceContext>(wParam);
+      if (!w || !dc || !w->windowClass->hbrBackground)
+        return 0;
+      dc->FillRect(GetClientRect(hwnd), *w->windowClass->hbrBackground);
+      return 1;
+    }
+    case WM_NCPAINT:
+      DrawDefaultFrame(hwnd);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace win::detail

@@ -1,0 +1,116 @@
+#include "platform/win/Desktop.h"
+
+#include <cassert>
+
+#include "platform/win/Constants.h"
+#include "platform/win/MessageApi.h"
+#include "platform/win/WindowApi.h"
+
+namespace win {
+
+namespace {
+
+Desktop* currentDesktop = nullptr;
+
+}  // namespace
+
+Desktop::Desktop(std::unique_ptr<Backend> backend, std::unique_ptr<Clock> clock)
+    : clock_(std::move(clock)), backend_(std::move(backend)) {
+  assert(currentDesktop == nullptr && "one desktop per process");
+  assert(backend_ && clock_);
+  currentDesktop = this;
+  in.cursor = HCURSOR{IDC_ARROW};
+  backend_->Attach(*this);
+  backend_->SetCursor(in.cursor);
+}
+
+// Windows still alive at the end are freed without messages, as when a
+// process exits: their procedures may refer to objects that are gone.
+Desktop::~Desktop() {
+  dcs.clear();
+  for (HWND hwnd : topLevels)
+    backend_->DestroySurface(hwnd);
+  windows.clear();
+  retired_.clear();
+  currentDesktop = nullptr;
+}
+
+Desktop& Desktop::Current() {
+  assert(currentDesktop != nullptr && "no desktop");
+  return *currentDesktop;
+}
+
+bool Desktop::Exists() {
+  return currentDesktop != nullptr;
+}
+
+Desktop::Busy::~Busy() {
+  if (--d_.busyDepth_ == 0)
+    d_.retired_.clear();
+}
+
+Window* Desktop::Find(HWND hwnd) const {
+  if (!hwnd)
+    return nullptr;
+  auto it = windows.find(hwnd.id);
+  return it == windows.end() ? nullptr : it->second.get();
+}
+
+Window& Desktop::Add(std::unique_ptr<Window> window) {
+  Window& w = *window;
+  windows.emplace(w.hwnd.id, std::move(window));
+  return w;
+}
+
+void Desktop::Retire(HWND hwnd) {
+  auto it = windows.find(hwnd.id);
+  if (it == windows.end())
+    return;
+  retired_.push_back(std::move(it->second));
+  windows.erase(it);
+  if (busyDepth_ == 0)
+    retired_.clear();
+}
+
+void Desktop::PostInput(const InputEvent& event) {
+  switch (event.kind) {
+    case InputEvent::Kind::CloseRequest:
+      PostMessage(event.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return;
+    case InputEvent::Kind::Expose:
+      // The backend lost what it showed; the backing bitmap still has it,
+      // so it is shown again without asking the window to paint.
+      if (Window* w = Find(event.hwnd); w && w->IsTopLevel())
+        w->damage |= gfx::Region(event.rect);
+      return;
+    case InputEvent::Kind::MouseMove:
+    case InputEvent::Kind::Wheel:
+      in.cursorPos = event.pt;
+      break;
+    case InputEvent::Kind::ButtonDown:
+    case InputEvent::Kind::ButtonUp: {
+      in.cursorPos = event.pt;
+      int vk = event.button == MouseButton::Left ? 1 : event.button == MouseButton::Right ? 2 : 4;
+      in.asyncKeys[vk] = event.kind == InputEvent::Kind::ButtonDown;
+      break;
+    }
+    case InputEvent::Kind::KeyDown:
+    case InputEvent::Kind::KeyUp:
+      in.asyncKeys[event.vk & 0xFF] = event.kind == InputEvent::Kind::KeyDown;
+      break;
+    case InputEvent::Kind::FocusChange:
+      break;
+  }
+  rawInput.emplace_back(event, clock_->Now());
+}
+
+std::optional<DWORD> Desktop::NextTimerDue() const {
+  std::optional<DWORD> next;
+  for (const Timer& t : timers) {
+    if (!next || TickNotAfter(t.due, *next))
+      next = t.due;
+  }
+  return next;
+}
+
+}  // namespace win

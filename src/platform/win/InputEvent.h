@@ -1,0 +1,38 @@
+#pragma once
+
+// Input as a backend reports it: screen positions and key codes, before the
+// desktop has decided which window gets it.
+
+#include "platform/gfx/Geometry.h"
+#include "platform/win/Types.h"
+
+namespace win {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct InputEvent {
+  enum class Kind {
+    MouseMove,
+    ButtonDown,
+    ButtonUp,
+    Wheel,
+    KeyDown,
+    KeyUp,
+    CloseRequest,  // the user asked to close a top-level window (hwnd)
+    Expose,        // part of a top-level window (hwnd, rect) must be shown again
+    // The system gave the keyboard to a top-level window (hwnd), or to
+    // another program (no hwnd).
+    FocusChange,
+  };
+
+  Kind kind = Kind::MouseMove;
+  gfx::Point pt;  // screen position of the cursor
+  MouseButton button = MouseButton::Left;
+  int wheelDelta = 0;  // multiples of WHEEL_DELTA, positive away from the user
+  UINT vk = 0;
+  char32_t ch = 0;  // the character a key press produces, 0 for none
+  HWND hwnd;
+  gfx::Rect rect;  // window coordinates
+};
+
+}  // namespace win

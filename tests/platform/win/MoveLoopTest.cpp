@@ -1,0 +1,99 @@
+// The caption drag through the default procedure's move loop, and a modal
+// loop started from a click and ended from a key.
+
+#include "Recorder.h"
+
+namespace wintest {
+namespace {
+
+using ::testing::ElementsAre;
+
+class MoveLoop : public WinTest {
+ protected:
+  HWND main = rec.Create("main", WS_POPUP | WS_CAPTION | WS_VISIBLE, {100, 100, 300, 300});
+};
+
+TEST_F(MoveLoop, CaptionDragRunsInsideTheButtonDownWithMovingAdjustable) {
+  // The procedure keeps the window on a 10-pixel grid horizontally.
+  rec.OnMessage(main, [](HWND, UINT m, WPARAM, LPARAM l) -> std::optional<LRESULT> {
+    if (m == WM_MOVING) {
+      auto* r = reinterpret_cast<gfx::Rect*>(l);
+      *r = r->Offset(-(r->left % 10), 0);
+    }
+    return std::nullopt;
+  });
+  rec.Only({WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_LBUTTONUP, WM_SYSCOMMAND, WM_ENTERSIZEMOVE,
+            WM_MOVING, WM_MOVE, WM_EXITSIZEMOVE, WM_CAPTURECHANGED});
+  script.MoveTo(150, 110).Press().MoveTo(163, 115).MoveTo(177, 131).Release();
+  script.Then([&] { EXPECT_EQ(GetWindowRect(main), (gfx::Rect{120, 121, 320, 321})); });
+  RunScript();
+  EXPECT_THAT(
+      rec.Take(),
+      ElementsAre("main WM_NCLBUTTONDOWN ht2 150,110", "main WM_SYSCOMMAND 0xF012",
+                  "main WM_ENTERSIZEMOVE", "main WM_MOVING 113,105", "main WM_MOVE 113,127",
+                  "main WM_MOVING 127,121", "main WM_MOVE 123,143", "main WM_MOVING 127,121",
+                  "main WM_CAPTURECHANGED", "main WM_EXITSIZEMOVE"));
+  EXPECT_FALSE(GetCapture());
+}
+
+TEST_F(MoveLoop, EscapePutsTheWindowBack) {
+  script.MoveTo(150, 110).Press().MoveTo(250, 210).Then([&] {
+    EXPECT_EQ(GetWindowRect(main).TopLeft(), (gfx::Point{200, 200}));
+  });
+  script.Key(VK_ESCAPE).Release();
+  RunScript();
+  EXPECT_EQ(GetWindowRect(main).TopLeft(), (gfx::Point{100, 100}));
+}
+
+TEST_F(MoveLoop, TimersAndPostedMessagesKeepRunningDuringTheDrag) {
+  SetTimer(main, 1, 50);
+  rec.Only({WM_TIMER, WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE});
+  script.MoveTo(150, 110).Press().Wait(50).Release();
+  RunScript();
+  EXPECT_THAT(rec.Take(),
+              ElementsAre("main WM_ENTERSIZEMOVE", "main WM_TIMER 1", "main WM_EXITSIZEMOVE"));
+}
+
+// A modal dialog is a nested loop inside the handler of the click that
+// opened it; its owner is disabled meanwhile, so clicks on the owner are
+// dropped, and a key in the dialog ends it.
+TEST_F(MoveLoop, ModalLoopStartedFromAClickEndsFromAKey) {
+  HWND dialog{};
+  bool done = false;
+  rec.OnMessage(main, [&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m != WM_LBUTTONDOWN || dialog)
+      return std::nullopt;
+    dialog = rec.Create("dialog", WS_POPUP | WS_VISIBLE, {150, 150, 250, 250}, h);
+    rec.OnMessage(dialog, [&](HWND, UINT dm, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+      if (dm == WM_KEYDOWN && w == VK_ESCAPE)
+        done = true;
+      return std::nullopt;
+    });
+    EnableWindow(h, false);
+    MSG msg;
+    while (!done && GetMessage(msg)) {
+      TranslateMessage(msg);
+      DispatchMessage(msg);
+    }
+    EnableWindow(h, true);
+    DestroyWindow(dialog);
+    return 0;
+  });
+  rec.Only({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_ACTIVATE, WM_ENABLE});
+  // The release of the opening click already lands on the disabled owner.
+  script.Click(120, 130)
+      .Then([&] { EXPECT_EQ(GetActiveWindow(), dialog); })
+      .Click(110, 280)  // on the disabled owner
+      .Key(VK_ESCAPE);
+  RunScript();
+  EXPECT_THAT(rec.Take(),
+              ElementsAre("main WM_LBUTTONDOWN 17,8", "main WM_ACTIVATE 0", "dialog WM_ACTIVATE 1",
+                          "main WM_ENABLE 0", "dialog WM_KEYDOWN 27", "main WM_ENABLE 1",
+                          "dialog WM_ACTIVATE 0", "main WM_ACTIVATE 1"));
+  EXPECT_TRUE(done);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_EQ(GetActiveWindow(), main);
+}
+
+}  // namespace
+}  // namespace wintest
