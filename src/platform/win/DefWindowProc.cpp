@@ -80,6 +80,9 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     case SC_MINIMIZE:
       ShowWindow(hwnd, SW_MINIMIZE);
       return 0;
+    case SC_MAXIMIZE:
+      ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+      return 0;
     case SC_RESTORE:
       ShowWindow(hwnd, SW_RESTORE);
       return 0;
@@ -110,7 +113,9 @@ void OnWindowPosChanged(HWND hwnd, const WINDOWPOS& wp) {
   }
   if (!(wp.flags & SWP_NOCLIENTSIZE)) {
     if (Window* w = W(hwnd)) {
-      WPARAM kind = (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED : SIZE_RESTORED;
+      WPARAM kind = (w->style & WS_MINIMIZE)   ? SIZE_MINIMIZED
+                    : (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
+                                               : SIZE_RESTORED;
       SendMessage(hwnd, WM_SIZE, kind, MAKELPARAM(w->client.Width(), w->client.Height()));
     }
   }
@@ -191,6 +196,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDOWN:
       if (static_cast<LRESULT>(wParam) == HTCAPTION)
         SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), lParam);
+      return 0;
+    case WM_NCLBUTTONDBLCLK:
+      // A double click on the caption of a window with a maximise box
+      // toggles between maximised and restored.
+      if (static_cast<LRESULT>(wParam) == HTCAPTION && (w->style & WS_MAXIMIZEBOX) &&
+          (w->style & WS_CAPTION) == WS_CAPTION)
+        SendMessage(hwnd, WM_SYSCOMMAND, (w->style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE,
+                    lParam);
       return 0;
     case WM_SYSCOMMAND:
       return OnSysCommand(hwnd, wParam, lParam);

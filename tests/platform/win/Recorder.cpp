@@ -22,6 +22,7 @@ std::string MessageName(UINT message) {
       {WM_QUIT, "WM_QUIT"},
       {WM_ERASEBKGND, "WM_ERASEBKGND"},
       {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+      {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
       {WM_CANCELMODE, "WM_CANCELMODE"},
       {WM_SETCURSOR, "WM_SETCURSOR"},
       {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
@@ -141,6 +142,7 @@ std::string Recorder::Describe(HWND hwnd, UINT m, WPARAM w, LPARAM l) const {
                     GET_Y_LPARAM(l));
       break;
     case WM_ACTIVATE:
+    case WM_ACTIVATEAPP:
     case WM_NCACTIVATE:
     case WM_SHOWWINDOW:
     case WM_ENABLE:

@@ -13,11 +13,12 @@ class WindowTree : public WinTest {};
 TEST_F(WindowTree, CreateSendsCreationMessagesThenShowActivates) {
   HWND main = rec.Create("main", WS_POPUP | WS_VISIBLE, {10, 20, 110, 70});
   ASSERT_TRUE(main);
-  EXPECT_THAT(rec.Take(),
-              ElementsAre("main WM_NCCREATE", "main WM_NCCALCSIZE", "main WM_CREATE",
-                          "main WM_SIZE 0 100x50", "main WM_MOVE 10,20", "main WM_SHOWWINDOW 1",
-                          "main WM_WINDOWPOSCHANGING", "main WM_NCACTIVATE 1", "main WM_ACTIVATE 1",
-                          "main WM_SETFOCUS", "main WM_WINDOWPOSCHANGED"));
+  EXPECT_THAT(
+      rec.Take(),
+      ElementsAre("main WM_NCCREATE", "main WM_NCCALCSIZE", "main WM_CREATE",
+                  "main WM_SIZE 0 100x50", "main WM_MOVE 10,20", "main WM_SHOWWINDOW 1",
+                  "main WM_WINDOWPOSCHANGING", "main WM_ACTIVATEAPP 1", "main WM_NCACTIVATE 1",
+                  "main WM_ACTIVATE 1", "main WM_SETFOCUS", "main WM_WINDOWPOSCHANGED"));
   EXPECT_EQ(GetActiveWindow(), main);
   EXPECT_EQ(GetFocus(), main);
   EXPECT_EQ(GetWindowText(main), "main");
