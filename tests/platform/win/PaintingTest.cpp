@@ -232,6 +232,23 @@ TEST_F(Painting, ContextsClipToTheWindowAndTheScreenContextMeasures) {
   (void)child;
 }
 
+TEST_F(Painting, LostPixelsAreShownAgainWithoutAskingTheWindow) {
+  HWND main = rec.Create("main", WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
+  Settle();
+  int before = script.FindSurface(main)->presents;
+  rec.Only({WM_PAINT});
+  script.Then([&] {
+    InputEvent expose;
+    expose.kind = InputEvent::Kind::Expose;
+    expose.hwnd = main;
+    expose.rect = {0, 0, 10, 10};
+    headless.GetDesktop().PostInput(expose);
+  });
+  Settle();
+  EXPECT_EQ(script.FindSurface(main)->presents, before + 1);
+  EXPECT_TRUE(rec.Take().empty());
+}
+
 TEST_F(Painting, WindowsUncoveredByAnotherAreToldWithSyncPaint) {
   HWND below = rec.Create("below", WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
   HWND aside = rec.Create("aside", WS_POPUP | WS_VISIBLE, {500, 500, 600, 600});
