@@ -141,7 +141,8 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
   if (cls == d.classes.end())
     return nullptr;
   bool child = (style & WS_CHILD) != 0;
-  if (child && !W(parent))
+  // A window on its way out takes no new children: they would outlive it.
+  if (child && (!W(parent) || W(parent)->destroying))
     return nullptr;
   if (!child && parent && !W(parent))
     return nullptr;

@@ -88,6 +88,18 @@ TEST_F(WindowTree, WindowDestroyedInsideItsOwnProcedureIsSafe) {
   EXPECT_FALSE(IsWindow(main));
 }
 
+TEST_F(WindowTree, DyingWindowTakesNoNewChildren) {
+  HWND main = rec.Create("main", WS_POPUP, {0, 0, 100, 100});
+  HWND late{};
+  rec.OnMessage(main, [&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_DESTROY)
+      late = CreateWindowEx(0, "Rec", "", WS_CHILD, 0, 0, 5, 5, h);
+    return std::nullopt;
+  });
+  DestroyWindow(main);
+  EXPECT_FALSE(late);
+}
+
 TEST_F(WindowTree, TopLevelZOrderKeepsTopmostBandAndOwnedWindowsAboveOwner) {
   HWND a = rec.Create("a", WS_POPUP, {0, 0, 10, 10});
   HWND b = rec.Create("b", WS_POPUP, {0, 0, 10, 10});
