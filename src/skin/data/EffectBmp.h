@@ -1,0 +1,95 @@
+#pragma once
+
+// TbsEffectBmp: a 24-bit, top-down pixel buffer on which the skin's pixel
+// effects run: the morph between an element's normal and active image, and
+// the effects that turn the frame's pieces into their inactive look.
+//
+// Layout: row y starts at y * RowLength(); a row is 3 * width bytes rounded
+// up to a multiple of 4 (3 * width + width mod 4); pixel x of a row is three
+// bytes at 3 * x in the order blue, green, red.
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/DeviceContext.h"
+#include "skin/data/SkinValues.h"
+
+struct TbsBGR {
+  uint8_t b = 0;
+  uint8_t g = 0;
+  uint8_t r = 0;
+
+  friend bool operator==(const TbsBGR&, const TbsBGR&) = default;
+};
+
+class TbsEffectBmp {
+ public:
+  // A buffer of that size, all black. Negative sizes give an empty buffer.
+  TbsEffectBmp(int width, int height);
+  // A buffer of the bitmap's size holding its pixels in 24 bits.
+  explicit TbsEffectBmp(const gfx::Bitmap& bitmap);
+
+  // The buffer as a 32-bit bitmap, and drawn unscaled with its top-left
+  // corner at (x, y).
+  gfx::Bitmap ToBitmap() const;
+  void Draw(gfx::DeviceContext& dc, int x, int y) const;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int RowLength() const { return rowLength_; }
+  // Number of pixel bytes: height * row length.
+  int Size() const { return static_cast<int>(pixels_.size()); }
+  uint8_t* Pixels() { return pixels_.data(); }
+  const uint8_t* Pixels() const { return pixels_.data(); }
+  uint8_t* RowPtr(int y) { return pixels_.data() + static_cast<size_t>(y) * rowLength_; }
+  const uint8_t* RowPtr(int y) const {
+    return pixels_.data() + static_cast<size_t>(y) * rowLength_;
+  }
+
+  // Outside the buffer a read gives black and a write does nothing.
+  TbsBGR GetPixel(int x, int y) const;
+  void SetPixel(int x, int y, TbsBGR color);
+  // Copies row y out of or into a buffer of 3 * width bytes.
+  void GetRow(int y, uint8_t* row) const;
+  void SetRow(int y, const uint8_t* row);
+
+  // Changes this buffer towards other by factor k (0 = unchanged, 1 = other)
+  // in the manner of kind. Nothing happens when the sizes differ. k is taken
+  // as 0 below 0 (and when it is not a number) and as 1 above 1.
+  void ApplyMorph(TbsMorphKind kind, const TbsEffectBmp& other, double k);
+
+  void Lighten(double k);
+  void Darken(double k);
+  void GreyScale();
+  // Adds to each pixel one offset, uniform in -amount/2 .. amount - 1 -
+  // amount/2, to all three channels. The generator is seeded the same for
+  // every buffer, so that repainting an inactive frame does not flicker.
+  void AddNoise(int amount);
+  // Replaces each pixel by the mean of its four diagonal neighbours at
+  // distance d, in place, rows top to bottom.
+  void SplitBlur(int d);
+  void Invert();
+
+  // Writes this buffer turned by a quarter turn into dest, which must have
+  // the transposed size; otherwise dest is left alone.
+  void RotateLeftInto(TbsEffectBmp& dest) const;
+  void RotateRightInto(TbsEffectBmp& dest) const;
+
+ private:
+  void Blend(const TbsEffectBmp& b, double k);
+  void CentreGradient(const TbsEffectBmp& b, double k);
+  void LeftGradient(const TbsEffectBmp& b, double k);
+  void RightGradient(const TbsEffectBmp& b, double k);
+  void LeftSlide(const TbsEffectBmp& b, double k);
+  void RightSlide(const TbsEffectBmp& b, double k);
+  void Push(const TbsEffectBmp& b, double k);
+  void MixColumns(const TbsEffectBmp& b, const std::vector<double>& weights);
+
+  int width_ = 0;
+  int height_ = 0;
+  int rowLength_ = 0;
+  std::vector<uint8_t> pixels_;
+  std::minstd_rand noise_{20061207};
+};
