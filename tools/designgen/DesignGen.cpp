@@ -147,8 +147,8 @@ void Title(gfx::Bitmap& bitmap) {
   };
   centred("Tilebrook", {.faceName = "Liberation Serif", .height = -38, .weight = gfx::FW_BOLD}, 34,
           kCream, kWalnutDark);
-  centred("Puzzle Browser", {.faceName = "Liberation Sans", .height = -14}, 86, kTealLight,
-          kWalnutDark);
+  centred("Puzzle Browser", {.faceName = "Liberation Sans", .height = -14}, 86,
+          Mix(kTealLight, kCream, 90), kWalnutDark);
   Painter p(bitmap);
   p.HLine(38, panelWidth - 38, 112, Mix(kWalnut, kCream, 90));
   p.HLine(38, panelWidth - 38, 113, kWalnutDark);

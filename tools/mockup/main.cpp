@@ -253,7 +253,6 @@ int main(int argc, char** argv) {
     gfx::DeviceContext cdc(browser, {client.left, client.top}, gfx::Region(client));
     BrowserClient(cdc, skin);
     SeverityList(cdc, skin, 207, 544 - 94 - 18);
-    SystemMenu(cdc, skin, 2, 0);
     Hint(cdc, skin, 350, 300, "Author / Urheber");
   }
   dc.BitBlt(16, 16, browser.Width(), browser.Height(), browser, 0, 0);
@@ -271,6 +270,8 @@ int main(int argc, char** argv) {
            Rect::FromXYWH((dclient.Width() - 60) / 2, dclient.Height() - 30, 60, 20), "OK", 1);
   }
   dc.BitBlt(800, 16, dialog.Width(), dialog.Height(), dialog, 0, 0);
+  // The system menu as it opens under the frame's system-menu button.
+  SystemMenu(dc, skin, 800, 170);
   if (argc == 8) {
     const int x = std::atoi(argv[3]), y = std::atoi(argv[4]), w = std::atoi(argv[5]),
               h = std::atoi(argv[6]), scale = std::atoi(argv[7]);
