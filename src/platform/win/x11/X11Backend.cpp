@@ -545,7 +545,8 @@ void X11Backend::SetCursor(HCURSOR cursor) {
 void X11Backend::CaptureSurface(HWND hwnd) {
   Impl& m = *impl_;
   X11Surface* s = m.Find(hwnd);
-  if (s && s->viewable) {
+  m.grabbing = s && s->viewable;
+  if (m.grabbing) {
     XGrabPointer(
         m.display, s->window, False,
         ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask | LeaveWindowMask,

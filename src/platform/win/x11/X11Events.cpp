@@ -64,11 +64,14 @@ void X11Backend::Impl::DrainEvents() {
     XEvent event;
     XNextEvent(display, &event);
     // Only the last of a run of pointer motions matters; dragging a window
-    // would otherwise fall behind the pointer.
-    if (event.type == MotionNotify) {
+    // would otherwise fall behind the pointer. A motion after a button or
+    // key event stays after it.
+    while (event.type == MotionNotify && XEventsQueued(display, QueuedAlready) > 0) {
       XEvent next;
-      while (XCheckTypedWindowEvent(display, event.xmotion.window, MotionNotify, &next))
-        event = next;
+      XPeekEvent(display, &next);
+      if (next.type != MotionNotify || next.xmotion.window != event.xmotion.window)
+        break;
+      XNextEvent(display, &event);
     }
     Handle(event);
   }
@@ -154,7 +157,9 @@ void X11Backend::Impl::Handle(XEvent& event) {
       // A window manager that places a window elsewhere reports the new
       // place on the screen in a configure event of its own making.
       const XConfigureEvent& c = event.xconfigure;
-      if (!s || s->overrideRedirect || !c.send_event || c.serial < s->moveSerial)
+      // While our own move loop holds the pointer, the places reported are
+      // the ones it asked for, perhaps already overtaken.
+      if (!s || s->overrideRedirect || !c.send_event || c.serial < s->moveSerial || grabbing)
         break;
       if (c.x != s->info.bounds.left || c.y != s->info.bounds.top) {
         s->info.bounds = s->info.bounds.Offset(c.x - s->info.bounds.left, c.y - s->info.bounds.top);

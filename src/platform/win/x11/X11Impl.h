@@ -78,6 +78,8 @@ struct X11Backend::Impl {
   std::map<int, Cursor> cursors;
   Cursor cursor = 0;
   HWND pendingFocus;
+  // A window of ours holds the pointer (the capture).
+  bool grabbing = false;
   // Focus events older than our last focus request describe a focus we
   // have already moved on from.
   unsigned long focusSerial = 0;
