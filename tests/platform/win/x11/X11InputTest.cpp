@@ -82,6 +82,23 @@ TEST_F(X11Input, WheelAwayFromTheUserIsPositive) {
   EXPECT_THAT(deltas, ElementsAre(120, -120));
 }
 
+// The display reports no motion outside our windows, only that the pointer
+// left: that alone tells the window the mouse has gone.
+TEST_F(X11Input, PointerLeavingForTheDesktopEndsMouseTracking) {
+  rec->OnMessage(main, [](HWND hwnd, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_MOUSEMOVE) {
+      TRACKMOUSEEVENT track{.dwFlags = TME_LEAVE, .hwndTrack = hwnd};
+      TrackMouseEvent(track);
+    }
+    return std::nullopt;
+  });
+  rec->Only({WM_MOUSELEAVE});
+  FakeMotion(150, 130);
+  FakeMotion(600, 500);
+  Flush();
+  EXPECT_THAT(Collect(1), ElementsAre("main WM_MOUSELEAVE"));
+}
+
 TEST_F(X11Input, CaptionDragMovesTheXWindow) {
   rec->OnMessage(main, [](HWND hwnd, UINT m, WPARAM, LPARAM l) -> std::optional<LRESULT> {
     if (m != WM_NCHITTEST)
