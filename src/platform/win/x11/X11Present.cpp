@@ -5,6 +5,7 @@
 #include <sys/shm.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -70,13 +71,14 @@ bool X11Backend::Impl::EnsureShm(X11Surface& s, int width, int height) {
     shmAvailable = false;
     return false;
   }
-  s.shm.shmaddr = static_cast<char*>(shmat(s.shm.shmid, nullptr, 0));
-  if (s.shm.shmaddr == reinterpret_cast<char*>(-1)) {
+  void* address = shmat(s.shm.shmid, nullptr, 0);
+  if (reinterpret_cast<std::intptr_t>(address) == -1) {
     shmctl(s.shm.shmid, IPC_RMID, nullptr);
     XDestroyImage(image);
     shmAvailable = false;
     return false;
   }
+  s.shm.shmaddr = static_cast<char*>(address);
   image->data = s.shm.shmaddr;
   s.shm.readOnly = False;
   attachFailed = false;
