@@ -25,6 +25,7 @@ constexpr int kCaption = 28;
 constexpr int kRadius = 14;
 constexpr gfx::Rect kMinimizeBox{kWidth - 52, 6, kWidth - 34, 22};
 constexpr gfx::Rect kCloseBox{kWidth - 28, 6, kWidth - 10, 22};
+constexpr UINT_PTR kRestoreTimer = 1;
 
 struct State {
   std::string lastClick = "No click yet.";
@@ -66,7 +67,7 @@ void Paint(HWND hwnd) {
   dc->TextOut(kCloseBox.left + 5, kCloseBox.top + 1, "x");
   dc->SetTextColor(gfx::RGB(30, 30, 30));
   dc->TextOut(16, 44, "Click or type anywhere in this area.");
-  dc->TextOut(16, 64, "Escape closes the window.");
+  dc->TextOut(16, 64, "M minimises, T toggles translucency, Escape closes.");
   dc->SetTextColor(gfx::RGB(20, 90, 40));
   dc->TextOut(16, 100, state.lastClick);
   dc->TextOut(16, 120, state.lastKey);
@@ -78,6 +79,29 @@ std::string Describe(const char* what, LPARAM lParam) {
   std::snprintf(text, sizeof text, "%s at %d, %d.", what, GET_X_LPARAM(lParam),
                 GET_Y_LPARAM(lParam));
   return text;
+}
+
+// Without a window manager nothing could bring a minimised window back, so
+// it comes back by itself after two seconds.
+void Minimize(HWND hwnd) {
+  ShowWindow(hwnd, SW_MINIMIZE);
+  auto* backend = dynamic_cast<X11Backend*>(&Desktop::Current().GetBackend());
+  if (backend && !backend->HasWindowManager())
+    SetTimer(hwnd, kRestoreTimer, 2000);
+}
+
+// Translucency shows only where a compositing manager runs.
+void ToggleTranslucency(HWND hwnd) {
+  LONG_PTR exStyle = GetWindowLong(hwnd, GWL_EXSTYLE);
+  if (exStyle & WS_EX_LAYERED) {
+    SetWindowLong(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    state.lastKey = "Opaque.";
+  } else {
+    SetWindowLong(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd, 0, 200, LWA_ALPHA);
+    state.lastKey = "Translucent (alpha 200).";
+  }
+  InvalidateRect(hwnd, nullptr, false);
 }
 
 void SaveScreenshot(HWND hwnd) {
@@ -114,10 +138,8 @@ LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(hwnd);
         return 0;
       }
-      if (kMinimizeBox.Contains(pt)) {
-        ShowWindow(hwnd, SW_MINIMIZE);
-        return 0;
-      }
+      if (kMinimizeBox.Contains(pt))
+        Minimize(hwnd);
       return 0;
     }
     case WM_LBUTTONDOWN:
@@ -142,10 +164,19 @@ LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         SaveScreenshot(hwnd);
         return 0;
       }
+
       state.lastKey = "Key down, virtual key " + std::to_string(wParam) + ".";
       InvalidateRect(hwnd, nullptr, false);
       return 0;
     case WM_CHAR:
+      if (wParam == 'm' || wParam == 'M') {
+        Minimize(hwnd);
+        return 0;
+      }
+      if (wParam == 't' || wParam == 'T') {
+        ToggleTranslucency(hwnd);
+        return 0;
+      }
       if (wParam >= 0x20) {
         char32_t c = static_cast<char32_t>(wParam);
         std::string utf8;
@@ -161,6 +192,12 @@ LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         state.lastKey = "Typed \"" + utf8 + "\".";
         InvalidateRect(hwnd, nullptr, false);
+      }
+      return 0;
+    case WM_TIMER:
+      if (wParam == kRestoreTimer) {
+        KillTimer(hwnd, kRestoreTimer);
+        ShowWindow(hwnd, SW_RESTORE);
       }
       return 0;
     case WM_DESTROY:
