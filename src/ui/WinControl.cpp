@@ -36,6 +36,10 @@ TWinControl::~TWinControl() {
   if (FHandle)
     win::SetWindowProc(FHandle, DetachedProc);
   ForgetCapture(this);
+  // Leaves the parent while still a windowed control, so that the parent's
+  // tab order and the form's focus forget it.
+  if (FParent)
+    FParent->RemoveControl(this);
   while (!FControls.empty()) {
     TControl* child = FControls.back();
     RemoveControl(child);
@@ -700,8 +704,13 @@ void TWinControl::WndProc(TMessage& m) {
     default:
       break;
   }
-  if (IsMouseMessage(m.Msg) && ForwardMouseToGraphic(m))
+  if (IsMouseMessage(m.Msg) && ForwardMouseToGraphic(m)) {
+    // The window system turns a right click into a context menu request,
+    // which then finds the graphic control under the point.
+    if (m.Msg == WM_RBUTTONUP)
+      DefaultHandler(m);
     return;
+  }
   TControl::WndProc(m);
 }
 
