@@ -661,6 +661,11 @@ void TWinControl::WndProc(TMessage& m) {
       TControl::WndProc(m);
       return;
     }
+    case WM_MOUSELEAVE:
+      // Nothing to do here: the message wakes the application, whose idle
+      // step sends the leave notices.
+      DefaultHandler(m);
+      return;
     case WM_CAPTURECHANGED:
       ForgetCapture(this);
       DefaultHandler(m);
@@ -703,6 +708,12 @@ void TWinControl::WndProc(TMessage& m) {
       return;
     default:
       break;
+  }
+  if (m.Msg == WM_MOUSEMOVE && FHandle) {
+    // Asks to hear when the pointer leaves, so that leaving for a place
+    // without windows of ours still ends hover looks and hints.
+    TRACKMOUSEEVENT track{.dwFlags = TME_LEAVE, .hwndTrack = FHandle};
+    TrackMouseEvent(track);
   }
   if (IsMouseMessage(m.Msg) && ForwardMouseToGraphic(m)) {
     // The window system turns a right click into a context menu request,
