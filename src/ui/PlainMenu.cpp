@@ -198,6 +198,8 @@ TMenuItem* TrackPlainMenu(TMenuItem& Root, TImageList* Images, TPoint At) {
     switch (msg.message) {
       case win::WM_KEYDOWN:
       case win::WM_SYSKEYDOWN:
+        // The characters of the keys choose items by their accelerators.
+        win::TranslateMessage(msg);
         if (msg.wParam == win::VK_ESCAPE || msg.wParam == win::VK_MENU) {
           done = true;
         } else if (msg.wParam == win::VK_DOWN) {
