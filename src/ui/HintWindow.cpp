@@ -28,9 +28,10 @@ TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint, void*) {
   Canvas().Font().Assign(Font());
   Canvas().DrawText(AHint, r,
                     gfx::DT_CALCRECT | gfx::DT_LEFT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
-  // Room for the border and a margin around the text.
-  r.right += 6;
-  r.bottom += 2;
+  // Room for the one-pixel border and a margin around the text: two
+  // pixels left, four right, one above and below.
+  r.right += 8;
+  r.bottom += 4;
   return r;
 }
 
@@ -62,7 +63,7 @@ void THintWindow::ReleaseHandle() {
 void THintWindow::Paint() {
   TRect r = ClientRect();
   r.left += 2;
-  r.top += 2;
+  r.top += 1;
   Canvas().Brush().SetStyle(bsClear);
   Canvas().DrawText(Caption(), r, gfx::DT_LEFT | gfx::DT_NOPREFIX | gfx::DT_WORDBREAK);
 }

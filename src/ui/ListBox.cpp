@@ -38,9 +38,12 @@ void TListBox::SetStyle(TListBoxStyle Value) {
 int TListBox::ItemHeight() const {
   if (FStyle != lbStandard)
     return FItemHeight;
-  TCanvas& c = const_cast<TListBox*>(this)->Canvas();
-  c.Font().Assign(Font());
-  return std::max(c.TextHeight("Ag"), 1);
+  if (FFontItemHeight == 0) {
+    TCanvas measure;
+    measure.Font().Assign(Font());
+    FFontItemHeight = std::max(measure.TextHeight("Ag"), 1);
+  }
+  return FFontItemHeight;
 }
 
 void TListBox::SetItemHeight(int Value) {
@@ -287,6 +290,11 @@ void TListBox::WndProc(TMessage& m) {
     case WM_KILLFOCUS:
       Invalidate();
       break;
+    case CM_FONTCHANGED:
+      FFontItemHeight = 0;
+      TCustomControl::WndProc(m);
+      ItemsChanged();
+      return;
     case WM_SIZE:
       TCustomControl::WndProc(m);
       SetTopIndex(FTopIndex);

@@ -94,6 +94,9 @@ class TListBox : public TCustomControl {
   TStrings FItems;
   TListBoxStyle FStyle = lbStandard;
   int FItemHeight = 16;
+  // The row height of a standard list, measured from the font when first
+  // needed after a font change.
+  mutable int FFontItemHeight = 0;
   int FItemIndex = -1;
   int FTopIndex = 0;
   int FHorizontalExtent = 0;

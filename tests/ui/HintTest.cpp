@@ -142,7 +142,7 @@ TEST_F(Hints, TheHintWindowSizesToItsTextAndNeverTakesTheMouse) {
   EXPECT_EQ(one.Height(), two.Height());
   // Wrapped at the maximum width, it grows in height instead.
   TRect wrapped = hint.CalcHintRect(60, "Author / Urheber", nullptr);
-  EXPECT_LE(wrapped.Width(), 66);
+  EXPECT_LE(wrapped.Width(), 68);
   EXPECT_GT(wrapped.Height(), one.Height());
   // Kept on the screen.
   hint.ActivateHint({1000, 760, 1060, 780}, "x");
