@@ -67,6 +67,49 @@ TEST_F(AssetFiles, AnUnwritableDirectoryIsReportedNotIgnored) {
   EXPECT_NE(art::WriteAssets(Files(), dir_.string()), "");
 }
 
+TEST(Paint, MixReachesBothEndsAndRoundsToTheNearer) {
+  const gfx::ColorRef a = gfx::RGB(10, 200, 0), b = gfx::RGB(20, 100, 255);
+  EXPECT_EQ(art::Mix(a, b, 0), a);
+  EXPECT_EQ(art::Mix(a, b, 256), b);
+  EXPECT_EQ(art::Mix(a, b, 128), gfx::RGB(15, 150, 128));
+  EXPECT_EQ(art::Shade(gfx::RGB(250, 3, 100), 10), gfx::RGB(255, 13, 110));
+  EXPECT_EQ(art::Shade(gfx::RGB(250, 3, 100), -10), gfx::RGB(240, 0, 90));
+}
+
+TEST(Paint, FramesLeaveCornersOutAndStayInsideTheirRectangle) {
+  gfx::Bitmap b(6, 5, gfx::clWhite);
+  art::Painter p(b);
+  p.RoundFrame({0, 0, 6, 5}, gfx::clBlack);
+  EXPECT_EQ(b.GetPixel(0, 0), gfx::clWhite);
+  EXPECT_EQ(b.GetPixel(5, 4), gfx::clWhite);
+  EXPECT_EQ(b.GetPixel(1, 0), gfx::clBlack);
+  EXPECT_EQ(b.GetPixel(0, 1), gfx::clBlack);
+  EXPECT_EQ(b.GetPixel(2, 2), gfx::clWhite);
+  // Drawing past the bitmap's edges is clipped, not a fault.
+  p.Fill({-3, -3, 2, 2}, gfx::clBlack);
+  p.HLine(4, 40, 4, gfx::clBlack);
+  EXPECT_EQ(b.GetPixel(5, 4), gfx::clBlack);
+}
+
+TEST(Paint, GradientsRunFromTheFirstToTheLastColour) {
+  gfx::Bitmap b(2, 5);
+  art::Painter(b).VGradient(b.Bounds(), gfx::RGB(0, 0, 0), gfx::RGB(200, 100, 40));
+  EXPECT_EQ(b.GetPixel(1, 0), gfx::RGB(0, 0, 0));
+  EXPECT_EQ(b.GetPixel(1, 4), gfx::RGB(200, 100, 40));
+  EXPECT_EQ(b.GetPixel(0, 2), gfx::RGB(100, 50, 20));
+}
+
+TEST(Paint, PolygonsFillByCoverage) {
+  gfx::Bitmap b(10, 10, gfx::clWhite);
+  art::Painter(b).Polygon({{2, 2}, {8, 2}, {8, 8}, {2, 8}}, gfx::clBlack);
+  EXPECT_EQ(b.GetPixel(5, 5), gfx::clBlack);
+  EXPECT_EQ(b.GetPixel(1, 5), gfx::clWhite);
+  EXPECT_EQ(b.GetPixel(8, 5), gfx::clWhite);  // the right edge is exclusive
+  gfx::Bitmap half(4, 4, gfx::clWhite);
+  art::Painter(half).Polygon({{0, 0}, {4, 0}, {4, 1.5}, {0, 1.5}}, gfx::clBlack);
+  EXPECT_EQ(half.GetPixel(1, 1), gfx::RGB(127, 127, 127));  // half covered
+}
+
 TEST(Noise, IsTheSameOnEveryRunAndStaysInRange) {
   const auto a = art::SmoothNoise(42, 100, 7);
   EXPECT_EQ(a, art::SmoothNoise(42, 100, 7));

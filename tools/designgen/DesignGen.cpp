@@ -1,5 +1,6 @@
 #include "DesignGen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -87,13 +88,18 @@ void WalnutPanel(Painter& p) {
 // Tiles stepping down the panel like stones across a brook, over a faint
 // ribbon of water.
 void Stones(Painter& p) {
-  for (int y = 150; y < 470; ++y) {
-    const double centre = 98 + 46 * std::sin((y - 150) / 52.0);
-    for (int x = static_cast<int>(centre) - 12; x <= static_cast<int>(centre) + 12; ++x) {
-      const double edge = std::abs(x - centre) / 12.0;
-      p.Blend(x, y, kTeal, static_cast<int>(44 * (1.0 - edge * edge)));
+  // Three thin ripple lines wind down behind the stones, each mixed into
+  // the two columns it falls between so that the curve stays smooth.
+  for (int line = 0; line < 3; ++line)
+    for (int y = 150; y < 470; ++y) {
+      const double x = 98 + 40 * std::sin((y - 150) / 52.0) + (line - 1) * 8 +
+                       2.0 * std::sin((y - 150) / 23.0 + line);
+      const int column = static_cast<int>(std::floor(x));
+      const double right = x - column;
+      const int fade = std::min({y - 150, 470 - y, 40}) * 120 / 40;
+      p.Blend(column, y, kTealLight, static_cast<int>(fade * (1 - right)));
+      p.Blend(column + 1, y, kTealLight, static_cast<int>(fade * right));
     }
-  }
   struct Stone {
     int x, y, size;
     ColorRef face;
@@ -141,8 +147,8 @@ void Title(gfx::Bitmap& bitmap) {
   };
   centred("Tilebrook", {.faceName = "Liberation Serif", .height = -38, .weight = gfx::FW_BOLD}, 34,
           kCream, kWalnutDark);
-  centred("Puzzle Browser", {.faceName = "Liberation Sans", .height = -14}, 86, kTealLight,
-          kWalnutDark);
+  centred("Puzzle Browser", {.faceName = "Liberation Sans", .height = -14}, 86,
+          Mix(kTealLight, kCream, 90), kWalnutDark);
   Painter p(bitmap);
   p.HLine(38, panelWidth - 38, 112, Mix(kWalnut, kCream, 90));
   p.HLine(38, panelWidth - 38, 113, kWalnutDark);

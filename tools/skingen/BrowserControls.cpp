@@ -129,8 +129,11 @@ void ListBox(ControlKit& kit) {
   const Rect active = kit.atlas.Place(20, 18, "list item selected");
   const Rect focus = kit.atlas.Place(20, 18, "list item focused");
   p.Fill(item, kField);
-  CutPlate(p, active, 1, kPaleTeal, gfx::RGB(200, 224, 218), Mix(kTeal, kField, 110), kField);
-  CutPlate(p, focus, 1, gfx::RGB(72, 144, 150), kTeal, Mix(kTeal, kWalnutDark, 70), kField);
+  CutPlate(p, active, 1, kPaleTeal, kPaleTeal, Mix(kTeal, kField, 150), kField);
+  // The chosen row is a pale teal band rather than a dark one: the severity
+  // list's star strips keep their own field-coloured background, and on a
+  // pale band they read as part of the row instead of as a patch.
+  CutPlate(p, focus, 1, gfx::RGB(222, 238, 233), gfx::RGB(190, 222, 216), kTeal, kField);
   kit.list = {skin, item, active, focus};
   kit.Head("listbox", "listbox", kControlsPicture, -1, skin);
   WriteListBoxKeys(kit);
@@ -149,7 +152,7 @@ void WriteListBoxKeys(ControlKit& kit) {
   ini.Rect("itemtextrect", {2, 0, 18, 18});
   ini.Font("Arial", 14, "", kInk);
   ini.Color("activefontcolor", kInk);
-  ini.Color("focusfontcolor", kHighlight);
+  ini.Color("focusfontcolor", kInk);
   ini.Rect("captionrect", {});
   ini.Text("captionfontname", "Arial");
   ini.Int("captionfontheight", 14);

@@ -3,6 +3,8 @@
 // Shared state of the control records while the atlas is drawn: looks that
 // several records use (check marks, small buttons) are drawn once.
 
+#include <stdexcept>
+
 #include "ControlAtlas.h"
 #include "SkinGen.h"
 #include "SkinLook.h"
@@ -28,6 +30,13 @@ struct ControlKit {
   ListLooks list{};
 
   SkinText& Ini() { return parts.records; }
+  // A further record with the keys of an existing one, some values changed.
+  void Variant(const std::string& name, const std::string& type, const std::string& from,
+               const std::vector<std::pair<std::string, std::string>>& overrides = {}) {
+    if (!parts.records.CopySection(from, name, overrides))
+      throw std::logic_error("cannot make " + name + " from " + from);
+    parts.controls.push_back(name + ":" + type);
+  }
   void Head(const std::string& name, const std::string& type, int picture, int mask,
             const Rect& skin) {
     ControlHead(parts.records, parts.controls, name, type, picture, mask, skin);
@@ -43,6 +52,9 @@ inline constexpr gfx::ColorRef kSoftCorner = gfx::RGB(170, 150, 130);
 void AddBrowserControls(ControlKit& kit);
 void AddOtherControls(ControlKit& kit);
 void AddPanelsAndViews(ControlKit& kit);
+// Further records of existing type words: tool buttons, bars, group boxes,
+// label styles and the like, as applications of the skin expect them.
+void AddVariantControls(ControlKit& kit);
 
 // The keys of a list box record after its first three, shared by the check
 // list box.

@@ -123,12 +123,12 @@ void Gauge(ControlKit& kit) {
 
 void Splitter(ControlKit& kit) {
   Painter& p = kit.atlas.Paint();
-  const Rect skin = kit.atlas.Place(6, 24, "splitter");
+  const Rect skin = kit.atlas.Place(6, 24, "vsplitter");
   p.Fill(skin, kCream);
   p.VLine(skin.left + 2, skin.top, skin.bottom, Mix(kWalnut, kCream, 100));
   p.VLine(skin.left + 3, skin.top, skin.bottom, kHighlight);
   SkinText& ini = kit.Ini();
-  kit.Head("splitter", "splitter", kControlsPicture, -1, skin);
+  kit.Head("vsplitter", "splitter", kControlsPicture, -1, skin);
   TileKeys(ini, {0, 4}, {}, {0, 20}, {}, {0, 4, 6, 20});
 }
 

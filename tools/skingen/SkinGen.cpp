@@ -9,6 +9,7 @@ void AddControlPictures(SkinParts& parts) {
   ControlKit kit{atlas, parts};
   AddBrowserControls(kit);
   AddOtherControls(kit);
+  AddVariantControls(kit);
   parts.active[kControlsPicture] = atlas.Finish("controls.bmp");
 }
 

@@ -136,6 +136,12 @@ TEST(ProductSkin, EngineLoadsEveryRecordAndPicture) {
             ini.ReadInteger("SKINOBJECTS", "count", 0));
   EXPECT_EQ(static_cast<int>(Data().ControlRecords.size()),
             ini.ReadInteger("SKINCONTROLS", "count", 0));
+  // The counts the browser's skin is described with; toolbutton, resizebutton
+  // and bigtoolbutton share the type word button.
+  EXPECT_EQ(Data().ObjectRecords.size(), 12u);
+  EXPECT_EQ(Data().ControlRecords.size(), 57u);
+  for (const char* name : {"toolbutton", "resizebutton", "bigtoolbutton"})
+    EXPECT_NO_THROW(Control<TbsDataSkinButtonControl>(name)) << name;
   EXPECT_EQ(Data().ActivePictures.size(), static_cast<std::size_t>(skingen::kActivePictureCount));
   EXPECT_EQ(Data().Picture.GetSize(), (gfx::Size{205, 167}));
   EXPECT_EQ(Data().MaskPicture.GetSize(), Data().Picture.GetSize());
@@ -397,6 +403,87 @@ TEST(ProductSkin, StateLooksHaveTheSizeOfTheirNormalLook) {
     check(*r);
   for (const auto& r : Data().ControlRecords)
     check(*r);
+}
+
+// Whether every row of r (in picture p) has one colour across r.
+bool RowsUniform(const gfx::Bitmap& p, const Rect& r) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left + 1; x < r.right; ++x)
+      if (p.GetPixel(x, y) != p.GetPixel(r.left, y))
+        return false;
+  return true;
+}
+
+bool ColumnsUniform(const gfx::Bitmap& p, const Rect& r) {
+  for (int x = r.left; x < r.right; ++x)
+    for (int y = r.top + 1; y < r.bottom; ++y)
+      if (p.GetPixel(x, y) != p.GetPixel(x, r.top))
+        return false;
+  return true;
+}
+
+TEST(ProductSkin, FramePiecesRepeatWithoutSeams) {
+  // The frame repeats the middles of its sides to any window size, so each
+  // must look the same all along its repeat direction.
+  const gfx::Bitmap& P = Data().Picture;
+  const Rect C = Data().clientrect;
+  const Point LT = Data().lefttoppoint, RT = Data().righttoppoint, LB = Data().leftbottompoint,
+              RB = Data().rightbottompoint;
+  EXPECT_TRUE(RowsUniform(P, {LT.x, 0, RT.x, C.top}));
+  EXPECT_TRUE(RowsUniform(P, {LB.x, C.bottom, RB.x, P.Height()}));
+  EXPECT_TRUE(ColumnsUniform(P, {0, LT.y, C.left, LB.y}));
+  EXPECT_TRUE(ColumnsUniform(P, {C.right, RT.y, P.Width(), RB.y}));
+  // The caption's active look repeats its middle as the caption widens.
+  const auto& caption = Object<TbsDataSkinCaption>("caption1");
+  const Rect a = caption.activeskinrect;
+  const int l = LT.x - caption.skinrect.left, r = caption.skinrect.right - RT.x;
+  EXPECT_TRUE(RowsUniform(*Data().ActivePicture(caption.activepictureindex),
+                          {a.left + l, a.top, a.right - r, a.bottom}));
+}
+
+TEST(ProductSkin, ControlLooksWidenWithoutSeams) {
+  // Controls the window stretches sideways (buttons of any width, combo
+  // boxes, lists) repeat the middle columns of their looks: those must be
+  // alike, or a wide control shows stripes. Vertically repeating records
+  // must be alike down their middle rows.
+  int checked = 0;
+  for (const auto& record : Data().ControlRecords) {
+    const auto* r = dynamic_cast<const TbsDataSkinCustomControl*>(record.get());
+    if (!r || r->pictureindex < 0 || r->skinrect.IsEmpty() ||
+        dynamic_cast<const TbsDataSkinUpDownControl*>(r))
+      continue;
+    SCOPED_TRACE(r->IDName);
+    const gfx::Bitmap& p = *Data().ActivePicture(r->pictureindex);
+    std::vector<Rect> looks{r->skinrect};
+    for (const auto& [key, rect] : RectsOf(*record).rects)
+      if ((key == "activeskinrect" || key == "downskinrect" || key == "disabledskinrect") &&
+          !rect.IsEmpty())
+        looks.push_back(rect);
+    const bool frame = r->rightbottompoint.x != 0 && r->rightbottompoint.y != 0;
+    const bool horizontal = !frame && (r->righttoppoint.x != 0 || r->righttoppoint.y != 0);
+    const bool vertical = !frame && !horizontal && r->leftbottompoint != Point{};
+    for (const Rect& s : looks) {
+      const int sw = s.Width();
+      if (horizontal) {
+        EXPECT_TRUE(RowsUniform(
+            p, {s.left + r->lefttoppoint.x, s.top, s.right - (sw - r->righttoppoint.x), s.bottom}));
+      }
+      if (vertical) {
+        EXPECT_TRUE(ColumnsUniform(p, {s.left, s.top + r->lefttoppoint.y, s.right,
+                                       s.bottom - (s.Height() - r->leftbottompoint.y)}));
+      }
+      if (frame) {
+        const Rect c = r->clientrect.Offset(s.left, s.top);
+        EXPECT_TRUE(RowsUniform(
+            p, {s.left + r->lefttoppoint.x, s.top, s.left + r->righttoppoint.x, c.top}));
+        EXPECT_TRUE(RowsUniform(p, {s.left + r->leftbottompoint.x, c.bottom,
+                                    s.left + r->rightbottompoint.x, s.bottom}));
+        EXPECT_TRUE(RowsUniform(p, c));
+      }
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 40);
 }
 
 TEST(ProductSkin, ButtonMaskFitsTheButtonWhereverItIsRead) {

@@ -87,19 +87,19 @@ void CutPlate(Painter& p, const Rect& r, int cut, ColorRef top, ColorRef bottom,
   }
 }
 
-void ButtonFace(Painter& p, const Rect& r, State state, int cut, ColorRef outside) {
+void ButtonFace(Painter& p, const Rect& r, State state, int cut, ColorRef outside, ColorRef rim) {
   const Rect inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
   switch (state) {
     case State::Normal:
-      CutPlate(p, r, cut, kHighlight, gfx::RGB(230, 217, 194), kWalnut, outside);
+      CutPlate(p, r, cut, kHighlight, gfx::RGB(230, 217, 194), rim, outside);
       p.HLine(inner.left + cut - 1, inner.right - cut + 1, inner.top, gfx::RGB(255, 253, 248));
       break;
     case State::Hover:
-      CutPlate(p, r, cut, gfx::RGB(246, 252, 248), gfx::RGB(196, 226, 220), kWalnut, outside);
+      CutPlate(p, r, cut, gfx::RGB(246, 252, 248), gfx::RGB(196, 226, 220), rim, outside);
       p.HLine(inner.left + cut - 1, inner.right - cut + 1, inner.top, gfx::clWhite);
       break;
     case State::Down:
-      CutPlate(p, r, cut, gfx::RGB(214, 200, 176), gfx::RGB(246, 240, 228), kWalnut, outside);
+      CutPlate(p, r, cut, gfx::RGB(214, 200, 176), gfx::RGB(246, 240, 228), rim, outside);
       p.HLine(inner.left + cut - 1, inner.right - cut + 1, inner.top, gfx::RGB(196, 180, 154));
       break;
     case State::Disabled:

@@ -48,7 +48,8 @@ void CutPlate(Painter& p, const Rect& r, int cut, ColorRef top, ColorRef bottom,
 
 // A cream push-button face in a state (light at the top; inverted when
 // pressed; flat when disabled), with a walnut outline.
-void ButtonFace(Painter& p, const Rect& r, State state, int cut, ColorRef outside = gfx::clNone);
+void ButtonFace(Painter& p, const Rect& r, State state, int cut, ColorRef outside = gfx::clNone,
+                ColorRef rim = art::palette::kWalnutDark);
 // A cream text field with a walnut outline and a soft inner shadow.
 void FieldFace(Painter& p, const Rect& r, bool focused, ColorRef outside = gfx::clNone);
 // A teal drop button face (combo box).

@@ -41,6 +41,32 @@ void SkinText::Font(const std::string& name, int height, const std::string& styl
   Color("fontcolor", color);
 }
 
+bool SkinText::CopySection(const std::string& from, const std::string& to,
+                           const std::vector<std::pair<std::string, std::string>>& overrides) {
+  std::vector<std::string> keys;
+  bool inside = false;
+  for (const std::string& line : lines_) {
+    if (!line.empty() && line.front() == '[')
+      inside = line == "[" + from + "]";
+    else if (inside && !line.empty())
+      keys.push_back(line);
+  }
+  if (keys.empty())
+    return false;
+  std::size_t used = 0;
+  for (std::string& line : keys)
+    for (const auto& [key, value] : overrides)
+      if (line.compare(0, key.size() + 1, key + "=") == 0) {
+        line = key + "=" + value;
+        ++used;
+      }
+  if (used != overrides.size())
+    return false;
+  Section(to);
+  lines_.insert(lines_.end(), keys.begin(), keys.end());
+  return true;
+}
+
 void SkinText::Append(const SkinText& other) {
   if (!lines_.empty() && !other.lines_.empty())
     lines_.emplace_back();

@@ -25,6 +25,12 @@ class SkinText {
   // fontname, fontheight, fontstyle, fontcolor.
   void Font(const std::string& name, int height, const std::string& style, gfx::ColorRef color);
 
+  // Appends a new section `to` with the keys of section `from` in their
+  // order, the values of the keys named in `overrides` replaced. Returns
+  // false when `from` is missing or an override names no key of it.
+  bool CopySection(const std::string& from, const std::string& to,
+                   const std::vector<std::pair<std::string, std::string>>& overrides);
+
   // Appends another builder's lines as they are.
   void Append(const SkinText& other);
 

@@ -11,6 +11,18 @@ namespace win {
 
 using namespace detail;
 
+namespace {
+
+// The program as a whole became active or inactive: every top-level window
+// hears of it.
+void TellApplication(Desktop& d, bool active) {
+  std::vector<HWND> tops = d.topLevels;
+  for (HWND h : tops)
+    SendMessage(h, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+}
+
+}  // namespace
+
 namespace detail {
 
 bool CanActivate(const Window& w) {
@@ -37,9 +49,14 @@ void Activate(HWND hwnd, WORD how) {
     return;  // a procedure activated another window meanwhile
   if (!W(hwnd)) {
     d.in.active = nullptr;
+    TellApplication(d, false);
     SetFocus(nullptr);
     return;
   }
+  if (!W(old))
+    TellApplication(d, true);
+  if (d.in.active != old || !W(hwnd))
+    return;
   d.in.active = hwnd;
   d.GetBackend().ActivateSurface(hwnd);
   SendMessage(hwnd, WM_NCACTIVATE, TRUE, static_cast<LPARAM>(old.id));

@@ -36,7 +36,9 @@ bool TakeFrom(std::deque<MSG>& queue, HWND filter, UINT min, UINT max, bool remo
         (!it->hwnd && filter))
       continue;
     out = *it;
-    if (remove)
+    if (remove && it == queue.begin())
+      queue.pop_front();  // the usual case, much cheaper than a general erase
+    else if (remove)
       queue.erase(it);
     return true;
   }
