@@ -102,6 +102,10 @@ bool Take(Desktop& d, MSG& msg, HWND filter, UINT min, UINT max, bool remove) {
       if (TakeFrom(d.routedInput, filter, min, max, remove, msg))
         return true;
     } while (RouteNextInput(d));
+    // Routing may have posted notices (a mouse-leave): they are due now,
+    // not after the program next waits.
+    if (TakeFrom(d.posted, filter, min, max, remove, msg))
+      return true;
   }
   if (InRange(WM_PAINT, min, max) && TakePaintMessage(d, filter, msg))
     return true;
