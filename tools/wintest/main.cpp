@@ -5,6 +5,8 @@
 //   wintest                    runs until the window is closed
 //   wintest --screenshot FILE  also saves the screen as a PNG file when F12
 //                              is pressed, and ends
+//   wintest --grab FILE        saves the screen as it is, without a window of
+//                              its own, to look at other programs' windows
 
 #include <cstdio>
 #include <cstring>
@@ -211,15 +213,25 @@ LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::string grabPath;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
       state.screenshotPath = argv[++i];
+    } else if (std::strcmp(argv[i], "--grab") == 0 && i + 1 < argc) {
+      grabPath = argv[++i];
     } else {
-      std::fprintf(stderr, "usage: wintest [--screenshot FILE]\n");
+      std::fprintf(stderr, "usage: wintest [--screenshot FILE | --grab FILE]\n");
       return 2;
     }
   }
   std::unique_ptr<Desktop> desktop = OpenDesktopOrExit("wintest");
+  if (!grabPath.empty()) {
+    auto& backend = dynamic_cast<X11Backend&>(desktop->GetBackend());
+    if (gfx::SaveImageFile(backend.GrabScreen(), grabPath))
+      return 0;
+    std::fprintf(stderr, "wintest: the screenshot could not be saved as %s\n", grabPath.c_str());
+    return 1;
+  }
 
   WNDCLASS windowClass;
   windowClass.style = CS_DBLCLKS;
