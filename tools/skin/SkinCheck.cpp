@@ -119,8 +119,10 @@ class Checker {
     CheckEntries("SKINOBJECTS", true);
     CheckEntries("SKINCONTROLS", false);
     CheckFormInfo();
-    CheckWindowRecord("POPUPWINDOW", Collect(*data_.PopupWindowRecord));
-    CheckWindowRecord("HINTWINDOW", Collect(*data_.HintWindowRecord));
+    CheckWindowRecord("POPUPWINDOW", Collect(*data_.PopupWindowRecord),
+                      data_.PopupWindowRecord->windowpictureindex);
+    CheckWindowRecord("HINTWINDOW", Collect(*data_.HintWindowRecord),
+                      data_.HintWindowRecord->windowpictureindex);
     for (auto& record : data_.ObjectRecords)
       CheckObject(*record);
     for (auto& record : data_.ControlRecords)
@@ -226,9 +228,12 @@ class Checker {
       CheckInside("FORMINFO", key, rect, key == "maskrectarea" ? mask : Main());
   }
 
-  void CheckWindowRecord(const char* section, const KeyCollector& keys) {
+  // The areas of the popup and hint windows lie in their window picture.
+  void CheckWindowRecord(const char* section, const KeyCollector& keys, int windowpictureindex) {
     for (const auto& [key, index] : keys.pictureIndexes)
       CheckPictureIndex(section, key, index);
+    for (const auto& [key, rect] : keys.rects)
+      CheckInside(section, key, rect, Active(windowpictureindex));
   }
 
   void CheckObject(TbsDataSkinObject& record) {
