@@ -268,3 +268,60 @@ TEST_F(Forms, ScreenListsTheFormsTopFirst) {
 
 }  // namespace
 }  // namespace uitest
+
+namespace uitest {
+namespace {
+
+class Program : public UiTest {};
+
+TEST_F(Program, RunShowsTheMainFormAndOnShortCutSeesKeysFirst) {
+  TForm* main = app->CreateForm<TForm>();
+  std::vector<std::string> keys;
+  main->OnShortCut = [&](const win::MSG& msg, bool& handled) {
+    keys.push_back(std::to_string(msg.wParam));
+    handled = msg.wParam == 'Q';
+  };
+  std::vector<std::string> log;
+  auto* a = new TTestButton(main, main, "a", &log);
+  main->SetActiveControl(a);
+  script.Then([&] { EXPECT_TRUE(main->Visible() && main->Active() && a->Focused()); });
+  script.Key('W').Key('Q').Then([&] { app->Terminate(); });
+  app->Run();
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_THAT(keys, ::testing::ElementsAre("87", "81"));
+  EXPECT_EQ(std::count(log.begin(), log.end(), "keydown a 87"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "keydown a 81"), 0);
+}
+
+TEST_F(Program, MinimizeAndRestoreTakeEveryShownForm) {
+  TForm* main = MakeForm();
+  TForm* tool = MakeForm();
+  int events = 0;
+  app->OnMinimize = [&](TObject*) { ++events; };
+  app->OnRestore = [&](TObject*) { ++events; };
+  app->Minimize();
+  EXPECT_TRUE(win::IsIconic(main->Handle()));
+  EXPECT_FALSE(win::IsWindowVisible(tool->Handle()));
+  app->Restore();
+  EXPECT_FALSE(win::IsIconic(main->Handle()));
+  EXPECT_TRUE(win::IsWindowVisible(tool->Handle()));
+  EXPECT_EQ(events, 2);
+}
+
+TEST_F(Program, ControlsAndTheScreenChooseTheCursor) {
+  TForm* form = MakeForm();
+  std::vector<std::string> log;
+  auto* link = new TTestButton(form, form, "link", &log);
+  link->SetCursor(crHandPoint);
+  TPoint p = At(link, 5, 5);
+  TPoint q = At(form, 150, 150);
+  std::vector<int> shapes;
+  auto note = [&] { shapes.push_back(script.CursorShape().id); };
+  script.MoveTo(p.x, p.y).Then(note).MoveTo(q.x, q.y).Then(note);
+  script.Then([&] { screen->SetCursor(crHourGlass); }).MoveTo(p.x, p.y).Then(note);
+  RunScript();
+  EXPECT_THAT(shapes, ::testing::ElementsAre(win::IDC_HAND, win::IDC_ARROW, win::IDC_WAIT));
+}
+
+}  // namespace
+}  // namespace uitest
