@@ -64,7 +64,7 @@ endfunction()
 # tilebrook_add_subdirectories(DIR): every direct sub-folder of DIR that has
 # a CMakeLists.txt, so that a new tool or benchmark needs no edit here.
 function(tilebrook_add_subdirectories dir)
-  file(GLOB children LIST_DIRECTORIES true ${dir}/*)
+  file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${dir}/*)
   list(SORT children)
   foreach(child IN LISTS children)
     if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)

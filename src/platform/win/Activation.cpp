@@ -11,6 +11,18 @@ namespace win {
 
 using namespace detail;
 
+namespace {
+
+// The program as a whole became active or inactive: every top-level window
+// hears of it.
+void TellApplication(Desktop& d, bool active) {
+  std::vector<HWND> tops = d.topLevels;
+  for (HWND h : tops)
+    SendMessage(h, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+}
+
+}  // namespace
+
 namespace detail {
 
 bool CanActivate(const Window& w) {
@@ -37,9 +49,14 @@ void Activate(HWND hwnd, WORD how) {
     return;  // a procedure activated another window meanwhile
   if (!W(hwnd)) {
     d.in.active = nullptr;
+    TellApplication(d, false);
     SetFocus(nullptr);
     return;
   }
+  if (!W(old))
+    TellApplication(d, true);
+  if (d.in.active != old || !W(hwnd))
+    return;
   d.in.active = hwnd;
   d.GetBackend().ActivateSurface(hwnd);
   SendMessage(hwnd, WM_NCACTIVATE, TRUE, static_cast<LPARAM>(old.id));
@@ -74,8 +91,10 @@ void ActivateOther(HWND leaving) {
 
 void ForgetWindow(Desktop& d, HWND hwnd) {
   InputState& in = d.in;
-  if (in.capture == hwnd)
+  if (in.capture == hwnd) {
     in.capture = nullptr;
+    d.GetBackend().CaptureSurface(nullptr);
+  }
   if (in.focus == hwnd)
     in.focus = nullptr;
   if (in.active == hwnd)
@@ -150,6 +169,7 @@ HWND SetCapture(HWND hwnd) {
   if (!W(hwnd) || old == hwnd)
     return old;
   d.in.capture = hwnd;
+  d.GetBackend().CaptureSurface(GetAncestor(hwnd, GA_ROOT));
   if (W(old))
     SendMessage(old, WM_CAPTURECHANGED, 0, static_cast<LPARAM>(hwnd.id));
   return old;
@@ -159,6 +179,8 @@ bool ReleaseCapture() {
   Desktop& d = D();
   HWND old = d.in.capture;
   d.in.capture = nullptr;
+  if (old)
+    d.GetBackend().CaptureSurface(nullptr);
   if (W(old))
     SendMessage(old, WM_CAPTURECHANGED, 0, 0);
   return true;

@@ -84,6 +84,10 @@ inline constexpr int SW_SHOWMINNOACTIVE = 7;
 inline constexpr int SW_SHOWNA          = 8;
 inline constexpr int SW_RESTORE         = 9;
 
+// lParam of WM_SHOWWINDOW when an owner takes its windows along.
+inline constexpr LPARAM SW_PARENTCLOSING = 1;
+inline constexpr LPARAM SW_PARENTOPENING = 3;
+
 // WM_SIZE kinds.
 inline constexpr WPARAM SIZE_RESTORED  = 0;
 inline constexpr WPARAM SIZE_MINIMIZED = 1;

@@ -65,13 +65,19 @@ LRESULT OnSetCursor(Window& w, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   switch (wParam & 0xFFF0) {
-    case SC_MOVE: {
+    case SC_MOVE:
+    case SC_SIZE: {
+      // The low bits name the caption or the dragged edge when the command
+      // comes from a press, whose point is in lParam.
+      const int extra = static_cast<int>(wParam & 0x000F);
       gfx::Point start;
-      if ((wParam & 0x000F) == static_cast<WPARAM>(HTCAPTION))
+      if (extra)
         start = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       else
         GetCursorPos(start);
-      RunMoveLoop(hwnd, start);
+      bool sizing = (wParam & 0xFFF0) == SC_SIZE;
+      // Without an edge (a keyboard command) the bottom-right corner follows.
+      RunMoveLoop(hwnd, start, sizing ? (extra ? extra : 8) : 0);
       return 0;
     }
     case SC_CLOSE:
@@ -79,6 +85,9 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
       return 0;
     case SC_MINIMIZE:
       ShowWindow(hwnd, SW_MINIMIZE);
+      return 0;
+    case SC_MAXIMIZE:
+      ShowWindow(hwnd, SW_SHOWMAXIMIZED);
       return 0;
     case SC_RESTORE:
       ShowWindow(hwnd, SW_RESTORE);
@@ -110,7 +119,9 @@ void OnWindowPosChanged(HWND hwnd, const WINDOWPOS& wp) {
   }
   if (!(wp.flags & SWP_NOCLIENTSIZE)) {
     if (Window* w = W(hwnd)) {
-      WPARAM kind = (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED : SIZE_RESTORED;
+      WPARAM kind = (w->style & WS_MINIMIZE)   ? SIZE_MINIMIZED
+                    : (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
+                                               : SIZE_RESTORED;
       SendMessage(hwnd, WM_SIZE, kind, MAKELPARAM(w->client.Width(), w->client.Height()));
     }
   }
@@ -188,9 +199,21 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       if (w->IsChild())
         return SendMessage(w->parent, message, wParam, lParam);
       return 0;
-    case WM_NCLBUTTONDOWN:
-      if (static_cast<LRESULT>(wParam) == HTCAPTION)
+    case WM_NCLBUTTONDOWN: {
+      LRESULT hit = static_cast<LRESULT>(wParam);
+      if (hit == HTCAPTION)
         SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), lParam);
+      else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT && (w->style & WS_THICKFRAME))
+        SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE | static_cast<WPARAM>(hit - HTLEFT + 1), lParam);
+      return 0;
+    }
+    case WM_NCLBUTTONDBLCLK:
+      // A double click on the caption of a window with a maximise box
+      // toggles between maximised and restored.
+      if (static_cast<LRESULT>(wParam) == HTCAPTION && (w->style & WS_MAXIMIZEBOX) &&
+          (w->style & WS_CAPTION) == WS_CAPTION)
+        SendMessage(hwnd, WM_SYSCOMMAND, (w->style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE,
+                    lParam);
       return 0;
     case WM_SYSCOMMAND:
       return OnSysCommand(hwnd, wParam, lParam);

@@ -30,6 +30,7 @@ Desktop::~Desktop() {
   dcs.clear();
   for (HWND hwnd : topLevels)
     backend_->DestroySurface(hwnd);
+  lastFound_ = nullptr;
   windows.clear();
   retired_.clear();
   currentDesktop = nullptr;
@@ -52,8 +53,15 @@ Desktop::Busy::~Busy() {
 Window* Desktop::Find(HWND hwnd) const {
   if (!hwnd)
     return nullptr;
+  // Messages come in runs for one window; the last answer is kept.
+  if (hwnd.id == lastFoundId_)
+    return lastFound_;
   auto it = windows.find(hwnd.id);
-  return it == windows.end() ? nullptr : it->second.get();
+  if (it == windows.end())
+    return nullptr;
+  lastFoundId_ = hwnd.id;
+  lastFound_ = it->second.get();
+  return lastFound_;
 }
 
 Window& Desktop::Add(std::unique_ptr<Window> window) {
@@ -66,6 +74,10 @@ void Desktop::Retire(HWND hwnd) {
   auto it = windows.find(hwnd.id);
   if (it == windows.end())
     return;
+  if (lastFoundId_ == hwnd.id) {
+    lastFoundId_ = 0;
+    lastFound_ = nullptr;
+  }
   retired_.push_back(std::move(it->second));
   windows.erase(it);
   if (busyDepth_ == 0)
@@ -76,6 +88,12 @@ void Desktop::PostInput(const InputEvent& event) {
   switch (event.kind) {
     case InputEvent::Kind::CloseRequest:
       PostMessage(event.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return;
+    case InputEvent::Kind::MinimizeRequest:
+      PostMessage(event.hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      return;
+    case InputEvent::Kind::RestoreRequest:
+      PostMessage(event.hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
       return;
     case InputEvent::Kind::Expose:
       // The backend lost what it showed; the backing bitmap still has it,
@@ -99,6 +117,7 @@ void Desktop::PostInput(const InputEvent& event) {
       in.asyncKeys[event.vk & 0xFF] = event.kind == InputEvent::Kind::KeyDown;
       break;
     case InputEvent::Kind::FocusChange:
+    case InputEvent::Kind::Moved:
       break;
   }
   rawInput.emplace_back(event, clock_->Now());

@@ -105,6 +105,8 @@ class Desktop {
   std::unique_ptr<Backend> backend_;
   std::vector<std::unique_ptr<Window>> retired_;
   int busyDepth_ = 0;
+  mutable std::uint32_t lastFoundId_ = 0;
+  mutable Window* lastFound_ = nullptr;
   std::uint32_t nextId_ = 0x10000;
 };
 

@@ -57,8 +57,9 @@ WPARAM MouseKeyFlags(const Desktop& d);
 bool TakeTimerMessage(Desktop& d, HWND filter, bool remove, MSG& out);
 void KillWindowTimers(Desktop& d, HWND hwnd);
 
-// The move loop of the default procedure (MoveLoop.cpp).
-void RunMoveLoop(HWND hwnd, gfx::Point start);
+// The move loop (edge 0) or size loop (a WMSZ_ edge) of the default
+// procedure (MoveLoop.cpp).
+void RunMoveLoop(HWND hwnd, gfx::Point start, int edge);
 
 // Painting (Painting.cpp).
 bool TakePaintMessage(Desktop& d, HWND filter, MSG& out);

@@ -36,7 +36,9 @@ bool TakeFrom(std::deque<MSG>& queue, HWND filter, UINT min, UINT max, bool remo
         (!it->hwnd && filter))
       continue;
     out = *it;
-    if (remove)
+    if (remove && it == queue.begin())
+      queue.pop_front();  // the usual case, much cheaper than a general erase
+    else if (remove)
       queue.erase(it);
     return true;
   }
@@ -62,6 +64,15 @@ bool RouteNextInput(Desktop& d) {
           Activate(nullptr, WA_INACTIVE);
         else if (w && CanActivate(*w))
           Activate(event.hwnd, WA_ACTIVE);
+        break;
+      }
+      case InputEvent::Kind::Moved: {
+        // The window is where the system put it; the procedure hears of it
+        // as of any move, in its place among the other input.
+        Window* w = d.Find(event.hwnd);
+        if (w && w->IsTopLevel() && w->rect.TopLeft() != event.pt)
+          SetWindowPos(event.hwnd, nullptr, event.pt.x, event.pt.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         break;
       }
       default:

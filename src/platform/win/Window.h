@@ -36,6 +36,10 @@ struct Window {
   bool destroying = false;
   // The caption state last set by the default WM_NCACTIVATE.
   bool frameActive = false;
+  // Hidden because its owner was minimised; shown again with it.
+  bool hiddenWithOwner = false;
+  // Where a maximised window goes back to.
+  gfx::Rect restoreRect;
 
   // The window's shape in window coordinates; none means its rectangle.
   std::optional<gfx::Region> region;

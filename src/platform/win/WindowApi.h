@@ -27,6 +27,7 @@ bool IsWindow(HWND hwnd);
 bool IsWindowVisible(HWND hwnd);
 bool IsWindowEnabled(HWND hwnd);
 bool IsIconic(HWND hwnd);
+bool IsZoomed(HWND hwnd);
 bool IsChild(HWND parent, HWND hwnd);
 
 // The parent of a child window, the owner of any other window.
@@ -63,7 +64,9 @@ HWND GetDlgItem(HWND parent, int id);
 bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 bool MoveWindow(HWND hwnd, int x, int y, int width, int height, bool repaint);
 bool BringWindowToTop(HWND hwnd);
-// Returns whether the window was visible before.
+// Returns whether the window was visible before. Minimising takes the
+// window (and the windows it owns) off the screen; maximising fills the work
+// area; SW_RESTORE undoes either.
 bool ShowWindow(HWND hwnd, int command);
 // Returns whether the window was disabled before.
 bool EnableWindow(HWND hwnd, bool enable);

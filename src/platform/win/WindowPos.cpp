@@ -235,68 +235,6 @@ bool BringWindowToTop(HWND hwnd) {
   return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-bool ShowWindow(HWND hwnd, int command) {
-  Desktop& d = D();
-  Desktop::Busy busy(d);
-  Window* w = W(hwnd);
-  if (!w)
-    return false;
-  const bool wasVisible = (w->style & WS_VISIBLE) != 0;
-  const bool minimized = (w->style & WS_MINIMIZE) != 0;
-  const bool child = w->IsChild();
-
-  if (command == SW_HIDE) {
-    if (!wasVisible)
-      return false;
-    SendMessage(hwnd, WM_SHOWWINDOW, FALSE, 0);
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
-  }
-
-  if (command == SW_MINIMIZE || command == SW_SHOWMINIMIZED || command == SW_SHOWMINNOACTIVE) {
-    if (child || minimized)
-      return wasVisible;
-    if (!wasVisible)
-      SendMessage(hwnd, WM_SHOWWINDOW, TRUE, 0);
-    if (!(w = W(hwnd)))
-      return wasVisible;
-    // A minimised window stays "visible" but is no longer on the screen.
-    w->style |= WS_MINIMIZE | WS_VISIBLE;
-    d.GetBackend().ShowSurface(hwnd, false);
-    SendMessage(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
-    if (d.in.active == hwnd)
-      ActivateOther(hwnd);
-    return wasVisible;
-  }
-
-  const bool noActivate = child || command == SW_SHOWNA || command == SW_SHOWNOACTIVATE;
-  if (minimized && (command == SW_RESTORE || command == SW_SHOWNORMAL || command == SW_SHOW ||
-                    command == SW_SHOWNOACTIVATE || command == SW_SHOWNA)) {
-    w->style &= ~WS_MINIMIZE;
-    d.GetBackend().ShowSurface(hwnd, true);
-    gfx::Rect c = w->client;
-    SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(c.Width(), c.Height()));
-    if ((w = W(hwnd)))
-      OnGeometryChanged(hwnd, ScreenRect(*w), false);
-    if (!noActivate && (w = W(hwnd)) && CanActivate(*w))
-      Activate(hwnd, WA_ACTIVE);
-    return wasVisible;
-  }
-
-  if (!wasVisible)
-    SendMessage(hwnd, WM_SHOWWINDOW, TRUE, 0);
-  // A top-level window shown without activation still comes to the top, as
-  // a hint or a drop-down list must.
-  UINT flags = SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE;
-  if (child)
-    flags |= SWP_NOACTIVATE | SWP_NOZORDER;
-  else if (noActivate)
-    flags |= SWP_NOACTIVATE;
-  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, flags);
-  return wasVisible;
-}
-
 bool EnableWindow(HWND hwnd, bool enable) {
   Desktop& d = D();
   Desktop::Busy busy(d);

@@ -7,6 +7,7 @@
 
 #include "platform/win/Internal.h"
 #include "platform/win/MessageApi.h"
+#include "platform/win/PaintApi.h"
 #include "platform/win/ScreenApi.h"
 #include "platform/win/WindowApi.h"
 
@@ -140,7 +141,8 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
   if (cls == d.classes.end())
     return nullptr;
   bool child = (style & WS_CHILD) != 0;
-  if (child && !W(parent))
+  // A window on its way out takes no new children: they would outlive it.
+  if (child && (!W(parent) || W(parent)->destroying))
     return nullptr;
   if (!child && parent && !W(parent))
     return nullptr;
@@ -404,16 +406,24 @@ HWND GetTopWindow(HWND parent) {
 }
 
 HWND SetParent(HWND hwnd, HWND newParent) {
-  Desktop& d = D();
+  Desktop::Busy busy(D());
   Window* w = W(hwnd);
   if (!w || !W(newParent) || hwnd == newParent || IsChild(hwnd, newParent) || !w->IsChild())
     return nullptr;
   HWND old = w->parent;
+  const bool wasShown = ShownOnScreen(*w);
+  const gfx::Rect oldScreen = ScreenRect(*w);
+  // The old parent shows again what the child covered.
+  if (wasShown) {
+    gfx::Rect area = MapWindowRect(nullptr, old, oldScreen);
+    RedrawWindow(old, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
   std::erase(W(old)->children, hwnd);
   w->parent = newParent;
   Window* p = W(newParent);
   p->children.insert(p->children.begin(), hwnd);
-  (void)d;
+  if (ShownOnScreen(*w))
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   return old;
 }
 

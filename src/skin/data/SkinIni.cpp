@@ -167,6 +167,7 @@ const TbsSkinIni::IndexEntry* TbsSkinIni::FindLast(const std::vector<IndexEntry>
 }
 
 void TbsSkinIni::RebuildSectionIndex() {
+  lastSection_ = nullptr;
   sectionIndex_.clear();
   for (size_t i = 0; i < sections_.size(); ++i)
     sectionIndex_.push_back(
@@ -201,8 +202,15 @@ std::string TbsSkinIni::GetText() const {
 }
 
 const TbsSkinIni::Section* TbsSkinIni::FindSection(std::string_view section) const {
+  // A record reads all its keys from one section in a row, so the last
+  // section found is usually the one asked for again.
+  if (lastSection_ != nullptr && SameName(lastSection_->name, section))
+    return lastSection_;
   const IndexEntry* found = FindLast(sectionIndex_, section);
-  return found == nullptr ? nullptr : &sections_[found->position];
+  if (found == nullptr)
+    return nullptr;
+  lastSection_ = &sections_[found->position];
+  return lastSection_;
 }
 
 const TbsSkinIni::Line* TbsSkinIni::FindKey(std::string_view section, std::string_view key) const {

@@ -24,8 +24,6 @@ class TbsSkinIni {
   explicit TbsSkinIni(std::string_view text) { SetText(text); }
   TbsSkinIni(const TbsSkinIni&) = delete;
   TbsSkinIni& operator=(const TbsSkinIni&) = delete;
-  TbsSkinIni(TbsSkinIni&&) = default;
-  TbsSkinIni& operator=(TbsSkinIni&&) = default;
 
   // Replaces the whole content. CR LF, LF and a lone CR all end a line.
   void SetText(std::string_view text);
@@ -92,11 +90,14 @@ class TbsSkinIni {
 
   // Names and values are views into text_ (the lines as read, trimmed, back
   // to back) or into kept_ (what was written since); neither moves while
-  // this object lives, and moving the object keeps them in place.
+  // this object lives. The object is neither copied nor moved, so the views
+  // and the cached section cannot outlive what they point into.
   std::unique_ptr<char[]> text_;
   std::deque<std::string> kept_;
   std::vector<Section> sections_;
   std::vector<IndexEntry> sectionIndex_;  // position = section number
+  // The section FindSection found last; cleared whenever sections change.
+  mutable const Section* lastSection_ = nullptr;
 };
 
 // Splits a text into lines at CR LF, LF or a lone CR. A last line without a

@@ -102,7 +102,7 @@ TEST_F(KeyboardFocus, ActivationMovesBetweenWindowsWithFocus) {
 
 TEST_F(KeyboardFocus, AnotherProgramTakingTheKeyboardDeactivates) {
   SetFocus(edit);
-  rec.Only({WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS});
+  rec.Only({WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP, WM_SETFOCUS, WM_KILLFOCUS});
   script.Then([&] { script.InjectFocusChange(nullptr); }).Then([&] {
     EXPECT_FALSE(GetActiveWindow());
     EXPECT_FALSE(GetFocus());
@@ -110,8 +110,9 @@ TEST_F(KeyboardFocus, AnotherProgramTakingTheKeyboardDeactivates) {
   });
   RunScript();
   EXPECT_THAT(rec.Take(),
-              ElementsAre("main WM_NCACTIVATE 0", "main WM_ACTIVATE 0", "edit WM_KILLFOCUS",
-                          "main WM_NCACTIVATE 1", "main WM_ACTIVATE 1", "main WM_SETFOCUS"));
+              ElementsAre("main WM_NCACTIVATE 0", "main WM_ACTIVATE 0", "main WM_ACTIVATEAPP 0",
+                          "edit WM_KILLFOCUS", "main WM_ACTIVATEAPP 1", "main WM_NCACTIVATE 1",
+                          "main WM_ACTIVATE 1", "main WM_SETFOCUS"));
 }
 
 TEST_F(KeyboardFocus, ProcedureCanPlaceFocusOnActivation) {
@@ -172,6 +173,33 @@ TEST_F(KeyboardFocus, MinimizeAndRestoreBySystemCommands) {
   EXPECT_THAT(rec.Take(),
               ElementsAre("other WM_SIZE 1 0x0", "other WM_ACTIVATE 0", "main WM_ACTIVATE 1",
                           "other WM_SIZE 0 100x100", "main WM_ACTIVATE 0", "other WM_ACTIVATE 1"));
+}
+
+TEST_F(KeyboardFocus, OwnedWindowsLeaveAndReturnWithTheirMinimizedOwner) {
+  HWND dialog = rec.Create("dialog", WS_POPUP | WS_VISIBLE, {120, 120, 200, 200}, main);
+  rec.Only({WM_SHOWWINDOW});
+  ShowWindow(main, SW_MINIMIZE);
+  EXPECT_FALSE(IsWindowVisible(dialog));
+  ShowWindow(main, SW_RESTORE);
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_THAT(rec.Take(), ElementsAre("dialog WM_SHOWWINDOW 0", "dialog WM_SHOWWINDOW 1"));
+  EXPECT_TRUE(script.FindSurface(dialog)->visible);
+}
+
+TEST_F(KeyboardFocus, MaximizeFillsTheWorkAreaAndRestoreGoesBack) {
+  HWND framed = rec.Create("framed", WS_OVERLAPPED | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_VISIBLE,
+                           {50, 60, 250, 260});
+  rec.Only({WM_SIZE, WM_SYSCOMMAND});
+  script.MoveTo(150, 66).Press().Release().Press().Release();  // a double click on the caption
+  RunScript();
+  EXPECT_TRUE(IsZoomed(framed));
+  // The frame lies just outside the work area.
+  EXPECT_EQ(GetWindowRect(framed), (gfx::Rect{-4, -4, 1028, 772}));
+  ShowWindow(framed, SW_RESTORE);
+  EXPECT_FALSE(IsZoomed(framed));
+  EXPECT_EQ(GetWindowRect(framed), (gfx::Rect{50, 60, 250, 260}));
+  EXPECT_THAT(rec.Take(), ElementsAre("framed WM_SYSCOMMAND 0xF012", "framed WM_SYSCOMMAND 0xF030",
+                                      "framed WM_SIZE 2 1024x749", "framed WM_SIZE 0 192x173"));
 }
 
 }  // namespace

@@ -54,6 +54,32 @@ TEST_F(MoveLoop, TimersAndPostedMessagesKeepRunningDuringTheDrag) {
               ElementsAre("main WM_ENTERSIZEMOVE", "main WM_TIMER 1", "main WM_EXITSIZEMOVE"));
 }
 
+TEST_F(MoveLoop, SizingBorderRunsTheSizeLoopWithinTheTrackingLimits) {
+  HWND sizable = rec.Create("sizable", WS_POPUP | WS_THICKFRAME | WS_VISIBLE, {400, 100, 600, 300});
+  rec.OnMessage(sizable, [](HWND, UINT m, WPARAM, LPARAM l) -> std::optional<LRESULT> {
+    if (m == WM_GETMINMAXINFO)
+      ParamPointer<MINMAXINFO>(l)->ptMinTrackSize = {150, 120};
+    return std::nullopt;
+  });
+  rec.Only({WM_ENTERSIZEMOVE, WM_SIZING, WM_SIZE, WM_EXITSIZEMOVE});
+  // The bottom-right corner: dragged out by 30,20, then in as far as it goes.
+  script.MoveTo(598, 298).Press().MoveTo(628, 318).MoveTo(400, 100).Release();
+  RunScript();
+  EXPECT_THAT(rec.Take(),
+              ElementsAre("sizable WM_ENTERSIZEMOVE", "sizable WM_SIZING 8 400,100,630,320",
+                          "sizable WM_SIZE 0 222x212", "sizable WM_SIZING 8 400,100,550,220",
+                          "sizable WM_SIZE 0 142x112", "sizable WM_SIZING 8 400,100,550,220",
+                          "sizable WM_EXITSIZEMOVE"));
+  EXPECT_EQ(GetWindowRect(sizable), (gfx::Rect{400, 100, 550, 220}));
+  // The left edge moves only the left side.
+  script.MoveTo(401, 150).Press().MoveTo(381, 170).Release();
+  RunScript();
+  EXPECT_THAT(rec.Take(),
+              ElementsAre("sizable WM_ENTERSIZEMOVE", "sizable WM_SIZING 1 380,100,550,220",
+                          "sizable WM_SIZE 0 162x112", "sizable WM_SIZING 1 380,100,550,220",
+                          "sizable WM_EXITSIZEMOVE"));
+}
+
 // A modal dialog is a nested loop inside the handler of the click that
 // opened it; its owner is disabled meanwhile, so clicks on the owner are
 // dropped, and a key in the dialog ends it.

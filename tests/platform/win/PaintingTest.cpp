@@ -161,6 +161,21 @@ TEST_F(Painting, MovingAChildRepaintsWhatItUncovered) {
   EXPECT_EQ(ScreenAt(60, 60), gfx::clWhite);
 }
 
+TEST_F(Painting, ReparentedChildLeavesItsOldParentClean) {
+  HWND a = rec.Create("a", WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
+  HWND b = rec.Create("b", WS_POPUP | WS_VISIBLE, {200, 0, 300, 100});
+  HWND child = rec.Create("child", WS_CHILD | WS_VISIBLE, {10, 10, 30, 30}, a);
+  PaintWith(a, gfx::clWhite);
+  PaintWith(b, gfx::clRed);
+  PaintWith(child, gfx::clBlue);
+  Settle();
+  EXPECT_EQ(ScreenAt(15, 15), gfx::clBlue);
+  SetParent(child, b);
+  Settle();
+  EXPECT_EQ(ScreenAt(15, 15), gfx::clWhite);
+  EXPECT_EQ(ScreenAt(215, 15), gfx::clBlue);
+}
+
 TEST_F(Painting, LayeredWindowsBlendIntoTheScreen) {
   WNDCLASS grey;
   grey.lpszClassName = "Grey";
@@ -215,6 +230,23 @@ TEST_F(Painting, ContextsClipToTheWindowAndTheScreenContextMeasures) {
   EXPECT_GT(screen->GetTextExtent("Tilebrook").cx, 20);
   EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
   (void)child;
+}
+
+TEST_F(Painting, LostPixelsAreShownAgainWithoutAskingTheWindow) {
+  HWND main = rec.Create("main", WS_POPUP | WS_VISIBLE, {0, 0, 50, 50});
+  Settle();
+  int before = script.FindSurface(main)->presents;
+  rec.Only({WM_PAINT});
+  script.Then([&] {
+    InputEvent expose;
+    expose.kind = InputEvent::Kind::Expose;
+    expose.hwnd = main;
+    expose.rect = {0, 0, 10, 10};
+    headless.GetDesktop().PostInput(expose);
+  });
+  Settle();
+  EXPECT_EQ(script.FindSurface(main)->presents, before + 1);
+  EXPECT_TRUE(rec.Take().empty());
 }
 
 TEST_F(Painting, WindowsUncoveredByAnotherAreToldWithSyncPaint) {

@@ -22,6 +22,7 @@ std::string MessageName(UINT message) {
       {WM_QUIT, "WM_QUIT"},
       {WM_ERASEBKGND, "WM_ERASEBKGND"},
       {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+      {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
       {WM_CANCELMODE, "WM_CANCELMODE"},
       {WM_SETCURSOR, "WM_SETCURSOR"},
       {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
@@ -64,6 +65,7 @@ std::string MessageName(UINT message) {
       {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
       {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
       {WM_MOVING, "WM_MOVING"},
+      {WM_SIZING, "WM_SIZING"},
       {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
       {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
       {WM_NCMOUSELEAVE, "WM_NCMOUSELEAVE"},
@@ -141,6 +143,7 @@ std::string Recorder::Describe(HWND hwnd, UINT m, WPARAM w, LPARAM l) const {
                     GET_Y_LPARAM(l));
       break;
     case WM_ACTIVATE:
+    case WM_ACTIVATEAPP:
     case WM_NCACTIVATE:
     case WM_SHOWWINDOW:
     case WM_ENABLE:
@@ -166,6 +169,12 @@ std::string Recorder::Describe(HWND hwnd, UINT m, WPARAM w, LPARAM l) const {
     case WM_MOVING: {
       auto* r = reinterpret_cast<const gfx::Rect*>(l);
       std::snprintf(args, sizeof args, " %d,%d", r->left, r->top);
+      break;
+    }
+    case WM_SIZING: {
+      auto* r = reinterpret_cast<const gfx::Rect*>(l);
+      std::snprintf(args, sizeof args, " %d %d,%d,%d,%d", static_cast<int>(w), r->left, r->top,
+                    r->right, r->bottom);
       break;
     }
     default:

@@ -13,11 +13,12 @@ class WindowTree : public WinTest {};
 TEST_F(WindowTree, CreateSendsCreationMessagesThenShowActivates) {
   HWND main = rec.Create("main", WS_POPUP | WS_VISIBLE, {10, 20, 110, 70});
   ASSERT_TRUE(main);
-  EXPECT_THAT(rec.Take(),
-              ElementsAre("main WM_NCCREATE", "main WM_NCCALCSIZE", "main WM_CREATE",
-                          "main WM_SIZE 0 100x50", "main WM_MOVE 10,20", "main WM_SHOWWINDOW 1",
-                          "main WM_WINDOWPOSCHANGING", "main WM_NCACTIVATE 1", "main WM_ACTIVATE 1",
-                          "main WM_SETFOCUS", "main WM_WINDOWPOSCHANGED"));
+  EXPECT_THAT(
+      rec.Take(),
+      ElementsAre("main WM_NCCREATE", "main WM_NCCALCSIZE", "main WM_CREATE",
+                  "main WM_SIZE 0 100x50", "main WM_MOVE 10,20", "main WM_SHOWWINDOW 1",
+                  "main WM_WINDOWPOSCHANGING", "main WM_ACTIVATEAPP 1", "main WM_NCACTIVATE 1",
+                  "main WM_ACTIVATE 1", "main WM_SETFOCUS", "main WM_WINDOWPOSCHANGED"));
   EXPECT_EQ(GetActiveWindow(), main);
   EXPECT_EQ(GetFocus(), main);
   EXPECT_EQ(GetWindowText(main), "main");
@@ -85,6 +86,18 @@ TEST_F(WindowTree, WindowDestroyedInsideItsOwnProcedureIsSafe) {
   });
   EXPECT_EQ(SendMessage(main, WM_USER), 2);
   EXPECT_FALSE(IsWindow(main));
+}
+
+TEST_F(WindowTree, DyingWindowTakesNoNewChildren) {
+  HWND main = rec.Create("main", WS_POPUP, {0, 0, 100, 100});
+  HWND late{};
+  rec.OnMessage(main, [&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_DESTROY)
+      late = CreateWindowEx(0, "Rec", "", WS_CHILD, 0, 0, 5, 5, h);
+    return std::nullopt;
+  });
+  DestroyWindow(main);
+  EXPECT_FALSE(late);
 }
 
 TEST_F(WindowTree, TopLevelZOrderKeepsTopmostBandAndOwnedWindowsAboveOwner) {

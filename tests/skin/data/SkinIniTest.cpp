@@ -69,7 +69,9 @@ TEST(SkinIni, WritesReplaceInPlaceAndSurviveAReread) {
 
 TEST(SkinIni, EraseSectionRemovesHiddenSectionsToo) {
   TbsSkinIni ini("[s]\na=1\n[t]\nb=2\n[S]\nc=3\n");
+  EXPECT_EQ(ini.ReadInteger("s", "c", 0), 3);  // found before the erase
   ini.EraseSection("s");
+  EXPECT_EQ(ini.ReadInteger("s", "c", 0), 0);
   EXPECT_FALSE(ini.SectionExists("s"));
   EXPECT_EQ(ini.ReadInteger("t", "b", 0), 2);
   ini.WriteString("s", "d", "4");
