@@ -261,6 +261,7 @@ void TWinControl::NotifyControls(win::UINT Msg) {
 // -- Properties --------------------------------------------------------------
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  ConstrainSize(AWidth, AHeight);
   if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height())
     return;
   bool resized = AWidth != Width() || AHeight != Height();

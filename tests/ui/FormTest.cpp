@@ -222,6 +222,31 @@ TEST_F(Forms, ClosingTheMainFormEndsTheProgramAndOthersHideOrFree) {
   EXPECT_TRUE(app->Terminated());
 }
 
+// A form whose destroy handler uses a member of the derived form.
+class TNoteForm : public TForm {
+ public:
+  explicit TNoteForm(TComponent* AOwner) : TForm(AOwner) {
+    OnCreate = [this](TObject*) { Notes.push_back("create"); };
+    OnDestroy = [this](TObject*) { (*Sink).push_back(Notes.front() + " destroy"); };
+  }
+  std::vector<std::string> Notes;
+  std::vector<std::string>* Sink = nullptr;
+};
+
+TEST_F(Forms, OnCreateFiresOnceBoundAndOnDestroyWhileTheFormIsWhole) {
+  auto* released = app->CreateForm<TNoteForm>();
+  released->Sink = &log;
+  EXPECT_EQ(released->Notes, std::vector<std::string>{"create"});
+  released->Release();
+  app->ProcessMessages();
+  auto* kept = app->CreateForm<TNoteForm>();
+  kept->Sink = &log;
+  app.reset();
+  EXPECT_THAT(log, ElementsAre("create destroy", "create destroy"));
+  app = std::make_unique<TApplication>();
+  form = nullptr;
+}
+
 TEST_F(Forms, FormEventsFireInOrder) {
   TForm* f = app->CreateForm<TForm>();
   f->OnShow = [&](TObject*) { log.push_back("show"); };
