@@ -52,3 +52,48 @@ inline gfx::Point SourceOf(const gfx::Bitmap& b, int x, int y) {
 }
 
 }  // namespace controltest
+
+#include <functional>
+
+#include "skin/controls/ControlTimer.h"
+
+namespace controltest {
+
+// A control timer on a clock that moves only when the test says so.
+class ManualTimer : public TbsControlTimer {
+ public:
+  void Start(unsigned interval) override {
+    interval_ = interval;
+    due_ = now_ + interval;
+    running_ = true;
+    ++starts_;
+  }
+  void Stop() override { running_ = false; }
+  bool Running() const override { return running_; }
+  unsigned Interval() const { return interval_; }
+  int Starts() const { return starts_; }
+  unsigned Now() const { return now_; }
+
+  // Moves the clock on, delivering every tick that falls due on the way.
+  void Advance(unsigned ms) {
+    const unsigned end = now_ + ms;
+    while (running_ && due_ <= end) {
+      now_ = due_;
+      due_ += interval_;
+      if (OnTick)
+        OnTick();
+    }
+    now_ = end;
+  }
+
+  std::function<void()> OnTick;
+
+ private:
+  unsigned now_ = 0;
+  unsigned due_ = 0;
+  unsigned interval_ = 0;
+  bool running_ = false;
+  int starts_ = 0;
+};
+
+}  // namespace controltest
