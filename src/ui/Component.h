@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Object.h"
 #include "ui/Set.h"
 
 enum class TOperation { opInsert, opRemove };
@@ -21,10 +22,10 @@ class EComponentError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TComponent {
+class TComponent : public TObject {
  public:
   explicit TComponent(TComponent* AOwner);
-  virtual ~TComponent();
+  ~TComponent() override;
 
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;

@@ -91,8 +91,10 @@ void ActivateOther(HWND leaving) {
 
 void ForgetWindow(Desktop& d, HWND hwnd) {
   InputState& in = d.in;
-  if (in.capture == hwnd)
+  if (in.capture == hwnd) {
     in.capture = nullptr;
+    d.GetBackend().CaptureSurface(nullptr);
+  }
   if (in.focus == hwnd)
     in.focus = nullptr;
   if (in.active == hwnd)
@@ -167,6 +169,7 @@ HWND SetCapture(HWND hwnd) {
   if (!W(hwnd) || old == hwnd)
     return old;
   d.in.capture = hwnd;
+  d.GetBackend().CaptureSurface(GetAncestor(hwnd, GA_ROOT));
   if (W(old))
     SendMessage(old, WM_CAPTURECHANGED, 0, static_cast<LPARAM>(hwnd.id));
   return old;
@@ -176,6 +179,8 @@ bool ReleaseCapture() {
   Desktop& d = D();
   HWND old = d.in.capture;
   d.in.capture = nullptr;
+  if (old)
+    d.GetBackend().CaptureSurface(nullptr);
   if (W(old))
     SendMessage(old, WM_CAPTURECHANGED, 0, 0);
   return true;

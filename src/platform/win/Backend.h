@@ -47,6 +47,10 @@ class Backend {
   virtual void CreateSurface(HWND hwnd, const SurfaceInfo& info) = 0;
   virtual void DestroySurface(HWND hwnd) = 0;
   virtual void ShowSurface(HWND hwnd, bool visible) = 0;
+  // Takes a minimised window off the screen. A display with a window
+  // manager keeps it as an icon (and may restore it from there); without
+  // one it is simply hidden. ShowSurface(hwnd, true) brings it back.
+  virtual void MinimizeSurface(HWND hwnd) { ShowSurface(hwnd, false); }
   virtual void MoveSurface(HWND hwnd, const gfx::Rect& bounds) = 0;
   // The visible stacking order of all top-level windows, top first.
   virtual void RestackSurfaces(const std::vector<HWND>& topFirst) = 0;
@@ -58,6 +62,10 @@ class Backend {
   // Shows the damaged part (window coordinates) of the backing bitmap.
   virtual void Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) = 0;
   virtual void SetCursor(HCURSOR cursor) = 0;
+  // The top-level window whose window holds the mouse capture (null: none),
+  // so that a real display keeps sending the pointer to it while it is
+  // outside, as the move loop needs.
+  virtual void CaptureSurface(HWND) {}
   // Moves the pointer; the backend reports the move as input.
   virtual void WarpPointer(gfx::Point screen) = 0;
 

@@ -89,6 +89,12 @@ void Desktop::PostInput(const InputEvent& event) {
     case InputEvent::Kind::CloseRequest:
       PostMessage(event.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
       return;
+    case InputEvent::Kind::MinimizeRequest:
+      PostMessage(event.hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      return;
+    case InputEvent::Kind::RestoreRequest:
+      PostMessage(event.hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+      return;
     case InputEvent::Kind::Expose:
       // The backend lost what it showed; the backing bitmap still has it,
       // so it is shown again without asking the window to paint.
@@ -111,6 +117,7 @@ void Desktop::PostInput(const InputEvent& event) {
       in.asyncKeys[event.vk & 0xFF] = event.kind == InputEvent::Kind::KeyDown;
       break;
     case InputEvent::Kind::FocusChange:
+    case InputEvent::Kind::Moved:
       break;
   }
   rawInput.emplace_back(event, clock_->Now());

@@ -23,6 +23,13 @@ struct InputEvent {
     // The system gave the keyboard to a top-level window (hwnd), or to
     // another program (no hwnd).
     FocusChange,
+    // The system took a top-level window (hwnd) down to an icon, or brought
+    // it back from one, on its own (from a task bar, say).
+    MinimizeRequest,
+    RestoreRequest,
+    // The system placed a top-level window (hwnd) elsewhere; pt is its new
+    // top-left corner on the screen.
+    Moved,
   };
 
   Kind kind = Kind::MouseMove;

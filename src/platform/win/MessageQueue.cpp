@@ -66,6 +66,15 @@ bool RouteNextInput(Desktop& d) {
           Activate(event.hwnd, WA_ACTIVE);
         break;
       }
+      case InputEvent::Kind::Moved: {
+        // The window is where the system put it; the procedure hears of it
+        // as of any move, in its place among the other input.
+        Window* w = d.Find(event.hwnd);
+        if (w && w->IsTopLevel() && w->rect.TopLeft() != event.pt)
+          SetWindowPos(event.hwnd, nullptr, event.pt.x, event.pt.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        break;
+      }
       default:
         routed = RouteMouse(d, event, time, msg);
         break;
@@ -93,6 +102,10 @@ bool Take(Desktop& d, MSG& msg, HWND filter, UINT min, UINT max, bool remove) {
       if (TakeFrom(d.routedInput, filter, min, max, remove, msg))
         return true;
     } while (RouteNextInput(d));
+    // Routing may have posted notices (a mouse-leave): they are due now,
+    // not after the program next waits.
+    if (TakeFrom(d.posted, filter, min, max, remove, msg))
+      return true;
   }
   if (InRange(WM_PAINT, min, max) && TakePaintMessage(d, filter, msg))
     return true;

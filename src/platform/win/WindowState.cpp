@@ -42,7 +42,7 @@ void Minimize(Desktop& d, HWND hwnd, bool wasVisible) {
   if (!w)
     return;
   w->style |= WS_MINIMIZE | WS_VISIBLE;
-  d.GetBackend().ShowSurface(hwnd, false);
+  d.GetBackend().MinimizeSurface(hwnd);
   ShowOwnedWindows(d, hwnd, false);
   SendMessage(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
   if (d.in.active == hwnd)

@@ -2,6 +2,7 @@
 
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/ImageCodecs.h"
+#include "platform/sys/Process.h"
 #include "platform/win/Desktop.h"
 
 namespace win {
@@ -247,6 +248,10 @@ void HeadlessBackend::SetCursor(HCURSOR cursor) {
 }
 
 void HeadlessBackend::WaitForEvents(std::optional<DWORD>) {
+  // A started puzzle that has finished is reaped whenever the program waits,
+  // as on a real display, so that none stays a zombie.
+  if (sys::UnreapedChildCount() > 0)
+    sys::ReapFinishedChildren();
   if (advanceTarget_) {
     DWORD now = clock_.Now();
     DWORD next = *advanceTarget_;

@@ -1,0 +1,208 @@
+// Copying the damaged parts of a backing bitmap to the window, and reading
+// the screen back.
+
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/gfx/Region.h"
+
+// Last, as it brings in Xlib.
+#include "platform/win/x11/X11Impl.h"
+
+namespace win {
+
+namespace {
+
+// Errors of a shared-memory attach arrive asynchronously; this handler,
+// installed around the attach and a round trip, notes them.
+bool attachFailed = false;
+
+int NoteAttachError(Display*, XErrorEvent*) {
+  attachFailed = true;
+  return 0;
+}
+
+int IgnoreErrors(Display*, XErrorEvent*) {
+  return 0;
+}
+
+// An image over pixels that stay ours: Xlib must not free them.
+void DestroyBorrowedImage(XImage* image) {
+  image->data = nullptr;
+  XDestroyImage(image);
+}
+
+}  // namespace
+
+void X11Backend::Impl::FreeShm(X11Surface& s) {
+  if (!s.shmImage)
+    return;
+  XShmDetach(display, &s.shm);
+  XSync(display, False);
+  DestroyBorrowedImage(s.shmImage);
+  shmdt(s.shm.shmaddr);
+  s.shmImage = nullptr;
+  s.shm = {};
+}
+
+// A segment as large as the window; the display attaches it once. When the
+// attach fails (a display on another machine, say), shared memory is given
+// up for good and pictures go through the connection.
+bool X11Backend::Impl::EnsureShm(X11Surface& s, int width, int height) {
+  if (s.shmImage && s.shmImage->width == width && s.shmImage->height == height)
+    return true;
+  FreeShm(s);
+  XImage* image =
+      XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, nullptr, &s.shm,
+                      static_cast<unsigned>(width), static_cast<unsigned>(height));
+  if (!image) {
+    shmAvailable = false;
+    return false;
+  }
+  const std::size_t bytes = static_cast<std::size_t>(image->bytes_per_line) * image->height;
+  s.shm.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+  if (s.shm.shmid < 0) {
+    XDestroyImage(image);
+    shmAvailable = false;
+    return false;
+  }
+  void* address = shmat(s.shm.shmid, nullptr, 0);
+  if (reinterpret_cast<std::intptr_t>(address) == -1) {
+    shmctl(s.shm.shmid, IPC_RMID, nullptr);
+    XDestroyImage(image);
+    shmAvailable = false;
+    return false;
+  }
+  s.shm.shmaddr = static_cast<char*>(address);
+  image->data = s.shm.shmaddr;
+  s.shm.readOnly = False;
+  attachFailed = false;
+  XSetErrorHandler(NoteAttachError);
+  XShmAttach(display, &s.shm);
+  XSync(display, False);
+  XSetErrorHandler(IgnoreErrors);
+  // The segment goes away by itself once both sides have let go of it, even
+  // if the program ends abruptly.
+  shmctl(s.shm.shmid, IPC_RMID, nullptr);
+  if (attachFailed) {
+    shmdt(s.shm.shmaddr);
+    DestroyBorrowedImage(image);
+    s.shm = {};
+    shmAvailable = false;
+    return false;
+  }
+  s.shmImage = image;
+  return true;
+}
+
+// Visuals other than 32-bit blue-green-red need each pixel converted.
+void X11Backend::Impl::PutConverted(X11Surface& s, const gfx::Bitmap& backing, const gfx::Rect& r) {
+  XImage* image =
+      XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
+                   static_cast<unsigned>(r.Width()), static_cast<unsigned>(r.Height()), 32, 0);
+  if (!image)
+    return;
+  image->data = static_cast<char*>(
+      std::malloc(static_cast<std::size_t>(image->bytes_per_line) * image->height));
+  if (!image->data) {
+    XDestroyImage(image);
+    return;
+  }
+  auto channel = [](gfx::Pixel p, int shift, unsigned long mask) {
+    unsigned long v = (p >> shift) & 0xFF;
+    int top = 63 - __builtin_clzl(mask);
+    int width = __builtin_popcountl(mask);
+    int low = top - width + 1;
+    return ((v >> (8 - std::min(width, 8))) << low) & mask;
+  };
+  for (int y = 0; y < r.Height(); ++y) {
+    const gfx::Pixel* src = backing.Row(r.top + y) + r.left;
+    for (int x = 0; x < r.Width(); ++x) {
+      gfx::Pixel p = src[x];
+      XPutPixel(image, x, y,
+                channel(p, 16, visual->red_mask) | channel(p, 8, visual->green_mask) |
+                    channel(p, 0, visual->blue_mask));
+    }
+  }
+  XPutImage(display, s.window, gc, image, 0, 0, r.left, r.top, static_cast<unsigned>(r.Width()),
+            static_cast<unsigned>(r.Height()));
+  XDestroyImage(image);
+}
+
+void X11Backend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) {
+  Impl& m = *impl_;
+  X11Surface* s = m.Find(hwnd);
+  if (!s || backing.IsEmpty())
+    return;
+  const std::vector<gfx::Rect> rects = damage.Intersect(gfx::Region(backing.Bounds())).Rects();
+  if (rects.empty())
+    return;
+  if (m.shmAvailable && m.EnsureShm(*s, backing.Width(), backing.Height())) {
+    XImage* image = s->shmImage;
+    for (const gfx::Rect& r : rects) {
+      for (int y = r.top; y < r.bottom; ++y)
+        std::memcpy(image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line +
+                        static_cast<std::ptrdiff_t>(r.left) * 4,
+                    backing.Row(y) + r.left, static_cast<std::size_t>(r.Width()) * 4);
+      XShmPutImage(m.display, s->window, m.gc, image, r.left, r.top, r.left, r.top,
+                   static_cast<unsigned>(r.Width()), static_cast<unsigned>(r.Height()), False);
+    }
+    // The segment is written again at the next present: the display must
+    // have read it by then.
+    XSync(m.display, False);
+    return;
+  }
+  if (m.directPixels) {
+    XImage* image = XCreateImage(m.display, m.visual, static_cast<unsigned>(m.depth), ZPixmap, 0,
+                                 reinterpret_cast<char*>(const_cast<gfx::Pixel*>(backing.Bits())),
+                                 static_cast<unsigned>(backing.Width()),
+                                 static_cast<unsigned>(backing.Height()), 32, backing.Stride());
+    if (!image)
+      return;
+    image->byte_order = LSBFirst;
+    for (const gfx::Rect& r : rects)
+      XPutImage(m.display, s->window, m.gc, image, r.left, r.top, r.left, r.top,
+                static_cast<unsigned>(r.Width()), static_cast<unsigned>(r.Height()));
+    DestroyBorrowedImage(image);
+  } else {
+    for (const gfx::Rect& r : rects)
+      m.PutConverted(*s, backing, r);
+  }
+  XFlush(m.display);
+}
+
+gfx::Bitmap X11Backend::GrabScreen() {
+  Impl& m = *impl_;
+  const gfx::Size size = ScreenSize();
+  gfx::Bitmap out(size.cx, size.cy);
+  XImage* image = XGetImage(m.display, m.root, 0, 0, static_cast<unsigned>(size.cx),
+                            static_cast<unsigned>(size.cy), AllPlanes, ZPixmap);
+  if (!image)
+    return out;
+  auto channel = [](unsigned long v, unsigned long mask) -> gfx::Pixel {
+    if (!mask)
+      return 0;
+    int low = __builtin_ctzl(mask);
+    int width = __builtin_popcountl(mask);
+    unsigned long c = (v & mask) >> low;
+    return static_cast<gfx::Pixel>(width >= 8 ? c >> (width - 8)
+                                              : (c * 255) / ((1ul << width) - 1));
+  };
+  for (int y = 0; y < size.cy; ++y) {
+    gfx::Pixel* row = out.Row(y);
+    for (int x = 0; x < size.cx; ++x) {
+      unsigned long v = XGetPixel(image, x, y);
+      row[x] = (channel(v, image->red_mask) << 16) | (channel(v, image->green_mask) << 8) |
+               channel(v, image->blue_mask);
+    }
+  }
+  XDestroyImage(image);
+  return out;
+}
+
+}  // namespace win

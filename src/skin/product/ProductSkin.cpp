@@ -1,0 +1,7 @@
+#include "skin/product/ProductSkin.h"
+
+#include "skin/data/StoredSkinStream.h"
+
+void ReadProductSkin(TbsStoredSkin& skin) {
+  ReadStoredSkinStream(ProductSkinStream(), skin);
+}

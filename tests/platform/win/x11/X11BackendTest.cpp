@@ -1,0 +1,202 @@
+// Windows as the display shows them: decoration, names, shapes, popups,
+// minimising, the work area, close requests and moves by the system.
+
+#include "platform/sys/Process.h"
+#include "platform/win/Win.h"
+#include "platform/win/x11/X11Fixture.h"
+
+// Xlib after the window system's headers.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace x11test {
+namespace {
+
+using ::testing::ElementsAre;
+
+class X11Windows : public X11Test {
+ protected:
+  void SetUp() override {
+    X11Test::SetUp();
+    if (!HasFatalFailure())
+      Open();
+  }
+
+  std::vector<long> LongProperty(unsigned long window, const char* name) {
+    Atom atom = XInternAtom(probe, name, False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> out;
+    if (XGetWindowProperty(probe, window, atom, 0, 64, False, AnyPropertyType, &type, &format,
+                           &count, &after, &data) == Success &&
+        data) {
+      if (format == 32)
+        out.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+      XFree(data);
+    }
+    return out;
+  }
+
+  std::string TextProperty(unsigned long window, const char* name) {
+    Atom atom = XInternAtom(probe, name, False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::string out;
+    if (XGetWindowProperty(probe, window, atom, 0, 1024, False, AnyPropertyType, &type, &format,
+                           &count, &after, &data) == Success &&
+        data) {
+      out.assign(reinterpret_cast<char*>(data), count);
+      XFree(data);
+    }
+    return out;
+  }
+
+  void SetWmState(HWND hwnd, long state) {
+    Atom wmState = XInternAtom(probe, "WM_STATE", False);
+    long value[2] = {state, 0};
+    XChangeProperty(probe, XWindow(hwnd), wmState, wmState, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(value), 2);
+    Flush();
+  }
+};
+
+TEST_F(X11Windows, NormalWindowIsUndecoratedAndNamedAfterItsTextAndTheProgram) {
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  SetWindowText(main, "Puzzle Browser \xC3\xA4");
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
+  unsigned long xw = XWindow(main);
+  EXPECT_FALSE(OverrideRedirect(main));
+  std::vector<long> motif = LongProperty(xw, "_MOTIF_WM_HINTS");
+  ASSERT_EQ(motif.size(), 5u);
+  EXPECT_EQ(motif[0] & 2, 2);  // decorations are given ...
+  EXPECT_EQ(motif[2], 0);      // ... and there are none
+  EXPECT_EQ(TextProperty(xw, "_NET_WM_NAME"), "Puzzle Browser \xC3\xA4");
+  EXPECT_EQ(TextProperty(xw, "WM_NAME"), "Puzzle Browser \xE4");
+  EXPECT_EQ(TextProperty(xw, "WM_CLASS"), std::string("wintest\0Wintest\0", 16));
+  EXPECT_EQ(XPosition(main), (gfx::Point{100, 100}));
+}
+
+TEST_F(X11Windows, WindowRegionBecomesTheBoundingShape) {
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  std::vector<gfx::Rect> rects = {{4, 0, 196, 2}, {0, 2, 200, 140}, {30, 140, 170, 150}};
+  gfx::Region shape = gfx::Region::FromRects(rects);
+  SetWindowRgn(main, shape, true);
+  EXPECT_TRUE(RunUntil([&] { return XShape(main) == shape; }));
+  // The shape survives a move, and removing the region gives the window
+  // its full rectangle back.
+  MoveWindow(main, 50, 60, 200, 150, true);
+  EXPECT_TRUE(RunUntil([&] { return XPosition(main) == gfx::Point{50, 60}; }));
+  EXPECT_EQ(XShape(main), shape);
+  SetWindowRgn(main, std::nullopt, true);
+  EXPECT_TRUE(RunUntil([&] { return XShape(main) == gfx::Region({0, 0, 200, 150}); }));
+}
+
+TEST_F(X11Windows, OwnedPopupsBypassTheWindowManagerAndLeaveTheKeyboardWithTheOwner) {
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main) && XFocus() == XWindow(main); }));
+  HWND list = rec->Create("list", WS_POPUP, {120, 200, 220, 300}, main, WS_EX_TOOLWINDOW);
+  ShowWindow(list, SW_SHOW);
+  ASSERT_TRUE(RunUntil([&] { return Viewable(list); }));
+  EXPECT_TRUE(OverrideRedirect(list));
+  EXPECT_EQ(XFocus(), XWindow(main));
+  // Keys typed meanwhile reach the desktop through the owner's window.
+  SetFocus(list);
+  rec->Only({WM_KEYDOWN});
+  FakeKeyStroke(XK_Down);
+  Flush();
+  std::vector<std::string> log;
+  EXPECT_TRUE(RunUntil([&] {
+    for (std::string& line : rec->Take())
+      log.push_back(line);
+    return !log.empty();
+  }));
+  EXPECT_THAT(log, ElementsAre("list WM_KEYDOWN 40"));
+}
+
+TEST_F(X11Windows, MinimiseTakesTheWindowOffTheScreenAndRestoreBringsItBack) {
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
+  ASSERT_FALSE(backend->HasWindowManager());
+  ShowWindow(main, SW_MINIMIZE);
+  EXPECT_TRUE(RunUntil([&] { return !Viewable(main); }));
+  ShowWindow(main, SW_RESTORE);
+  EXPECT_TRUE(RunUntil([&] { return Viewable(main); }));
+  EXPECT_FALSE(IsIconic(main));
+}
+
+// A window manager reports iconifying and restoring through the window's
+// state property; the desktop follows as if the player had used the
+// window's own commands.
+TEST_F(X11Windows, IconifyAndRestoreByTheSystemReachTheWindowAsCommands) {
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
+  rec->Only({WM_SYSCOMMAND});
+  SetWmState(main, IconicState);
+  EXPECT_TRUE(RunUntil([&] { return IsIconic(main); }));
+  SetWmState(main, NormalState);
+  EXPECT_TRUE(RunUntil([&] { return !IsIconic(main); }));
+  EXPECT_THAT(rec->Take(), ElementsAre("main WM_SYSCOMMAND 0xF020", "main WM_SYSCOMMAND 0xF120"));
+}
+
+TEST_F(X11Windows, WindowPlacedElsewhereByTheSystemMovesInTheDesktopToo) {
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
+  // What a window manager sends after placing the window at 140, 90.
+  XEvent e{};
+  e.xconfigure.type = ConfigureNotify;
+  e.xconfigure.event = e.xconfigure.window = XWindow(main);
+  e.xconfigure.x = 140;
+  e.xconfigure.y = 90;
+  e.xconfigure.width = 200;
+  e.xconfigure.height = 150;
+  XSendEvent(probe, XWindow(main), False, StructureNotifyMask, &e);
+  Flush();
+  EXPECT_TRUE(RunUntil([&] { return GetWindowRect(main) == gfx::Rect{140, 90, 340, 240}; }));
+}
+
+TEST_F(X11Windows, WorkAreaIsWhatTheWindowManagerPublishesElseTheScreen) {
+  EXPECT_EQ(backend->ScreenSize(), (gfx::Size{1024, 768}));
+  EXPECT_EQ(backend->WorkArea(), (gfx::Rect{0, 0, 1024, 768}));
+  long area[8] = {0, 0, 1024, 768, 0, 24, 1024, 720};
+  long current = 1;
+  XChangeProperty(probe, DefaultRootWindow(probe), XInternAtom(probe, "_NET_WORKAREA", False),
+                  XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<unsigned char*>(area), 8);
+  XChangeProperty(probe, DefaultRootWindow(probe),
+                  XInternAtom(probe, "_NET_CURRENT_DESKTOP", False), XA_CARDINAL, 32,
+                  PropModeReplace, reinterpret_cast<unsigned char*>(&current), 1);
+  Flush();
+  gfx::Rect work;
+  SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(work, (gfx::Rect{0, 24, 1024, 744}));
+}
+
+TEST_F(X11Windows, CloseRequestFromTheSystemClosesTheWindow) {
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = XWindow(main);
+  e.xclient.message_type = XInternAtom(probe, "WM_PROTOCOLS", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = static_cast<long>(XInternAtom(probe, "WM_DELETE_WINDOW", False));
+  XSendEvent(probe, XWindow(main), False, NoEventMask, &e);
+  Flush();
+  EXPECT_TRUE(RunUntil([&] { return !IsWindow(main); }));
+}
+
+// The loop wakes for a finished child and reaps it; nothing else would,
+// since the loop has no other reason to look.
+TEST_F(X11Windows, FinishedChildIsReapedByTheWaitingLoop) {
+  ASSERT_GT(sys::StartProcess("/bin/true"), 0);
+  EXPECT_TRUE(RunUntil([] { return sys::UnreapedChildCount() == 0; }));
+}
+
+}  // namespace
+}  // namespace x11test

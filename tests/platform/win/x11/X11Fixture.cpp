@@ -1,0 +1,152 @@
+#include "platform/win/x11/X11Fixture.h"
+
+#include "platform/win/Win.h"
+
+// Xlib after the window system's headers, whose names its macros would
+// rewrite.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/extensions/shape.h>
+
+namespace x11test {
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 10000;
+
+}  // namespace
+
+void X11Test::SetUp() {
+  ASSERT_FALSE(server.Display().empty()) << server.Error();
+  probe = XOpenDisplay(server.Display().c_str());
+  ASSERT_NE(probe, nullptr);
+  int event = 0;
+  int error = 0;
+  int major = 0;
+  int minor = 0;
+  ASSERT_TRUE(XTestQueryExtension(probe, &event, &error, &major, &minor));
+}
+
+void X11Test::TearDown() {
+  rec.reset();
+  desktop.reset();
+  if (probe)
+    XCloseDisplay(probe);
+}
+
+void X11Test::Open(bool sharedMemory) {
+  X11Options options;
+  options.displayName = server.Display();
+  options.programName = "wintest";
+  options.useSharedMemory = sharedMemory;
+  std::string error;
+  std::unique_ptr<X11Backend> opened = X11Backend::Open(options, error);
+  ASSERT_TRUE(opened) << error;
+  backend = opened.get();
+  desktop = std::make_unique<Desktop>(std::move(opened), std::make_unique<MonotonicClock>());
+  rec = std::make_unique<wintest::Recorder>();
+  rec->Ignore({WM_TIMER});
+  WNDCLASS pumpClass;
+  pumpClass.lpszClassName = "Pump";
+  pumpClass.lpfnWndProc = [this](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The timer wakes the loop so that the test's condition is checked
+    // often; past the deadline it ends a move loop that waits for a release
+    // that never comes.
+    if (message == WM_TIMER && TickNotAfter(deadline_, desktop->Now()) && GetCapture())
+      ReleaseCapture();
+    return DefWindowProc(hwnd, message, wParam, lParam);
+  };
+  RegisterClass(pumpClass);
+  pump_ = CreateWindowEx(0, "Pump", "", WS_POPUP, 0, 0, 1, 1, nullptr);
+}
+
+bool X11Test::RunUntil(const std::function<bool()>& done) {
+  deadline_ = desktop->Now() + kTimeoutMs;
+  SetTimer(pump_, 1, 5);
+  bool reached = false;
+  while (!(reached = done()) && !TickNotAfter(deadline_, desktop->Now())) {
+    MSG msg;
+    if (!GetMessage(msg))
+      break;
+    TranslateMessage(msg);
+    DispatchMessage(msg);
+  }
+  KillTimer(pump_, 1);
+  return reached;
+}
+
+bool X11Test::Viewable(HWND hwnd) {
+  XWindowAttributes a{};
+  return XGetWindowAttributes(probe, XWindow(hwnd), &a) && a.map_state == IsViewable;
+}
+
+bool X11Test::OverrideRedirect(HWND hwnd) {
+  XWindowAttributes a{};
+  return XGetWindowAttributes(probe, XWindow(hwnd), &a) && a.override_redirect;
+}
+
+gfx::Point X11Test::XPosition(HWND hwnd) {
+  int x = 0;
+  int y = 0;
+  ::Window child = 0;
+  XTranslateCoordinates(probe, XWindow(hwnd), DefaultRootWindow(probe), 0, 0, &x, &y, &child);
+  return {x, y};
+}
+
+gfx::Region X11Test::XShape(HWND hwnd) {
+  int count = 0;
+  int ordering = 0;
+  XRectangle* rects = XShapeGetRectangles(probe, XWindow(hwnd), ShapeBounding, &count, &ordering);
+  std::vector<gfx::Rect> list;
+  for (int i = 0; i < count; ++i)
+    list.push_back(gfx::Rect::FromXYWH(rects[i].x, rects[i].y, rects[i].width, rects[i].height));
+  if (rects)
+    XFree(rects);
+  return gfx::Region::FromRects(list);
+}
+
+gfx::Bitmap X11Test::XPixels(HWND hwnd) {
+  XWindowAttributes a{};
+  if (!XGetWindowAttributes(probe, XWindow(hwnd), &a) || a.map_state != IsViewable)
+    return {};
+  XImage* image = XGetImage(probe, XWindow(hwnd), 0, 0, static_cast<unsigned>(a.width),
+                            static_cast<unsigned>(a.height), AllPlanes, ZPixmap);
+  if (!image)
+    return {};
+  gfx::Bitmap out(a.width, a.height);
+  for (int y = 0; y < a.height; ++y)
+    for (int x = 0; x < a.width; ++x)
+      out.Row(y)[x] = static_cast<gfx::Pixel>(XGetPixel(image, x, y) & 0xFFFFFF);
+  XDestroyImage(image);
+  return out;
+}
+
+unsigned long X11Test::XFocus() {
+  ::Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(probe, &focus, &revert);
+  return focus;
+}
+
+void X11Test::FakeMotion(int x, int y) {
+  XTestFakeMotionEvent(probe, 0, x, y, CurrentTime);
+}
+
+void X11Test::FakeButton(unsigned button, bool down) {
+  XTestFakeButtonEvent(probe, button, down ? True : False, CurrentTime);
+}
+
+void X11Test::FakeKey(unsigned long keysym, bool down) {
+  XTestFakeKeyEvent(probe, XKeysymToKeycode(probe, keysym), down ? True : False, CurrentTime);
+}
+
+void X11Test::FakeKeyStroke(unsigned long keysym) {
+  FakeKey(keysym, true);
+  FakeKey(keysym, false);
+}
+
+void X11Test::Flush() {
+  XSync(probe, False);
+}
+
+}  // namespace x11test

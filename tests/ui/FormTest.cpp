@@ -1,0 +1,270 @@
+// Forms as the player meets them: the Tab order, dialog keys and
+// accelerators, the active control, modal forms and closing.
+
+#include "UiTest.h"
+
+namespace uitest {
+namespace {
+
+using ::testing::ElementsAre;
+using win::VK_MENU;
+using win::VK_RETURN;
+using win::VK_SHIFT;
+using win::VK_TAB;
+
+class Forms : public UiTest {
+ protected:
+  TForm* form = MakeForm();
+  std::vector<std::string> log;
+  TTestButton* Button(const std::string& name, int tabOrder = -1) {
+    auto* b = new TTestButton(form, form, name, &log);
+    if (tabOrder >= 0)
+      b->SetTabOrder(tabOrder);
+    return b;
+  }
+  std::vector<std::string> Clicks() const {
+    std::vector<std::string> out;
+    for (const std::string& s : log)
+      if (s.rfind("click ", 0) == 0)
+        out.push_back(s);
+    return out;
+  }
+  std::string FocusName() const {
+    TWinControl* c = TWinControl::FindControl(win::GetFocus());
+    return c ? c->Name() : "";
+  }
+};
+
+TEST_F(Forms, TabVisitsTheTabOrderSkippingHiddenDisabledAndNonStopControls) {
+  TTestButton* a = Button("a");
+  TTestButton* b = Button("b");
+  TTestButton* c = Button("c");
+  TTestButton* d = Button("d");
+  TTestButton* e = Button("e");
+  // Creation order a..e, tab order e, a, c, b, d.
+  e->SetTabOrder(0);
+  c->SetTabOrder(2);
+  b->Hide();
+  d->SetEnabled(false);
+  a->SetTabStop(false);
+  e->SetFocus();
+  std::vector<std::string> visited;
+  auto note = [&] { visited.push_back(FocusName()); };
+  script.Key(VK_TAB).Then(note).Key(VK_TAB).Then(note);
+  script.KeyDown(VK_SHIFT).Key(VK_TAB).Then(note).Key(VK_TAB).Then(note).KeyUp(VK_SHIFT);
+  RunScript();
+  EXPECT_THAT(visited, ElementsAre("c", "e", "c", "e"));
+  // Showing and enabling brings controls back into the cycle; a hidden
+  // parent hides its children from it.
+  b->Show();
+  d->SetEnabled(true);
+  visited.clear();
+  script.Key(VK_TAB).Then(note).Key(VK_TAB).Then(note).Key(VK_TAB).Then(note);
+  RunScript();
+  EXPECT_THAT(visited, ElementsAre("c", "b", "d"));
+}
+
+TEST_F(Forms, FocusMovesWithExitAndEnterNoticesAndTheActiveControlIsAnnounced) {
+  TTestButton* a = Button("a");
+  TTestButton* b = Button("b");
+  a->SetFocus();
+  log.clear();
+  b->SetFocus();
+  EXPECT_EQ(form->ActiveControl(), b);
+  EXPECT_TRUE(b->Focused());
+  EXPECT_THAT(log, ElementsAre("focuschanged a", "focuschanged b", "exit a", "enter b"));
+}
+
+TEST_F(Forms, TheActiveControlGetsTheFocusBackWhenTheFormIsActivatedAgain) {
+  TTestButton* a = Button("a");
+  TTestButton* b = Button("b");
+  b->SetFocus();
+  TForm* other = MakeForm();
+  EXPECT_TRUE(other->Active());
+  form->SetFocus();
+  app->ProcessMessages();
+  EXPECT_TRUE(form->Active());
+  EXPECT_TRUE(b->Focused());
+  EXPECT_FALSE(a->Focused());
+}
+
+TEST_F(Forms, AnAcceleratorClicksItsControlWithAltOrAsAPlainLetter) {
+  TTestButton* start = Button("start");
+  start->SetCaption("&Start");
+  TTestButton* news = Button("news");
+  news->SetCaption("&Newsletter");
+  TTestButton* other = Button("other");
+  other->SetCaption("Sta&rt && stop");
+  news->SetFocus();
+  log.clear();
+  script.KeyDown(VK_MENU).Key('S', 's').KeyUp(VK_MENU);
+  script.Key('R', 'r');
+  // "&&" is no accelerator mark.
+  script.Key('S', 's').Key('7', '7');
+  RunScript();
+  EXPECT_THAT(Clicks(), ElementsAre("click start", "click other", "click start"));
+}
+
+TEST_F(Forms, PlainLettersStayWithAControlThatWantsCharacters) {
+  TTestButton* start = Button("start");
+  start->SetCaption("&Start");
+  TTestButton* edit = Button("edit");
+  edit->DlgCode = win::DLGC_WANTCHARS;
+  std::string typed;
+  edit->OnKeyPress = [&](TObject*, char& key) { typed += key; };
+  edit->SetFocus();
+  log.clear();
+  script.Key('S', 's').KeyDown(VK_MENU).Key('S', 's').KeyUp(VK_MENU);
+  RunScript();
+  EXPECT_EQ(typed, "s");
+  EXPECT_THAT(Clicks(), ElementsAre("click start"));
+}
+
+TEST_F(Forms, EnterAndEscapeReachTheDefaultAndCancelControlsOrAControlThatWantsThem) {
+  TTestButton* ok = Button("ok");
+  ok->Default = true;
+  TTestButton* cancel = Button("cancel");
+  cancel->Cancel = true;
+  TTestButton* list = Button("list");
+  list->SetFocus();
+  log.clear();
+  script.Key(VK_RETURN).Key(win::VK_ESCAPE);
+  RunScript();
+  EXPECT_THAT(log, ElementsAre("click ok", "click cancel"));
+  // A control that wants every key keeps Enter for itself.
+  list->DlgCode = win::DLGC_WANTALLKEYS;
+  log.clear();
+  script.Key(VK_RETURN);
+  RunScript();
+  EXPECT_THAT(log, ElementsAre("keydown list 13"));
+}
+
+TEST_F(Forms, KeyPreviewShowsTheFormTheKeyFirstAndMayEatIt) {
+  TTestButton* a = Button("a");
+  a->SetFocus();
+  form->SetKeyPreview(true);
+  form->OnKeyDown = [&](TObject*, win::WORD& key, TShiftState) {
+    log.push_back("form " + std::to_string(key));
+    if (key == 'X')
+      key = 0;
+  };
+  log.clear();
+  script.Key('A').Key('X');
+  RunScript();
+  EXPECT_THAT(log, ElementsAre("form 65", "keydown a 65", "form 88"));
+}
+
+TEST_F(Forms, ShowModalReturnsItsResultAndReenablesTheOtherWindows) {
+  TForm* dialog = app->CreateForm<TForm>();
+  dialog->SetBorderStyle(bsDialog);
+  dialog->SetPosition(poScreenCenter);
+  dialog->SetBounds(0, 0, 200, 100);
+  auto* ok = new TTestButton(dialog, dialog, "ok", &log);
+  ok->OnClick = [&](TObject*) { dialog->SetModalResult(mrOk); };
+  ok->Default = true;
+  std::vector<bool> mainEnabled;
+  script.Then([&] {
+    mainEnabled.push_back(win::IsWindowEnabled(form->Handle()));
+    EXPECT_TRUE(dialog->Active());
+    EXPECT_EQ(dialog->Left(), (1024 - 200) / 2);
+    EXPECT_EQ(dialog->Top(), (768 - 100) / 2);
+  });
+  // A click on the disabled main form does nothing.
+  script.Click(150, 150).Key(VK_RETURN);
+  TModalResult result = dialog->ShowModal();
+  EXPECT_EQ(result, mrOk);
+  EXPECT_THAT(mainEnabled, ElementsAre(false));
+  EXPECT_TRUE(win::IsWindowEnabled(form->Handle()));
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_TRUE(form->Active());
+  // The key's release is still to come; the main form takes it.
+  EXPECT_EQ(script.StepsLeft(), 1u);
+  RunScript();
+  // Closing a modal form is a cancel; OnClose may refuse.
+  int refusals = 1;
+  dialog->OnClose = [&](TObject*, TCloseAction& action) {
+    if (refusals-- > 0)
+      action = caNone;
+  };
+  script.Then([&] { dialog->Close(); });
+  script.Then([&] {
+    EXPECT_TRUE(dialog->Visible());
+    win::PostMessage(dialog->Handle(), win::WM_CLOSE);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_THROW(
+      {
+        dialog->Show();
+        dialog->ShowModal();
+      },
+      EInvalidOperation);
+}
+
+TEST_F(Forms, ClosingTheMainFormEndsTheProgramAndOthersHideOrFree) {
+  TForm* second = MakeForm();
+  bool freed = false;
+  second->OnDestroy = [&](TObject*) { freed = true; };
+  second->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+  second->Close();
+  app->ProcessMessages();
+  EXPECT_TRUE(freed);
+  EXPECT_EQ(screen->FormCount(), 1);
+  bool asked = false;
+  form->OnCloseQuery = [&](TObject*, bool& canClose) {
+    canClose = asked;
+    asked = true;
+  };
+  form->Close();
+  app->ProcessMessages();
+  EXPECT_FALSE(app->Terminated());
+  form->Close();
+  app->ProcessMessages();
+  EXPECT_TRUE(app->Terminated());
+}
+
+TEST_F(Forms, FormEventsFireInOrder) {
+  TForm* f = app->CreateForm<TForm>();
+  f->OnShow = [&](TObject*) { log.push_back("show"); };
+  f->OnActivate = [&](TObject*) { log.push_back("activate"); };
+  f->OnDeactivate = [&](TObject*) { log.push_back("deactivate"); };
+  f->OnHide = [&](TObject*) { log.push_back("hide"); };
+  f->Show();
+  app->ProcessMessages();
+  f->Hide();
+  app->ProcessMessages();
+  EXPECT_THAT(log, ElementsAre("show", "activate", "hide", "deactivate"));
+}
+
+TEST_F(Forms, BorderStyleAndIconsMakeTheFrameAndTheClientSizeIsKept) {
+  EXPECT_EQ(form->ClientWidth(), 300);
+  EXPECT_EQ(form->ClientHeight(), 200);
+  auto style = [&] {
+    return static_cast<win::DWORD>(win::GetWindowLong(form->Handle(), win::GWL_STYLE));
+  };
+  EXPECT_EQ(style() & win::WS_CAPTION, win::WS_CAPTION);
+  EXPECT_TRUE(style() & win::WS_MINIMIZEBOX);
+  form->SetBorderIcons({});
+  EXPECT_FALSE(style() & win::WS_SYSMENU);
+  form->SetBorderStyle(bsNone);
+  EXPECT_TRUE(style() & win::WS_POPUP);
+  EXPECT_EQ(form->Width(), 300);
+  EXPECT_EQ(form->ClientHeight(), 200);
+  EXPECT_TRUE(form->Showing());
+  form->SetBorderStyle(bsToolWindow);
+  EXPECT_TRUE(win::GetWindowLong(form->Handle(), win::GWL_EXSTYLE) & win::WS_EX_TOOLWINDOW);
+}
+
+TEST_F(Forms, ScreenListsTheFormsTopFirst) {
+  TForm* second = MakeForm();
+  ASSERT_EQ(screen->FormCount(), 2);
+  EXPECT_EQ(screen->Forms(0), second);
+  EXPECT_EQ(screen->ActiveForm(), second);
+  form->SetFocus();
+  app->ProcessMessages();
+  EXPECT_EQ(screen->Forms(0), form);
+  EXPECT_EQ(screen->Width(), 1024);
+  EXPECT_EQ(screen->WorkAreaRect(), (TRect{0, 0, 1024, 768}));
+}
+
+}  // namespace
+}  // namespace uitest

@@ -1,0 +1,148 @@
+// tilebrook-skin: the skin tool for skin authors.
+//
+//   tilebrook-skin import SKIN.ini -o FILE     write the stored-skin stream
+//   tilebrook-skin compress SKIN.ini -o FILE   write a compressed skin file
+//   tilebrook-skin dump --json SOURCE          describe a skin as JSON
+//   tilebrook-skin check SOURCE                list what a skin author should fix
+//
+// SOURCE is a skin text, a stored-skin stream or a compressed skin file,
+// told apart by content. Exit status: 0 on success (for check: nothing
+// found), 1 for a refused skin, a failed write or findings, 2 for a usage
+// error.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "SkinCheck.h"
+#include "SkinJson.h"
+#include "SkinSource.h"
+#include "platform/sys/AtomicFile.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: tilebrook-skin import SKIN.ini -o FILE\n"
+    "       tilebrook-skin compress SKIN.ini -o FILE\n"
+    "       tilebrook-skin dump --json SOURCE\n"
+    "       tilebrook-skin check SOURCE\n"
+    "SOURCE is a skin.ini with its pictures, a stored-skin stream written by import,\n"
+    "or a compressed skin file written by compress.\n"
+    "  import    writes the skin text and its pictures as one stored-skin stream\n"
+    "  compress  writes a compressed skin file (version, length, zlib data)\n"
+    "  dump      prints the loaded skin as one JSON object\n"
+    "  check     prints one line per problem, with section and key; exit 0 when none\n";
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "tilebrook-skin: %s\n%s", message.c_str(), kUsage);
+  return 2;
+}
+
+int Failure(const std::string& message) {
+  std::fprintf(stderr, "tilebrook-skin: %s\n", message.c_str());
+  return 1;
+}
+
+// import and compress: SKIN.ini -o FILE, the option before or after.
+int Write(const std::vector<std::string>& args, bool compress) {
+  std::string source, output;
+  bool haveOutput = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "-o") {
+      if (i + 1 >= args.size() || haveOutput)
+        return UsageError("-o needs one file name");
+      output = args[++i];
+      haveOutput = true;
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      return UsageError("unknown option " + args[i]);
+    } else if (source.empty()) {
+      source = args[i];
+    } else {
+      return UsageError("give exactly one skin text");
+    }
+  }
+  if (source.empty() || output.empty())
+    return UsageError("give a skin text and -o FILE");
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = compress ? CompressSkin(source) : ImportSkin(source);
+  } catch (const SkinToolError& e) {
+    return Failure(e.what());
+  }
+  // Written to a temporary file and renamed, so a full disk never leaves a
+  // half-written skin in place of the old one.
+  if (!sys::ReplaceFileAtomically(output,
+                                  {reinterpret_cast<const char*>(bytes.data()), bytes.size()}))
+    return Failure("unable to write " + output);
+  return 0;
+}
+
+int Dump(const std::vector<std::string>& args) {
+  std::string source;
+  bool json = false;
+  for (const std::string& arg : args) {
+    if (arg == "--json")
+      json = true;
+    else if (!arg.empty() && arg[0] == '-')
+      return UsageError("unknown option " + arg);
+    else if (source.empty())
+      source = arg;
+    else
+      return UsageError("give exactly one skin");
+  }
+  if (!json)
+    return UsageError("dump needs --json");
+  if (source.empty())
+    return UsageError("give a skin to dump");
+  std::string out;
+  int status = 0;
+  try {
+    LoadedSkin skin = LoadSkinSource(source);
+    out = DumpSkinJson(*skin.data);
+  } catch (const SkinToolError& e) {
+    out = JsonError(e.what());
+    status = 1;
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return status;
+}
+
+int Check(const std::vector<std::string>& args) {
+  if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+    return UsageError("give exactly one skin to check");
+  std::vector<SkinFinding> findings;
+  try {
+    LoadedSkin skin = LoadSkinSource(args[0]);
+    findings = CheckSkin(*skin.data, skin.text);
+  } catch (const SkinToolError& e) {
+    std::string out = JsonError(e.what());
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 1;
+  }
+  for (const SkinFinding& finding : findings)
+    std::printf("%s\n", FormatFinding(finding).c_str());
+  return findings.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2)
+    return UsageError("give a command");
+  const std::string verb = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  if (verb == "--help" || verb == "-h" || verb == "help") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (verb == "import")
+    return Write(args, false);
+  if (verb == "compress")
+    return Write(args, true);
+  if (verb == "dump")
+    return Dump(args);
+  if (verb == "check")
+    return Check(args);
+  // Further verbs (a preview of the skinned controls) join the ones above.
+  return UsageError("unknown command " + verb);
+}
