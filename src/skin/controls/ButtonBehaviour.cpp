@@ -170,3 +170,17 @@ void TbsButtonBehaviour::MorphTick() {
   }
   Changed();
 }
+
+void TbsButtonBehaviour::ActiveControlChanged(bool activeIsButton, bool activeIsThis) {
+  defaultActive_ = activeIsButton ? activeIsThis : Default;
+  if (CanFocused && Default) {
+    if (!activeIsButton) {
+      mouseOver_ = true;
+      if (Morphing())
+        morphFactor_ = 1.0;
+    } else if (!activeIsThis) {
+      mouseOver_ = false;
+    }
+  }
+  Changed();
+}

@@ -34,6 +34,9 @@ class TbsButtonBehaviour {
   double MorphFactor() const { return morphFactor_; }
   bool DefaultActive() const { return defaultActive_; }
   void SetDefaultActive(bool value) { defaultActive_ = value; }
+  // The form's active control changed: the button Enter clicks is then the
+  // focused button, or else the default one, which looks hot meanwhile.
+  void ActiveControlChanged(bool activeIsButton, bool activeIsThis);
   // What the look is drawn from.
   TbsButtonState State(bool enabled) const;
 
