@@ -2,6 +2,7 @@
 
 #include "platform/win/PaintApi.h"
 #include "skin/controls/PlainLook.h"
+#include "skin/controls/SkinLabels.h"
 
 TbsSkinControl::TbsSkinControl(TComponent* AOwner) : TCustomControl(AOwner) {}
 
@@ -201,6 +202,14 @@ void NotifySkinControls(TWinControl* form, unsigned message, TbsSkinData* contai
     return;
   for (int i = 0; i < form->ControlCount(); ++i) {
     TControl* child = form->Controls(i);
+    if (message == SkinChangedMessage) {
+      if (auto* label = dynamic_cast<TbsSkinStdLabel*>(child);
+          label && (container == nullptr || label->SkinData() == container))
+        label->SkinRefresh();
+      if (auto* bevel = dynamic_cast<TbsSkinBevel*>(child);
+          bevel && (container == nullptr || bevel->SkinData() == container))
+        bevel->SkinRefresh();
+    }
     if (auto* skinned = dynamic_cast<TbsSkinControl*>(child)) {
       if (message == SkinChangeBeginMessage && skinned->SkinData() == container)
         skinned->BeginSkinChange();
