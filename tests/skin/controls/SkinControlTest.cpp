@@ -2,6 +2,7 @@
 // changes, and the up-down as the player holds its buttons.
 
 #include "SkinFormTest.h"
+#include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "support/GfxPrinters.h"
 
@@ -70,6 +71,26 @@ TEST_F(SkinControls, SkinChangeWalkDropsAndRebindsRecords) {
   EXPECT_EQ(ud->SkinIndex(), -1);
   NotifySkinControls(form, SkinChangedMessage, nullptr);
   EXPECT_NE(ud->SkinIndex(), -1);
+}
+
+TEST_F(SkinControls, ScrollBarButtonRepeatsOnThePlatformTimer) {
+  auto* bar = new TbsSkinScrollBar(form);
+  bar->SetParent(form);
+  bar->SetKind(sbVertical);
+  bar->SetSkinDataName("vscrollbar");
+  bar->SetBounds(20, 20, 19, 200);
+  bar->SetPosition(50);
+  int changes = 0;
+  bar->OnChange = [&](TObject*) { ++changes; };
+  const TPoint down = At(bar, 9, 5);
+  script.MoveTo(down.x, down.y).Press().Wait(1000).Release().Wait(500);
+  Run();
+  EXPECT_EQ(bar->Position(), 39);
+  EXPECT_EQ(changes, 11);
+  // With the skin the bar keeps the skin's width.
+  bar->SetSkinData(skin);
+  EXPECT_EQ(bar->Width(), 16);
+  EXPECT_EQ(bar->PartLayout().UpButton.Rect, (TRect{0, 184, 16, 200}));
 }
 
 }  // namespace
