@@ -6,6 +6,7 @@
 // The skinned combo box forwards its input here and shows or hides its
 // drop-down list window when asked.
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +42,9 @@ class TbsComboBoxBehaviour {
   int ShownIndex() const { return open_ ? savedIndex_ : listIndex_; }
   // The first row of the open list, and how many rows it shows.
   int TopIndex() const { return topIndex_; }
+  void SetTopIndex(int value) {
+    topIndex_ = std::clamp(value, 0, std::max(static_cast<int>(items_.size()) - ListRows(), 0));
+  }
   int ListRows() const;
   bool ButtonHot() const { return buttonHot_; }
   bool Pressed() const { return pressed_; }
