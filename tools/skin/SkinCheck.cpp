@@ -119,8 +119,10 @@ class Checker {
     CheckEntries("SKINOBJECTS", true);
     CheckEntries("SKINCONTROLS", false);
     CheckFormInfo();
-    CheckWindowRecord("POPUPWINDOW", Collect(*data_.PopupWindowRecord));
-    CheckWindowRecord("HINTWINDOW", Collect(*data_.HintWindowRecord));
+    CheckWindowRecord("POPUPWINDOW", Collect(*data_.PopupWindowRecord),
+                      data_.PopupWindowRecord->windowpictureindex);
+    CheckWindowRecord("HINTWINDOW", Collect(*data_.HintWindowRecord),
+                      data_.HintWindowRecord->windowpictureindex);
     for (auto& record : data_.ObjectRecords)
       CheckObject(*record);
     for (auto& record : data_.ControlRecords)
@@ -203,15 +205,20 @@ class Checker {
       const std::string type = entry.substr(colon + 1);
       const bool known = objects ? CreateSkinObjectRecord(type, name) != nullptr
                                  : CreateSkinControlRecord(type, name) != nullptr;
-      if (!known)
-        Add(section, key,
-            "unknown " + std::string(objects ? "object" : "control") + " type word \"" + type +
-                "\"; no record is made for " + name);
-      else if (!ini_.SectionExists(name))
-        Add(section, key,
-            "record " + name + " has no section [" + name +
-                "]; all its keys take "
-                "their defaults");
+      std::string message;
+      if (!known) {
+        message = objects ? "unknown object type word \"" : "unknown control type word \"";
+        message += type;
+        message += "\"; no record is made for ";
+        message += name;
+      } else if (!ini_.SectionExists(name)) {
+        message = "record " + name;
+        message += " has no section [";
+        message += name;
+        message += "]; all its keys take their defaults";
+      }
+      if (!message.empty())
+        Add(section, key, std::move(message));
     }
   }
 
@@ -226,9 +233,12 @@ class Checker {
       CheckInside("FORMINFO", key, rect, key == "maskrectarea" ? mask : Main());
   }
 
-  void CheckWindowRecord(const char* section, const KeyCollector& keys) {
+  // The areas of the popup and hint windows lie in their window picture.
+  void CheckWindowRecord(const char* section, const KeyCollector& keys, int windowpictureindex) {
     for (const auto& [key, index] : keys.pictureIndexes)
       CheckPictureIndex(section, key, index);
+    for (const auto& [key, rect] : keys.rects)
+      CheckInside(section, key, rect, Active(windowpictureindex));
   }
 
   void CheckObject(TbsDataSkinObject& record) {
@@ -276,9 +286,14 @@ class Checker {
       if (record->IDName != name)
         continue;
       if (record->TypeWord() != type) {
-        Add(list, name,
-            "the browser window draws " + user + " with " + name + " as a " + std::string(type) +
-                " record, but it is of type " + record->TypeWord());
+        std::string message = "the browser window draws " + user;
+        message += " with ";
+        message += name;
+        message += " as a ";
+        message += type;
+        message += " record, but it is of type ";
+        message += record->TypeWord();
+        Add(list, name, std::move(message));
         return nullptr;
       }
       return record->TypeWord();

@@ -1,9 +1,12 @@
 #include "SkinSource.h"
 
+#include <algorithm>
 #include <exception>
+#include <string_view>
 
 #include "skin/data/SkinIni.h"
 #include "skin/data/SkinStreams.h"
+#include "skin/data/SkinValues.h"
 #include "skin/data/StoredSkin.h"
 #include "skin/data/StoredSkinStream.h"
 
@@ -27,14 +30,95 @@ void RequireSkinSections(const std::vector<std::string>& lines, const std::strin
       throw SkinToolError(path + " is not a skin: it has no section [" + section + "]");
 }
 
+// Reads every point and rectangle key a record visits and remembers the
+// first one whose text the engine cannot convert.
+class ConvertProbe : public TbsSkinKeyVisitor {
+ public:
+  ConvertProbe(const TbsSkinIni& ini, std::string section)
+      : ini_(ini), section_(std::move(section)) {}
+
+  const std::string& Failure() const { return failure_; }
+  void SetSection(std::string section) { section_ = std::move(section); }
+
+  void Point(const char* key, gfx::Point&) override {
+    Probe(key, [&] { ReadPointValue(ini_, section_, key); });
+  }
+  void Rect(const char* key, gfx::Rect&) override {
+    Probe(key, [&] { ReadRectValue(ini_, section_, key); });
+  }
+  void Integer(const char*, int&, int) override {}
+  void Color(const char*, TbsColor&, TbsColor) override {}
+  void Flag(const char*, bool&) override {}
+  void Text(const char*, std::string&, const char*) override {}
+  void FontStyle(const char*, TbsFontStyles&) override {}
+  void Alignment(const char*, TbsAlignment&) override {}
+  void MorphKind(const char*, TbsMorphKind&) override {}
+  void InactiveEffect(const char*, TbsInactiveEffect&) override {}
+  void Command(const char*, TbsStdCommand&) override {}
+
+ private:
+  template <typename Read>
+  void Probe(const char* key, Read read) {
+    if (!failure_.empty())
+      return;
+    try {
+      read();
+    } catch (const TbsConvertError&) {
+      failure_ = "[" + section_ + "] " + key;
+    }
+  }
+
+  const TbsSkinIni& ini_;
+  std::string section_;
+  std::string failure_;
+};
+
+// The section and key of the first point or rectangle that stops a load,
+// in the order the container reads them; empty when none does.
+std::string LocateConvertError(const std::vector<std::string>& text) {
+  TbsSkinIni ini;
+  ini.SetStrings(text);
+  ConvertProbe probe(ini, "FORMINFO");
+  TbsSkinData frame(nullptr);
+  frame.VisitFormInfoKeys(probe);
+  probe.SetSection(TbsDataSkinPopupWindow::kSection);
+  TbsDataSkinPopupWindow().VisitKeys(probe);
+  probe.SetSection(TbsDataSkinHintWindow::kSection);
+  TbsDataSkinHintWindow().VisitKeys(probe);
+  for (const char* list : {"SKINOBJECTS", "SKINCONTROLS"}) {
+    const int count = ini.ReadInteger(list, "count", 0);
+    const int last = std::min(count, ini.LargestIndexKey(list) + 1);
+    for (int k = 0; k < last && probe.Failure().empty(); ++k) {
+      const std::string entry = ini.ReadString(list, std::to_string(k), "");
+      const size_t colon = entry.find(':');
+      if (colon == std::string::npos)
+        continue;
+      const std::string name = entry.substr(0, colon);
+      const std::string type = entry.substr(colon + 1);
+      probe.SetSection(name);
+      if (std::string_view(list) == "SKINOBJECTS") {
+        if (auto record = CreateSkinObjectRecord(type, name))
+          record->VisitKeys(probe);
+      } else if (auto record = CreateSkinControlRecord(type, name)) {
+        record->VisitKeys(probe);
+      }
+    }
+  }
+  return probe.Failure();
+}
+
 // Runs one step of the engine and turns whatever it throws into a message
-// that names the file.
+// that names the file, and for a value the engine cannot convert, the
+// section and key that hold it.
 template <typename Step>
-void Guarded(const std::string& path, Step step) {
+void Guarded(const std::string& path, const std::vector<std::string>* text, Step step) {
   try {
     step();
   } catch (const SkinToolError&) {
     throw;
+  } catch (const TbsConvertError& e) {
+    const std::string where = text != nullptr ? LocateConvertError(*text) : std::string();
+    throw SkinToolError(path + ": " + e.what() + (where.empty() ? "" : " at " + where));
   } catch (const std::exception& e) {
     throw SkinToolError(path + ": " + e.what());
   }
@@ -63,11 +147,11 @@ LoadedSkin LoadSkinText(const std::string& path) {
   LoadedSkin loaded;
   loaded.kind = SkinSourceKind::SkinText;
   TbsStoredSkin stored(nullptr);
-  Guarded(path, [&] { stored.LoadFromSkinFile(path); });
+  Guarded(path, nullptr, [&] { stored.LoadFromSkinFile(path); });
   RequireSkinSections(stored.IniStrings(), path);
   loaded.text = stored.IniStrings();
   loaded.data = std::make_unique<TbsSkinData>(nullptr);
-  Guarded(path, [&] { loaded.data->ApplyStoredSkin(&stored); });
+  Guarded(path, &loaded.text, [&] { loaded.data->ApplyStoredSkin(&stored); });
   return loaded;
 }
 
@@ -75,11 +159,11 @@ LoadedSkin LoadStoredSkinStream(const std::string& path, std::span<const uint8_t
   LoadedSkin loaded;
   loaded.kind = SkinSourceKind::StoredSkinStream;
   TbsStoredSkin stored(nullptr);
-  Guarded(path, [&] { ReadStoredSkinStream(bytes, stored); });
+  Guarded(path, nullptr, [&] { ReadStoredSkinStream(bytes, stored); });
   RequireSkinSections(stored.IniStrings(), path);
   loaded.text = stored.IniStrings();
   loaded.data = std::make_unique<TbsSkinData>(nullptr);
-  Guarded(path, [&] { loaded.data->ApplyStoredSkin(&stored); });
+  Guarded(path, &loaded.text, [&] { loaded.data->ApplyStoredSkin(&stored); });
   return loaded;
 }
 
@@ -91,11 +175,11 @@ LoadedSkin LoadCompressedSkinFile(const std::string& path, std::span<const uint8
     throw SkinToolError(path + ": a compressed skin file of version " + std::to_string(version) +
                         "; only version 1 can be read");
   TbsCompressedStoredSkin compressed(nullptr);
-  Guarded(path, [&] { compressed.LoadCompressedFile(path); });
+  Guarded(path, nullptr, [&] { compressed.LoadCompressedFile(path); });
   if (compressed.IsEmpty())
     throw SkinToolError(path + ": the compressed skin file holds no data");
   std::vector<uint8_t> plain;
-  Guarded(path, [&] {
+  Guarded(path, nullptr, [&] {
     compressed.DecompressTo(plain);
     loaded.text = PlainStreamText(plain);
   });
@@ -104,7 +188,7 @@ LoadedSkin LoadCompressedSkinFile(const std::string& path, std::span<const uint8
   // as an empty one.
   RequireSkinSections(loaded.text, path);
   loaded.data = std::make_unique<TbsSkinData>(nullptr);
-  Guarded(path, [&] { loaded.data->ApplyCompressedStoredSkin(&compressed); });
+  Guarded(path, &loaded.text, [&] { loaded.data->ApplyCompressedStoredSkin(&compressed); });
   if (loaded.data->Empty)
     throw SkinToolError(path + ": the compressed skin's stream is not of version 1");
   return loaded;
@@ -125,7 +209,7 @@ SkinSourceKind DetectSkinSource(std::span<const uint8_t> bytes) {
 
 LoadedSkin LoadSkinSource(const std::string& path) {
   std::vector<uint8_t> bytes;
-  Guarded(path, [&] { bytes = ReadWholeFile(path); });
+  Guarded(path, nullptr, [&] { bytes = ReadWholeFile(path); });
   switch (DetectSkinSource(bytes)) {
     case SkinSourceKind::StoredSkinStream:
       return LoadStoredSkinStream(path, bytes);
@@ -139,7 +223,7 @@ LoadedSkin LoadSkinSource(const std::string& path) {
 
 std::vector<uint8_t> ImportSkin(const std::string& path) {
   TbsStoredSkin stored(nullptr);
-  Guarded(path, [&] { stored.LoadFromSkinFile(path); });
+  Guarded(path, nullptr, [&] { stored.LoadFromSkinFile(path); });
   RequireSkinSections(stored.IniStrings(), path);
   // Not designing, so this keeps the name as the stored design does.
   stored.SetFileName(NamePartOf(path));
@@ -151,9 +235,9 @@ std::vector<uint8_t> ImportSkin(const std::string& path) {
 std::vector<uint8_t> CompressSkin(const std::string& path) {
   TbsCompressedStoredSkin compressed(nullptr);
   std::vector<std::string> lines;
-  Guarded(path, [&] { lines = SplitLines(ReadWholeFile(path)); });
+  Guarded(path, nullptr, [&] { lines = SplitLines(ReadWholeFile(path)); });
   RequireSkinSections(lines, path);
-  Guarded(path, [&] { compressed.CompressSkinFile(path); });
+  Guarded(path, nullptr, [&] { compressed.CompressSkinFile(path); });
   std::vector<uint8_t> out;
   WriteInt32(out, 1);
   WriteInt32(out, static_cast<int32_t>(compressed.CompressedData().size()));

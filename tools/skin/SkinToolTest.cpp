@@ -132,7 +132,12 @@ TEST(SkinTool, RefusedSkinsNameTheFileAndTheReason) {
   dir.Write("badrect.ini", std::string(kSkinHead) +
                                "[FORMINFO]\nclientrect=1,2,3\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
   EXPECT_EQ(RefusalOf(dir.Path("badrect.ini")),
-            dir.Path("badrect.ini") + ": '' is not a valid integer value");
+            dir.Path("badrect.ini") + ": '' is not a valid integer value at [FORMINFO] clientrect");
+  dir.Write("badpoint.ini", std::string(kSkinHead) +
+                                "[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\ncount=2\n"
+                                "0=b:button\n1=c:combobox\n[b]\n[c]\nrighttoppoint=\n");
+  EXPECT_EQ(RefusalOf(dir.Path("badpoint.ini")),
+            dir.Path("badpoint.ini") + ": '' is not a valid integer value at [c] righttoppoint");
 
   dir.Write("nopicture.ini",
             "[VERSION]\n[PICTURES]\npicture=gone.bmp\n[FORMINFO]\n"
@@ -176,15 +181,19 @@ TEST(SkinTool, CheckFindsEachKindOfFaultWithSectionAndKey) {
             std::string(kSkinHead) +
                 "[FORMINFO]\nclientrect=2,2,14,30\nbgpictureindex=3\n"
                 "[POPUPWINDOW]\nwindowpictureindex=1\n"
+                "[HINTWINDOW]\nwindowpictureindex=0\nclientrect=2,2,18,11\n"
                 "[SKINOBJECTS]\ncount=4\n0=caption1:caption\n1=odd:gizmo\n2=closebutton:stdbutton\n"
                 "3=nameonly\n"
-                "[SKINCONTROLS]\ncount=2\n0=button:button\n1=bevel:bevel\n"
+                "[SKINCONTROLS]\ncount=3\n0=button:button\n1=bevel:bevel\n2=field:edit\n"
                 "[caption1]\nskinrect=0,0,10,8\nactivepictureindex=0\nactiveskinrect=0,0,12,8\n"
                 "[closebutton]\nactivepictureindex=0\nskinrectinapicture=1\nskinrect=0,0,5,5\n"
                 "downrect=18,0,23,5\n"
                 "[button]\npictureindex=0\nskinrect=0,0,10,10\nactiveskinrect=10,0,20,10\n"
                 "downskinrect=0,0,10,9\nclientrect=0,0,99,99\n"
-                "[bevel]\npictureindex=-2\n");
+                "[bevel]\npictureindex=-2\n"
+                // The button's place inside an edit is no picture rectangle.
+                "[field]\npictureindex=0\nskinrect=0,0,10,5\nactiveskinrect=10,0,20,6\n"
+                "buttonrect=0,0,50,50\n");
   const std::vector<std::string> expected = {
       "[SKINOBJECTS] 1: unknown object type word \"gizmo\"; no record is made for odd",
       "[SKINOBJECTS] 3: entry \"nameonly\" is not of the form name:type",
@@ -193,11 +202,13 @@ TEST(SkinTool, CheckFindsEachKindOfFaultWithSectionAndKey) {
       "[FORMINFO] clientrect: rectangle 2,2,14,30 lies outside its picture main.bmp (16 x 16)",
       "[POPUPWINDOW] windowpictureindex: picture index 1 is out of range: the skin has 1 active "
       "pictures (0 to 0)",
+      "[HINTWINDOW] clientrect: rectangle 2,2,18,11 lies outside its picture a0.bmp (20 x 10)",
       "[caption1] activeskinrect: rectangle 0,0,12,8 is 12 x 8 but skinrect is 10 x 8",
       "[closebutton] downrect: rectangle 18,0,23,5 lies outside its picture a0.bmp (20 x 10)",
       "[button] downskinrect: rectangle 0,0,10,9 is 10 x 9 but skinrect is 10 x 10",
       "[bevel] pictureindex: picture index -2 is out of range: the skin has 1 active pictures "
       "(0 to 0)",
+      "[field] activeskinrect: rectangle 10,0,20,6 is 10 x 6 but skinrect is 10 x 5",
       "[SKINOBJECTS] minbutton: missing record: the browser window draws the minimise button "
       "with a stdbutton record named minbutton",
       "[SKINOBJECTS] maxbutton: missing record: the browser window draws the maximise button "

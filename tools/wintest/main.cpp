@@ -5,6 +5,8 @@
 //   wintest                    runs until the window is closed
 //   wintest --screenshot FILE  also saves the screen as a PNG file when F12
 //                              is pressed, and ends
+//   wintest --grab FILE        saves the screen as it is, without a window of
+//                              its own, to look at other programs' windows
 
 #include <cstdio>
 #include <cstring>
@@ -25,6 +27,7 @@ constexpr int kCaption = 28;
 constexpr int kRadius = 14;
 constexpr gfx::Rect kMinimizeBox{kWidth - 52, 6, kWidth - 34, 22};
 constexpr gfx::Rect kCloseBox{kWidth - 28, 6, kWidth - 10, 22};
+constexpr UINT_PTR kRestoreTimer = 1;
 
 struct State {
   std::string lastClick = "No click yet.";
@@ -66,7 +69,7 @@ void Paint(HWND hwnd) {
   dc->TextOut(kCloseBox.left + 5, kCloseBox.top + 1, "x");
   dc->SetTextColor(gfx::RGB(30, 30, 30));
   dc->TextOut(16, 44, "Click or type anywhere in this area.");
-  dc->TextOut(16, 64, "Escape closes the window.");
+  dc->TextOut(16, 64, "M minimises, T toggles translucency, Escape closes.");
   dc->SetTextColor(gfx::RGB(20, 90, 40));
   dc->TextOut(16, 100, state.lastClick);
   dc->TextOut(16, 120, state.lastKey);
@@ -78,6 +81,29 @@ std::string Describe(const char* what, LPARAM lParam) {
   std::snprintf(text, sizeof text, "%s at %d, %d.", what, GET_X_LPARAM(lParam),
                 GET_Y_LPARAM(lParam));
   return text;
+}
+
+// Without a window manager nothing could bring a minimised window back, so
+// it comes back by itself after two seconds.
+void Minimize(HWND hwnd) {
+  ShowWindow(hwnd, SW_MINIMIZE);
+  auto* backend = dynamic_cast<X11Backend*>(&Desktop::Current().GetBackend());
+  if (backend && !backend->HasWindowManager())
+    SetTimer(hwnd, kRestoreTimer, 2000);
+}
+
+// Translucency shows only where a compositing manager runs.
+void ToggleTranslucency(HWND hwnd) {
+  LONG_PTR exStyle = GetWindowLong(hwnd, GWL_EXSTYLE);
+  if (exStyle & WS_EX_LAYERED) {
+    SetWindowLong(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    state.lastKey = "Opaque.";
+  } else {
+    SetWindowLong(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd, 0, 200, LWA_ALPHA);
+    state.lastKey = "Translucent (alpha 200).";
+  }
+  InvalidateRect(hwnd, nullptr, false);
 }
 
 void SaveScreenshot(HWND hwnd) {
@@ -114,10 +140,8 @@ LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(hwnd);
         return 0;
       }
-      if (kMinimizeBox.Contains(pt)) {
-        ShowWindow(hwnd, SW_MINIMIZE);
-        return 0;
-      }
+      if (kMinimizeBox.Contains(pt))
+        Minimize(hwnd);
       return 0;
     }
     case WM_LBUTTONDOWN:
@@ -142,10 +166,19 @@ LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         SaveScreenshot(hwnd);
         return 0;
       }
+
       state.lastKey = "Key down, virtual key " + std::to_string(wParam) + ".";
       InvalidateRect(hwnd, nullptr, false);
       return 0;
     case WM_CHAR:
+      if (wParam == 'm' || wParam == 'M') {
+        Minimize(hwnd);
+        return 0;
+      }
+      if (wParam == 't' || wParam == 'T') {
+        ToggleTranslucency(hwnd);
+        return 0;
+      }
       if (wParam >= 0x20) {
         char32_t c = static_cast<char32_t>(wParam);
         std::string utf8;
@@ -163,6 +196,12 @@ LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(hwnd, nullptr, false);
       }
       return 0;
+    case WM_TIMER:
+      if (wParam == kRestoreTimer) {
+        KillTimer(hwnd, kRestoreTimer);
+        ShowWindow(hwnd, SW_RESTORE);
+      }
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -174,15 +213,25 @@ LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::string grabPath;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
       state.screenshotPath = argv[++i];
+    } else if (std::strcmp(argv[i], "--grab") == 0 && i + 1 < argc) {
+      grabPath = argv[++i];
     } else {
-      std::fprintf(stderr, "usage: wintest [--screenshot FILE]\n");
+      std::fprintf(stderr, "usage: wintest [--screenshot FILE | --grab FILE]\n");
       return 2;
     }
   }
   std::unique_ptr<Desktop> desktop = OpenDesktopOrExit("wintest");
+  if (!grabPath.empty()) {
+    auto& backend = dynamic_cast<X11Backend&>(desktop->GetBackend());
+    if (gfx::SaveImageFile(backend.GrabScreen(), grabPath))
+      return 0;
+    std::fprintf(stderr, "wintest: the screenshot could not be saved as %s\n", grabPath.c_str());
+    return 1;
+  }
 
   WNDCLASS windowClass;
   windowClass.style = CS_DBLCLKS;

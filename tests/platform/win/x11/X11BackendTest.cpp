@@ -58,6 +58,22 @@ class X11Windows : public X11Test {
     return out;
   }
 
+  // The position among the root's children, bottom first.
+  int StackIndex(HWND hwnd) {
+    ::Window root = 0;
+    ::Window parent = 0;
+    ::Window* children = nullptr;
+    unsigned count = 0;
+    XQueryTree(probe, DefaultRootWindow(probe), &root, &parent, &children, &count);
+    int index = -1;
+    for (unsigned i = 0; i < count; ++i)
+      if (children[i] == XWindow(hwnd))
+        index = static_cast<int>(i);
+    if (children)
+      XFree(children);
+    return index;
+  }
+
   void SetWmState(HWND hwnd, long state) {
     Atom wmState = XInternAtom(probe, "WM_STATE", False);
     long value[2] = {state, 0};
@@ -106,6 +122,7 @@ TEST_F(X11Windows, OwnedPopupsBypassTheWindowManagerAndLeaveTheKeyboardWithTheOw
   ASSERT_TRUE(RunUntil([&] { return Viewable(list); }));
   EXPECT_TRUE(OverrideRedirect(list));
   EXPECT_EQ(XFocus(), XWindow(main));
+  EXPECT_GT(StackIndex(list), StackIndex(main));
   // Keys typed meanwhile reach the desktop through the owner's window.
   SetFocus(list);
   rec->Only({WM_KEYDOWN});
@@ -159,6 +176,21 @@ TEST_F(X11Windows, WindowPlacedElsewhereByTheSystemMovesInTheDesktopToo) {
   XSendEvent(probe, XWindow(main), False, StructureNotifyMask, &e);
   Flush();
   EXPECT_TRUE(RunUntil([&] { return GetWindowRect(main) == gfx::Rect{140, 90, 340, 240}; }));
+}
+
+// Translucency is asked of a compositing manager through the window's
+// opacity, a fraction of the largest 32-bit number.
+TEST_F(X11Windows, LayeredAlphaBecomesTheWindowsOpacity) {
+  HWND main =
+      rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250}, nullptr, WS_EX_LAYERED);
+  SetLayeredWindowAttributes(main, 0, 200, LWA_ALPHA);
+  backend->Sync();
+  std::vector<long> opacity = LongProperty(XWindow(main), "_NET_WM_WINDOW_OPACITY");
+  ASSERT_EQ(opacity.size(), 1u);
+  EXPECT_EQ(static_cast<std::uint32_t>(opacity[0]), 0xC8C8C8C8u);
+  SetLayeredWindowAttributes(main, 0, 255, LWA_ALPHA);
+  backend->Sync();
+  EXPECT_TRUE(LongProperty(XWindow(main), "_NET_WM_WINDOW_OPACITY").empty());
 }
 
 TEST_F(X11Windows, WorkAreaIsWhatTheWindowManagerPublishesElseTheScreen) {
