@@ -271,7 +271,7 @@ TEST(SkinTool, CommandLineExitStatuses) {
   EXPECT_EQ(RunTool({"import", kProductSkin, "-o", dir.Path("no/such/dir/x")}).status, 1);
 
   EXPECT_EQ(RunTool({}).status, 2);
-  EXPECT_EQ(RunTool({"preview", kProductSkin}).status, 2);
+  EXPECT_EQ(RunTool({"preview", "--screenshot"}).status, 2);
   EXPECT_EQ(RunTool({"dump", kProductSkin}).status, 2);
   EXPECT_EQ(RunTool({"import", kProductSkin}).status, 2);
   EXPECT_EQ(RunTool({"check"}).status, 2);

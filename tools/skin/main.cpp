@@ -4,6 +4,8 @@
 //   tilebrook-skin compress SKIN.ini -o FILE   write a compressed skin file
 //   tilebrook-skin dump --json SOURCE          describe a skin as JSON
 //   tilebrook-skin check SOURCE                list what a skin author should fix
+//   tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]
+//                                              show the skinned controls
 //
 // SOURCE is a skin text, a stored-skin stream or a compressed skin file,
 // told apart by content. Exit status: 0 on success (for check: nothing
@@ -16,6 +18,7 @@
 
 #include "SkinCheck.h"
 #include "SkinJson.h"
+#include "SkinPreview.h"
 #include "SkinSource.h"
 #include "platform/sys/AtomicFile.h"
 
@@ -26,12 +29,14 @@ const char* const kUsage =
     "       tilebrook-skin compress SKIN.ini -o FILE\n"
     "       tilebrook-skin dump --json SOURCE\n"
     "       tilebrook-skin check SOURCE\n"
+    "       tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]\n"
     "SOURCE is a skin.ini with its pictures, a stored-skin stream written by import,\n"
     "or a compressed skin file written by compress.\n"
     "  import    writes the skin text and its pictures as one stored-skin stream\n"
     "  compress  writes a compressed skin file (version, length, zlib data)\n"
     "  dump      prints the loaded skin as one JSON object\n"
-    "  check     prints one line per problem, with section and key; exit 0 when none\n";
+    "  check     prints one line per problem, with section and key; exit 0 when none\n"
+    "  preview   shows every skinned control in each look; --plain without the skin\n";
 
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "tilebrook-skin: %s\n%s", message.c_str(), kUsage);
@@ -143,6 +148,7 @@ int main(int argc, char** argv) {
     return Dump(args);
   if (verb == "check")
     return Check(args);
-  // Further verbs (a preview of the skinned controls) join the ones above.
+  if (verb == "preview")
+    return PreviewCommand(args);
   return UsageError("unknown command " + verb);
 }

@@ -1,0 +1,119 @@
+// The skinned combo box as the player uses it: opening and closing its list
+// with the mouse and the keyboard, events in order, typing search, and
+// where the list opens.
+
+#include "SkinFormTest.h"
+#include "platform/win/VirtualKeys.h"
+#include "skin/controls/SkinComboBox.h"
+#include "skin/controls/SkinScrollBar.h"
+
+namespace controltest {
+namespace {
+
+class SkinComboBoxes : public SkinFormTest {
+ protected:
+  TbsSkinComboBox* MakeBox(std::vector<std::string> items, int y = 20) {
+    auto* box = new TbsSkinComboBox(form);
+    box->SetParent(form);
+    box->SetBounds(20, y, 187, 20);
+    box->SetItems(items);
+    box->SetSkinData(skin);
+    box->OnChange = [this](TObject*) { log.push_back("change"); };
+    box->OnClick = [this](TObject*) { log.push_back("click"); };
+    box->OnCloseUp = [this](TObject*) { log.push_back("closeup"); };
+    box->OnDropDown = [this](TObject*) { log.push_back("dropdown"); };
+    return box;
+  }
+  // Screen point of the middle of list row `row`.
+  TPoint RowPoint(TbsSkinComboBox* box, int row) {
+    const TRect rows = box->ListBox()->RowsRect();
+    return box->ListBox()->ClientToScreen(
+        {rows.left + 20, rows.top + row * box->ListBox()->ItemHeight() + 5});
+  }
+  std::vector<std::string> log;
+};
+
+const std::vector<std::string> kSeverities = {"Beginner", "Intermediate", "Expert", "Guru",
+                                              "Maniac"};
+
+TEST_F(SkinComboBoxes, MouseChoiceFromTheList) {
+  TbsSkinComboBox* box = MakeBox(kSeverities);
+  EXPECT_EQ(box->Height(), 18);
+  box->SetItemIndex(0);
+  log.clear();
+  const TPoint button = At(box, 180, 9);
+  script.Click(button.x, button.y);
+  Run();
+  ASSERT_TRUE(box->ListOpen());
+  EXPECT_EQ(box->ListBox()->Height(), 94);
+  const TPoint p = RowPoint(box, 3);
+  script.MoveTo(p.x, p.y).Press().Release();
+  Run();
+  EXPECT_FALSE(box->ListOpen());
+  EXPECT_EQ(box->ItemText(), "Guru");
+  EXPECT_THAT(log, ::testing::ElementsAre("dropdown", "change", "click", "closeup"));
+}
+
+TEST_F(SkinComboBoxes, EnterAcceptsAndEscapeRestores) {
+  TbsSkinComboBox* box = MakeBox(kSeverities);
+  box->SetItemIndex(1);
+  log.clear();
+  script.Then([&] { box->SetFocus(); });
+  script.KeyDown(win::VK_MENU).Key(win::VK_DOWN).KeyUp(win::VK_MENU);
+  script.Then([&] { EXPECT_TRUE(box->ListOpen()); });
+  script.Key(win::VK_ESCAPE);
+  script.Then([&] {
+    EXPECT_FALSE(box->ListOpen());
+    EXPECT_EQ(box->ItemIndex(), 1);
+  });
+  script.KeyDown(win::VK_MENU).Key(win::VK_DOWN).KeyUp(win::VK_MENU);
+  script.Key(win::VK_RETURN);
+  Run();
+  EXPECT_FALSE(box->ListOpen());
+  EXPECT_THAT(log, ::testing::ElementsAre("dropdown", "dropdown", "click", "closeup"));
+}
+
+TEST_F(SkinComboBoxes, TypingWithAndWithoutThePause) {
+  TbsSkinComboBox* box = MakeBox({"Apple", "Eagle", "Eel", "Emu"});
+  box->SetItemIndex(0);
+  script.Then([&] { box->SetFocus(); });
+  script.Key('E', 'e').Wait(100).Key('E', 'e');
+  script.Then([&] { EXPECT_EQ(box->ItemText(), "Eel"); });
+  script.Wait(600).Key('E', 'e');
+  Run();
+  EXPECT_EQ(box->ItemText(), "Emu");
+}
+
+TEST_F(SkinComboBoxes, ListOpensAboveNearTheScreenBottom) {
+  const TRect work = Screen->WorkAreaRect();
+  form->SetTop(work.bottom - form->Height());
+  TbsSkinComboBox* box = MakeBox(kSeverities, form->ClientHeight() - 30);
+  box->OpenList();
+  app->ProcessMessages();
+  const TPoint top = box->ClientToScreen({0, 0});
+  EXPECT_EQ(box->ListBox()->Top() + box->ListBox()->Height(), top.y);
+  box->CloseList(false);
+  form->SetTop(0);
+  box->OpenList();
+  EXPECT_EQ(box->ListBox()->Top(), box->ClientToScreen({0, 0}).y + box->Height());
+}
+
+TEST_F(SkinComboBoxes, TwelveItemsShowEightRowsAndABar) {
+  std::vector<std::string> items;
+  for (int i = 0; i < 12; ++i)
+    items.push_back("Package " + std::to_string(i));
+  TbsSkinComboBox* box = MakeBox(items);
+  box->OpenList();
+  app->ProcessMessages();
+  ASSERT_NE(box->ListBox()->ScrollBar(), nullptr);
+  TbsSkinScrollBar* bar = box->ListBox()->ScrollBar();
+  EXPECT_EQ(bar->PageSize(), 8);
+  EXPECT_EQ(bar->Width(), 16);
+  EXPECT_EQ(box->ListBox()->RowsRect().Height() / box->ListBox()->ItemHeight(), 8);
+  // Moving the bar scrolls the rows.
+  bar->SetPosition(4);
+  EXPECT_EQ(box->Behaviour().TopIndex(), 4);
+}
+
+}  // namespace
+}  // namespace controltest

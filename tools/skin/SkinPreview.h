@@ -1,0 +1,34 @@
+#pragma once
+
+// The skin preview: a form with every skinned control of the browser
+// window and its notices, live to try and, beside them, drawn in each of
+// their looks (normal, hot, pressed, focused, disabled, the combo box open,
+// a list with a scroll bar), so a skin author sees the whole skin at once.
+
+#include <string>
+#include <vector>
+
+#include "skin/data/SkinData.h"
+#include "ui/Form.h"
+
+class TbsSkinButton;
+class TbsSkinComboBox;
+
+class TSkinPreviewForm : public TForm {
+ public:
+  // Draws from skin, or in the plain looks when skin is null. The skin is
+  // not owned and must outlive the form.
+  TSkinPreviewForm(TComponent* AOwner, TbsSkinData* Skin);
+
+ private:
+  void AddCaption(int X, int Y, const std::string& Text);
+  void AddButtonLooks(int Y, const std::string& Record, int Width, int Height);
+  void AddComboAndListLooks(int Y);
+  void AddBarAndUpDownLooks(int Y);
+  void AddLabelsAndBevel(int Y);
+
+  TbsSkinData* FSkin;
+};
+
+// tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]
+int PreviewCommand(const std::vector<std::string>& args);
