@@ -6,6 +6,7 @@
 #include "platform/win/VirtualKeys.h"
 #include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinScrollBar.h"
+#include "skin/controls/SkinUpDown.h"
 
 namespace controltest {
 namespace {
@@ -71,6 +72,32 @@ TEST_F(SkinComboBoxes, EnterAcceptsAndEscapeRestores) {
   Run();
   EXPECT_FALSE(box->ListOpen());
   EXPECT_THAT(log, ::testing::ElementsAre("dropdown", "dropdown", "click", "closeup"));
+}
+
+TEST_F(SkinComboBoxes, PressOnAnotherControlClosesWithoutChoosing) {
+  TbsSkinComboBox* box = MakeBox(kSeverities);
+  box->SetItemIndex(1);
+  auto* ud = new TbsSkinUpDown(form);
+  ud->SetParent(form);
+  ud->SetBounds(400, 20, 40, 40);
+  log.clear();
+  const TPoint button = At(box, 180, 9);
+  script.Click(button.x, button.y);
+  Run();
+  ASSERT_TRUE(box->ListOpen());
+  // Pointing into the list highlights, a press on the scroll-less list's
+  // own window would choose; a press on the up-down only closes.
+  const TPoint row = RowPoint(box, 4);
+  const TPoint other = At(ud, 5, 5);
+  script.MoveTo(row.x, row.y).MoveTo(other.x, other.y).Press().Release();
+  Run();
+  EXPECT_FALSE(box->ListOpen());
+  EXPECT_EQ(box->ItemIndex(), 1);
+  EXPECT_THAT(log, ::testing::ElementsAre("dropdown"));
+  // The hook is gone again: presses elsewhere change nothing more.
+  script.Click(button.x, button.y);
+  Run();
+  EXPECT_TRUE(box->ListOpen());
 }
 
 TEST_F(SkinComboBoxes, TypingWithAndWithoutThePause) {
