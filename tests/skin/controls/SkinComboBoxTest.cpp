@@ -7,6 +7,8 @@
 #include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinUpDown.h"
+#include "ui/Graphics.h"
+#include "ui/ImageList.h"
 
 namespace controltest {
 namespace {
@@ -98,6 +100,36 @@ TEST_F(SkinComboBoxes, PressOnAnotherControlClosesWithoutChoosing) {
   script.Click(button.x, button.y);
   Run();
   EXPECT_TRUE(box->ListOpen());
+}
+
+TEST_F(SkinComboBoxes, SeverityImagesInTheBoxAndTheList) {
+  auto* images = new TImageList(form);
+  images->SetWidth(10);
+  images->SetHeight(6);
+  images->SetMasked(false);
+  for (int i = 0; i < 5; ++i) {
+    TBitmap cell(10, 6);
+    cell.Canvas().Brush().SetColor(gfx::RGB(200, 10 * i, 0));
+    cell.Canvas().FillRect({0, 0, 10, 6});
+    images->Add(cell);
+  }
+  TbsSkinComboBox* box = MakeBox(kSeverities);
+  box->SetImages(images);
+  box->SetItemIndex(3);
+  const TRect item = box->Areas().Item;
+  // The image stands at the text rectangle's left edge (2 pixels in).
+  EXPECT_EQ(ShotOf(box).GetPixel(item.left + 2 + 4, item.top + 8), gfx::RGB(200, 30, 0));
+  box->OpenList();
+  app->ProcessMessages();
+  win::GdiFlush();
+  const gfx::Bitmap list = script.WindowShot(box->ListBox()->Handle());
+  const TRect rows = box->ListBox()->RowsRect();
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(list.GetPixel(rows.left + 2 + 4, rows.top + i * 18 + 9), gfx::RGB(200, 10 * i, 0))
+        << i;
+  // Removing the image list leaves the texts alone.
+  delete images;
+  EXPECT_EQ(box->Images(), nullptr);
 }
 
 TEST_F(SkinComboBoxes, TypingWithAndWithoutThePause) {
