@@ -50,6 +50,9 @@ TApplication::~TApplication() {
   CancelHint();
   // The forms go while the application is whole: their destructors report
   // back to it.
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* form = dynamic_cast<TCustomForm*>(Components(i)))
+      form->BeforeDestruction();
   DestroyComponents();
   FHintWindow = nullptr;
   if (FHandle)
@@ -178,6 +181,7 @@ void TApplication::FreeReleased() {
   while (!FReleased.empty()) {
     TCustomForm* form = FReleased.back();
     FReleased.pop_back();
+    form->BeforeDestruction();
     delete form;
   }
 }

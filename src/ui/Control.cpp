@@ -126,7 +126,22 @@ void TControl::StoreBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   FHeight = std::max(AHeight, 0);
 }
 
+void TControl::ConstrainSize(int& AWidth, int& AHeight) const {
+  if (FConstraints.MaxWidth > 0)
+    AWidth = std::min(AWidth, FConstraints.MaxWidth);
+  if (FConstraints.MaxHeight > 0)
+    AHeight = std::min(AHeight, FConstraints.MaxHeight);
+  AWidth = std::max(AWidth, FConstraints.MinWidth);
+  AHeight = std::max(AHeight, FConstraints.MinHeight);
+}
+
+void TControl::SetConstraints(const TSizeConstraints& Value) {
+  FConstraints = Value;
+  SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  ConstrainSize(AWidth, AHeight);
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight)
     return;
   bool resized = AWidth != FWidth || AHeight != FHeight;

@@ -38,6 +38,14 @@ using TControlStyle = TSet<TControlStyleItem>;
 
 using TWndMethod = std::function<void(TMessage&)>;
 
+// Limits of a control's size; 0 means no limit on that side.
+struct TSizeConstraints {
+  int MinWidth = 0;
+  int MinHeight = 0;
+  int MaxWidth = 0;
+  int MaxHeight = 0;
+};
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* AOwner);
@@ -56,6 +64,10 @@ class TControl : public TComponent {
   void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
   virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
   TRect BoundsRect() const { return TRect::FromXYWH(FLeft, FTop, FWidth, FHeight); }
+  // Every later size, an automatic one too, stays within these limits;
+  // setting them applies them at once.
+  const TSizeConstraints& Constraints() const { return FConstraints; }
+  void SetConstraints(const TSizeConstraints& Value);
   virtual TRect ClientRect() const { return {0, 0, FWidth, FHeight}; }
   int ClientWidth() const { return ClientRect().Width(); }
   int ClientHeight() const { return ClientRect().Height(); }
@@ -156,6 +168,8 @@ class TControl : public TComponent {
   // Changes the bounds fields only; SetBounds of windowed controls moves
   // the window as well.
   void StoreBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  // The size within the constraints.
+  void ConstrainSize(int& AWidth, int& AHeight) const;
   // Sets the flag alone, for controls that start hidden.
   void StoreVisible(bool Value) { FVisible = Value; }
   // Applies the parent's font, colour or hint setting where this control
@@ -189,6 +203,7 @@ class TControl : public TComponent {
   TPopupMenu* FPopupMenu = nullptr;
   TControlStyle FControlStyle;
   TControlState FControlState;
+  TSizeConstraints FConstraints;
 };
 
 // The form a control sits on, or null.

@@ -49,8 +49,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
-  if (OnDestroy)
-    OnDestroy(this);
+  BeforeDestruction();
   if (Application)
     Application->FormDestroyed(this);
   if (Screen)
@@ -63,6 +62,14 @@ void TCustomForm::AfterConstruction() {
   FCreated = true;
   if (OnCreate)
     OnCreate(this);
+}
+
+void TCustomForm::BeforeDestruction() {
+  if (FDestroyAnnounced)
+    return;
+  FDestroyAnnounced = true;
+  if (OnDestroy)
+    OnDestroy(this);
 }
 
 void TCustomForm::CreateParams(TCreateParams& Params) {

@@ -47,6 +47,10 @@ class TCustomForm : public TWinControl {
   // Fires OnCreate; called once the derived form has bound its events
   // (TApplication::CreateForm does it).
   virtual void AfterConstruction();
+  // Fires OnDestroy while the derived form is still whole; the application
+  // calls it before freeing a form, and the destructor calls it for a form
+  // freed any other way.
+  virtual void BeforeDestruction();
 
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle Value);
@@ -141,6 +145,7 @@ class TCustomForm : public TWinControl {
   int FPendingClientWidth = -1;
   int FPendingClientHeight = -1;
   bool FCreated = false;
+  bool FDestroyAnnounced = false;
 };
 
 class TForm : public TCustomForm {

@@ -222,6 +222,31 @@ TEST_F(Forms, ClosingTheMainFormEndsTheProgramAndOthersHideOrFree) {
   EXPECT_TRUE(app->Terminated());
 }
 
+// A form whose destroy handler uses a member of the derived form.
+class TNoteForm : public TForm {
+ public:
+  explicit TNoteForm(TComponent* AOwner) : TForm(AOwner) {
+    OnCreate = [this](TObject*) { Notes.push_back("create"); };
+    OnDestroy = [this](TObject*) { (*Sink).push_back(Notes.front() + " destroy"); };
+  }
+  std::vector<std::string> Notes;
+  std::vector<std::string>* Sink = nullptr;
+};
+
+TEST_F(Forms, OnCreateFiresOnceBoundAndOnDestroyWhileTheFormIsWhole) {
+  auto* released = app->CreateForm<TNoteForm>();
+  released->Sink = &log;
+  EXPECT_EQ(released->Notes, std::vector<std::string>{"create"});
+  released->Release();
+  app->ProcessMessages();
+  auto* kept = app->CreateForm<TNoteForm>();
+  kept->Sink = &log;
+  app.reset();
+  EXPECT_THAT(log, ElementsAre("create destroy", "create destroy"));
+  app = std::make_unique<TApplication>();
+  form = nullptr;
+}
+
 TEST_F(Forms, FormEventsFireInOrder) {
   TForm* f = app->CreateForm<TForm>();
   f->OnShow = [&](TObject*) { log.push_back("show"); };
@@ -264,6 +289,63 @@ TEST_F(Forms, ScreenListsTheFormsTopFirst) {
   EXPECT_EQ(screen->Forms(0), form);
   EXPECT_EQ(screen->Width(), 1024);
   EXPECT_EQ(screen->WorkAreaRect(), (TRect{0, 0, 1024, 768}));
+}
+
+}  // namespace
+}  // namespace uitest
+
+namespace uitest {
+namespace {
+
+class Program : public UiTest {};
+
+TEST_F(Program, RunShowsTheMainFormAndOnShortCutSeesKeysFirst) {
+  TForm* main = app->CreateForm<TForm>();
+  std::vector<std::string> keys;
+  main->OnShortCut = [&](const win::MSG& msg, bool& handled) {
+    keys.push_back(std::to_string(msg.wParam));
+    handled = msg.wParam == 'Q';
+  };
+  std::vector<std::string> log;
+  auto* a = new TTestButton(main, main, "a", &log);
+  main->SetActiveControl(a);
+  script.Then([&] { EXPECT_TRUE(main->Visible() && main->Active() && a->Focused()); });
+  script.Key('W').Key('Q').Then([&] { app->Terminate(); });
+  app->Run();
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_THAT(keys, ::testing::ElementsAre("87", "81"));
+  EXPECT_EQ(std::count(log.begin(), log.end(), "keydown a 87"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "keydown a 81"), 0);
+}
+
+TEST_F(Program, MinimizeAndRestoreTakeEveryShownForm) {
+  TForm* main = MakeForm();
+  TForm* tool = MakeForm();
+  int events = 0;
+  app->OnMinimize = [&](TObject*) { ++events; };
+  app->OnRestore = [&](TObject*) { ++events; };
+  app->Minimize();
+  EXPECT_TRUE(win::IsIconic(main->Handle()));
+  EXPECT_FALSE(win::IsWindowVisible(tool->Handle()));
+  app->Restore();
+  EXPECT_FALSE(win::IsIconic(main->Handle()));
+  EXPECT_TRUE(win::IsWindowVisible(tool->Handle()));
+  EXPECT_EQ(events, 2);
+}
+
+TEST_F(Program, ControlsAndTheScreenChooseTheCursor) {
+  TForm* form = MakeForm();
+  std::vector<std::string> log;
+  auto* link = new TTestButton(form, form, "link", &log);
+  link->SetCursor(crHandPoint);
+  TPoint p = At(link, 5, 5);
+  TPoint q = At(form, 150, 150);
+  std::vector<int> shapes;
+  auto note = [&] { shapes.push_back(script.CursorShape().id); };
+  script.MoveTo(p.x, p.y).Then(note).MoveTo(q.x, q.y).Then(note);
+  script.Then([&] { screen->SetCursor(crHourGlass); }).MoveTo(p.x, p.y).Then(note);
+  RunScript();
+  EXPECT_THAT(shapes, ::testing::ElementsAre(win::IDC_HAND, win::IDC_ARROW, win::IDC_WAIT));
 }
 
 }  // namespace

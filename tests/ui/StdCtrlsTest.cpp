@@ -311,6 +311,11 @@ TEST_F(StdCtrls, ImageCentresStretchesSizesAndLeavesOutTheTransparentColour) {
   pic.SetSize(30, 20);
   EXPECT_EQ(image->Width(), 30);
   EXPECT_EQ(image->Height(), 20);
+  // Limits hold against the picture's size too.
+  image->SetConstraints({.MaxWidth = 25, .MaxHeight = 40});
+  EXPECT_EQ(image->BoundsRect(), (TRect{0, 0, 25, 20}));
+  pic.SetSize(60, 60);
+  EXPECT_EQ(image->BoundsRect(), (TRect{0, 0, 25, 40}));
 }
 
 // -- Menus ---------------------------------------------------------------------

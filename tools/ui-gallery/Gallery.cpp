@@ -164,8 +164,11 @@ void TGalleryForm::btnModalClick(TObject*) {
   dialog.SetClientSize(260, 90);
   auto* text = new TLabel(&dialog);
   text->SetParent(&dialog);
-  text->SetBounds(12, 12, 236, 30);
+  // Sized by hand: an automatically sized label would take the width of
+  // its first, empty caption.
+  text->SetAutoSize(false);
   text->SetWordWrap(true);
+  text->SetBounds(12, 12, 236, 30);
   text->SetCaption("Every other window is disabled until this one closes.");
   auto* ok = new TGalleryButton(&dialog, &dialog, "OK");
   ok->SetBounds(86, 56, 80, 24);

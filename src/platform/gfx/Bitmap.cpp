@@ -11,18 +11,23 @@ namespace gfx {
 static_assert(std::endian::native == std::endian::little,
               "pixels are stored as little-endian 32-bit words");
 
-Bitmap::Bitmap(int width, int height) {
+Bitmap::Bitmap(int width, int height, Uninitialized) {
   if (width <= 0 || height <= 0)
     return;
   if (width > kMaxDimension || height > kMaxDimension ||
       static_cast<long long>(width) * height > kMaxPixels)
     throw std::bad_alloc();
-  pixels_ = std::make_unique<Pixel[]>(static_cast<std::size_t>(width) * height);
+  pixels_ = std::make_unique_for_overwrite<Pixel[]>(static_cast<std::size_t>(width) * height);
   width_ = width;
   height_ = height;
 }
 
-Bitmap::Bitmap(int width, int height, ColorRef fill) : Bitmap(width, height) {
+Bitmap::Bitmap(int width, int height) : Bitmap(width, height, Uninitialized{}) {
+  if (!IsEmpty())
+    std::memset(Bits(), 0, ByteSize());
+}
+
+Bitmap::Bitmap(int width, int height, ColorRef fill) : Bitmap(width, height, Uninitialized{}) {
   Fill(fill);
 }
 
@@ -42,7 +47,7 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
 }
 
 Bitmap Bitmap::Clone() const {
-  Bitmap copy(width_, height_);
+  Bitmap copy(width_, height_, Uninitialized{});
   if (!IsEmpty())
     std::memcpy(copy.Bits(), Bits(), ByteSize());
   return copy;

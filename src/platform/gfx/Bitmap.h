@@ -80,6 +80,10 @@ class Bitmap {
   bool SameAs(const Bitmap& other) const;
 
  private:
+  // Pixels left uninitialised, for copies that overwrite every one of them.
+  struct Uninitialized {};
+  Bitmap(int width, int height, Uninitialized);
+
   std::unique_ptr<Pixel[]> pixels_;
   int width_ = 0;
   int height_ = 0;
