@@ -204,12 +204,49 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* AOwner)
     if (OnDropDown)
       OnDropDown(this);
   };
-  FBehaviour.ShowList = [this] { PlaceAndShowList(); };
-  FBehaviour.HideList = [this] { FListBox->HideList(); };
+  FBehaviour.ShowList = [this] {
+    PlaceAndShowList();
+    WatchPresses(true);
+  };
+  FBehaviour.HideList = [this] {
+    WatchPresses(false);
+    FListBox->HideList();
+  };
 }
 
 TbsSkinComboBox::~TbsSkinComboBox() {
+  WatchPresses(false);
   SetImages(nullptr);
+}
+
+bool TbsSkinComboBox::OwnsWindow(win::HWND Wnd) {
+  for (TWinControl* c = TWinControl::FindControl(Wnd); c != nullptr; c = c->Parent())
+    if (c == this || c == FListBox)
+      return true;
+  return false;
+}
+
+void TbsSkinComboBox::WatchPresses(bool On) {
+  if (On == FWatching || Application == nullptr)
+    return;
+  FWatching = On;
+  if (!On) {
+    Application->OnMessage = std::move(FSavedOnMessage);
+    FSavedOnMessage = nullptr;
+    return;
+  }
+  FSavedOnMessage = Application->OnMessage;
+  Application->OnMessage = [this](win::MSG& Msg, bool& Handled) {
+    // Closing the list puts the previous hook back, which frees this
+    // one: take what is needed before, touch nothing of it after.
+    TMessageEvent previous = FSavedOnMessage;
+    const bool press = Msg.message == win::WM_LBUTTONDOWN || Msg.message == win::WM_RBUTTONDOWN ||
+                       Msg.message == win::WM_MBUTTONDOWN || Msg.message == win::WM_NCLBUTTONDOWN;
+    if (press && !OwnsWindow(Msg.hwnd))
+      FBehaviour.CancelMode();
+    if (previous)
+      previous(Msg, Handled);
+  };
 }
 
 const TbsDataSkinComboBox* TbsSkinComboBox::ComboRecord() const {

@@ -13,6 +13,7 @@
 #include "skin/controls/ComboBoxBehaviour.h"
 #include "skin/controls/ComboBoxLook.h"
 #include "skin/controls/SkinControl.h"
+#include "ui/Application.h"
 #include "ui/ImageList.h"
 
 class TbsSkinComboBox;
@@ -117,10 +118,16 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
   void PlaceAndShowList();
   // The list row under a client point of the box, or -1.
   int ListRowAtBoxPoint(int X, int Y);
+  // While the list is open, a press on any other window of the program
+  // closes it; the application's message hook watches for that.
+  void WatchPresses(bool On);
+  bool OwnsWindow(win::HWND Wnd);
 
   TbsComboBoxBehaviour FBehaviour;
   TbsPopupListBox* FListBox;
   TImageList* FImages = nullptr;
   int FImageIndex = -1;
   std::unique_ptr<ImageListAdapter> FImageAdapter;
+  bool FWatching = false;
+  TMessageEvent FSavedOnMessage;
 };

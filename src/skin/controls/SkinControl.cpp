@@ -1,6 +1,7 @@
 #include "skin/controls/SkinControl.h"
 
 #include "platform/win/PaintApi.h"
+#include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/PlainLook.h"
 #include "skin/controls/SkinLabels.h"
 
@@ -209,6 +210,13 @@ void NotifySkinControls(TWinControl* form, unsigned message, TbsSkinData* contai
       if (auto* bevel = dynamic_cast<TbsSkinBevel*>(child);
           bevel && (container == nullptr || bevel->SkinData() == container))
         bevel->SkinRefresh();
+    }
+    if (auto* graphic = dynamic_cast<TbsGraphicSkinControl*>(child)) {
+      if (message == SkinChangeBeginMessage && graphic->SkinData() == container)
+        graphic->BeginSkinChange();
+      else if (message == SkinChangedMessage &&
+               (container == nullptr || graphic->SkinData() == container))
+        graphic->ApplySkinChange();
     }
     if (auto* skinned = dynamic_cast<TbsSkinControl*>(child)) {
       if (message == SkinChangeBeginMessage && skinned->SkinData() == container)

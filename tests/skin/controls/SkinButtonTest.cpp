@@ -2,8 +2,10 @@
 // default and cancel buttons, repeat clicks and grouped buttons.
 
 #include "SkinFormTest.h"
+#include "platform/win/PaintApi.h"
 #include "platform/win/VirtualKeys.h"
 #include "skin/controls/SkinButton.h"
+#include "support/GfxPrinters.h"
 
 namespace controltest {
 namespace {
@@ -59,6 +61,22 @@ TEST_F(SkinButtons, ReleaseOutsideGivesNoClick) {
   EXPECT_FALSE(b->Down());
   // The horizontal record keeps the skin height.
   EXPECT_EQ(b->Height(), 20);
+}
+
+TEST_F(SkinButtons, MaskCutsTheButtonsCorners) {
+  TbsSkinButton* b = MakeButton("OK", TRect::FromXYWH(10, 10, 75, 25));
+  ASSERT_TRUE(b->ShapeRegion().has_value());
+  const auto shape = win::GetWindowRgn(b->Handle());
+  ASSERT_TRUE(shape.has_value());
+  EXPECT_FALSE(shape->Contains({0, 0}));
+  EXPECT_TRUE(shape->Contains({37, 10}));
+  EXPECT_EQ(shape->Bounds(), (TRect{0, 0, 75, 20}));
+  // Wider, the shape follows; without the skin it goes.
+  b->SetBounds(10, 10, 120, 25);
+  EXPECT_EQ(win::GetWindowRgn(b->Handle())->Bounds(), (TRect{0, 0, 120, 20}));
+  b->SetSkinDataName("no such record");
+  b->ApplySkinChange();
+  EXPECT_FALSE(win::GetWindowRgn(b->Handle()).has_value());
 }
 
 TEST_F(SkinButtons, SpaceClicksOnce) {

@@ -6,6 +6,9 @@
 #include "platform/win/VirtualKeys.h"
 #include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinScrollBar.h"
+#include "skin/controls/SkinUpDown.h"
+#include "ui/Graphics.h"
+#include "ui/ImageList.h"
 
 namespace controltest {
 namespace {
@@ -71,6 +74,62 @@ TEST_F(SkinComboBoxes, EnterAcceptsAndEscapeRestores) {
   Run();
   EXPECT_FALSE(box->ListOpen());
   EXPECT_THAT(log, ::testing::ElementsAre("dropdown", "dropdown", "click", "closeup"));
+}
+
+TEST_F(SkinComboBoxes, PressOnAnotherControlClosesWithoutChoosing) {
+  TbsSkinComboBox* box = MakeBox(kSeverities);
+  box->SetItemIndex(1);
+  auto* ud = new TbsSkinUpDown(form);
+  ud->SetParent(form);
+  ud->SetBounds(400, 20, 40, 40);
+  log.clear();
+  const TPoint button = At(box, 180, 9);
+  script.Click(button.x, button.y);
+  Run();
+  ASSERT_TRUE(box->ListOpen());
+  // Pointing into the list highlights, a press on the scroll-less list's
+  // own window would choose; a press on the up-down only closes.
+  const TPoint row = RowPoint(box, 4);
+  const TPoint other = At(ud, 5, 5);
+  script.MoveTo(row.x, row.y).MoveTo(other.x, other.y).Press().Release();
+  Run();
+  EXPECT_FALSE(box->ListOpen());
+  EXPECT_EQ(box->ItemIndex(), 1);
+  EXPECT_THAT(log, ::testing::ElementsAre("dropdown"));
+  // The hook is gone again: presses elsewhere change nothing more.
+  script.Click(button.x, button.y);
+  Run();
+  EXPECT_TRUE(box->ListOpen());
+}
+
+TEST_F(SkinComboBoxes, SeverityImagesInTheBoxAndTheList) {
+  auto* images = new TImageList(form);
+  images->SetWidth(10);
+  images->SetHeight(6);
+  images->SetMasked(false);
+  for (int i = 0; i < 5; ++i) {
+    TBitmap cell(10, 6);
+    cell.Canvas().Brush().SetColor(gfx::RGB(200, 10 * i, 0));
+    cell.Canvas().FillRect({0, 0, 10, 6});
+    images->Add(cell);
+  }
+  TbsSkinComboBox* box = MakeBox(kSeverities);
+  box->SetImages(images);
+  box->SetItemIndex(3);
+  const TRect item = box->Areas().Item;
+  // The image stands at the text rectangle's left edge (2 pixels in).
+  EXPECT_EQ(ShotOf(box).GetPixel(item.left + 2 + 4, item.top + 8), gfx::RGB(200, 30, 0));
+  box->OpenList();
+  app->ProcessMessages();
+  win::GdiFlush();
+  const gfx::Bitmap list = script.WindowShot(box->ListBox()->Handle());
+  const TRect rows = box->ListBox()->RowsRect();
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(list.GetPixel(rows.left + 2 + 4, rows.top + i * 18 + 9), gfx::RGB(200, 10 * i, 0))
+        << i;
+  // Removing the image list leaves the texts alone.
+  delete images;
+  EXPECT_EQ(box->Images(), nullptr);
 }
 
 TEST_F(SkinComboBoxes, TypingWithAndWithoutThePause) {

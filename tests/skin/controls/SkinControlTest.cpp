@@ -2,6 +2,7 @@
 // changes, and the up-down as the player holds its buttons.
 
 #include "SkinFormTest.h"
+#include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "support/GfxPrinters.h"
@@ -67,9 +68,20 @@ TEST_F(SkinControls, SkinChangeWalkDropsAndRebindsRecords) {
   ud->SetSkinDataName("vupdown");
   ud->SetSkinData(skin);
   EXPECT_NE(ud->SkinIndex(), -1);
+  auto* graphic = new TbsGraphicSkinControl(form);
+  graphic->SetParent(form);
+  graphic->SetSkinDataName("bevel");
+  graphic->SetSkinData(skin);
+  EXPECT_NE(graphic->SkinIndex(), -1);
   NotifySkinControls(form, SkinChangeBeginMessage, skin);
   EXPECT_EQ(ud->SkinIndex(), -1);
+  EXPECT_EQ(graphic->SkinIndex(), -1);
   NotifySkinControls(form, SkinChangedMessage, nullptr);
+  EXPECT_NE(ud->SkinIndex(), -1);
+  EXPECT_NE(graphic->SkinIndex(), -1);
+  // A walk for another container leaves the bindings alone.
+  TbsSkinData other(nullptr);
+  NotifySkinControls(form, SkinChangeBeginMessage, &other);
   EXPECT_NE(ud->SkinIndex(), -1);
 }
 
