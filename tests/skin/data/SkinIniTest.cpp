@@ -33,6 +33,14 @@ TEST(SkinIni, LastSectionHidesEarlierAndLastKeyWins) {
   EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"a", "b", "A"}));
 }
 
+TEST(SkinIni, FindValueTellsAbsentFromEmpty) {
+  TbsSkinIni ini("[s]\nEmpty=\nk=1\nK=2\n");
+  EXPECT_EQ(ini.FindValue("S", "empty"), std::optional<std::string_view>(""));
+  EXPECT_EQ(ini.FindValue("s", "k"), std::optional<std::string_view>("2"));
+  EXPECT_EQ(ini.FindValue("s", "missing"), std::nullopt);
+  EXPECT_EQ(ini.FindValue("t", "k"), std::nullopt);
+}
+
 TEST(SkinIni, ValueSplitsAtFirstEqualsSign) {
   TbsSkinIni ini("[s]\nk = a=b \n");
   EXPECT_EQ(ini.ReadString("s", "k", ""), "a=b");
