@@ -27,8 +27,12 @@ constexpr KeyName kKeyNames[] = {
 std::string KeyText(win::WORD key) {
   if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
     return std::string(1, static_cast<char>(key));
-  if (key >= win::VK_F1 && key <= win::VK_F12)
-    return "F" + std::to_string(key - win::VK_F1 + 1);
+  if (key >= win::VK_F1 && key <= win::VK_F12) {
+    // Appending rather than "F" + ... keeps GCC 12's -O3 -Wrestrict false alarm away.
+    std::string text = "F";
+    text += std::to_string(key - win::VK_F1 + 1);
+    return text;
+  }
   for (const KeyName& k : kKeyNames)
     if (k.key == key)
       return k.name;
