@@ -1,12 +1,11 @@
 #include "Checker.h"
 
 #include <cstdint>
-#include <cstdio>
 
+#include "JsonText.h"
 #include "catalogue/Notices.h"
 #include "catalogue/PackageList.h"
 #include "catalogue/Switches.h"
-#include "platform/sys/Encoding.h"
 #include "platform/sys/FileSystem.h"
 
 namespace {
@@ -57,40 +56,6 @@ std::vector<std::string> FindProblems(const TPackage& package) {
                          " shows the author button: " + detail);
   }
   return problems;
-}
-
-// JSON text must be valid UTF-8; names from the file system need not be.
-std::string JsonString(const std::string& text) {
-  std::string valid = sys::IsValidUtf8(text) ? text : sys::Windows1252ToUtf8(text);
-  std::string out = "\"";
-  for (char c : valid) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char buffer[8];
-          std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned char>(c));
-          out += buffer;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
 }
 
 template <typename T, typename Format>

@@ -7,11 +7,8 @@
 
 #include <string>
 
+#include "JsonText.h"
 #include "skin/data/SkinData.h"
-
-// A JSON string literal of text; bytes that are not UTF-8 are taken as
-// Windows-1252, the code page skin texts are written in.
-std::string JsonString(const std::string& text);
 
 // One JSON object with the members "version", "pictures", "forminfo",
 // "popupwindow", "hintwindow", "objects" and "controls", one member (and
