@@ -6,7 +6,6 @@
 // record the combo box record names ("listbox"), with a skinned scroll bar
 // when more items exist than rows.
 
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -55,6 +55,8 @@ TEST_F(SkinComboBoxes, MouseChoiceFromTheList) {
   EXPECT_FALSE(box->ListOpen());
   EXPECT_EQ(box->ItemText(), "Guru");
   EXPECT_THAT(log, ::testing::ElementsAre("dropdown", "change", "click", "closeup"));
+  // The press on the list's rows left the focus with the box.
+  EXPECT_TRUE(box->Focused());
 }
 
 TEST_F(SkinComboBoxes, EnterAcceptsAndEscapeRestores) {
