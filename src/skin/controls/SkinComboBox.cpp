@@ -232,6 +232,8 @@ void TbsSkinComboBox::ApplySkinChange() {
 
 void TbsSkinComboBox::PlaceAndShowList() {
   const int rows = FBehaviour.ListRows();
+  // The width first: whether a horizontal bar is needed depends on it.
+  FListBox->SetWidth(Width());
   const int height = FListBox->HeightForRows(rows);
   const TPoint origin = ClientToScreen({0, 0});
   const TRect box = TRect::FromXYWH(origin.x, origin.y, Width(), Height());

@@ -67,6 +67,8 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
   bool ListBoxUseSkinFont() const { return FListBox->UseSkinFont(); }
   void SetListBoxUseSkinFont(bool Value) { FListBox->SetUseSkinFont(Value); }
   TFont& ListBoxDefaultFont() { return FListBox->DefaultFont(); }
+  bool HorizontalExtent() const { return FListBox->HorizontalExtent(); }
+  void SetHorizontalExtent(bool Value) { FListBox->SetHorizontalExtent(Value); }
 
   bool ListOpen() const { return FBehaviour.ListOpen(); }
   TbsPopupListBox* ListBox() const { return FListBox; }

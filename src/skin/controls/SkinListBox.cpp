@@ -45,12 +45,19 @@ class TbsSkinListBox::TInnerList : public TListBox {
 TbsSkinListBox::TbsSkinListBox(TComponent* AOwner)
     : TbsSkinCustomControl(AOwner),
       FListBox(new TInnerList(this)),
-      FVScrollBar(new TbsSkinScrollBar(this)) {
+      FVScrollBar(new TbsSkinScrollBar(this)),
+      FHScrollBar(new TbsSkinScrollBar(this)) {
   SetSkinDataName("listbox");
   FListBox->SetParent(this);
   FVScrollBar->SetKind(sbVertical);
   FVScrollBar->SetVisible(false);
   FVScrollBar->SetParent(this);
+  FHScrollBar->SetKind(sbHorizontal);
+  FHScrollBar->SetVisible(false);
+  FHScrollBar->SetParent(this);
+  FHScrollBar->OnChange = [this](TObject*) {
+    FListBox->SetScrollPos(SB_HORZ, FHScrollBar->Position());
+  };
   FListBox->OnScroll = [this](TObject*) {
     UpdateScrollBar();
     if (OnScroll)
@@ -71,6 +78,7 @@ TbsSkinListBox::~TbsSkinListBox() {
   FListBox->OnScroll = nullptr;
   FListBox->OnClick = nullptr;
   FVScrollBar->OnChange = nullptr;
+  FHScrollBar->OnChange = nullptr;
   SetImages(nullptr);
 }
 
@@ -148,6 +156,55 @@ TbsSkinScrollBar* TbsSkinListBox::ScrollBar() const {
   return FVScrollBar->Visible() ? FVScrollBar : nullptr;
 }
 
+TbsSkinScrollBar* TbsSkinListBox::HScrollBar() const {
+  return FHScrollBar->Visible() ? FHScrollBar : nullptr;
+}
+
+void TbsSkinListBox::SetHorizontalExtent(bool Value) {
+  FHorizontalExtent = Value;
+  UpdateLayout();
+}
+
+gfx::Font TbsSkinListBox::RowFont() {
+  const auto* record = ListRecord();
+  if (record != nullptr && UseSkinFont())
+    return MakeSkinFont(record->fontname, record->fontheight, record->fontstyle);
+  return DefaultFont().Handle();
+}
+
+int TbsSkinListBox::WidestItem() {
+  gfx::Bitmap scratch(1, 1);
+  gfx::DeviceContext dc(scratch);
+  dc.SelectFont(RowFont());
+  int widest = 0;
+  for (int i = 0; i < FListBox->Items().Count(); ++i)
+    widest = std::max(widest, dc.GetTextExtent(FListBox->Items()[i]).cx);
+  // The text stands 2 pixels in, after the image and its 2-pixel gap, and
+  // gets as much room again on the right.
+  int images = FItemImages != nullptr ? FItemImages->ImageSize().cx + 2 : 0;
+  return widest + images + 4;
+}
+
+int TbsSkinListBox::ZeroWidth() {
+  gfx::Bitmap scratch(1, 1);
+  gfx::DeviceContext dc(scratch);
+  dc.SelectFont(RowFont());
+  return std::max(dc.GetTextExtent("0").cx, 1);
+}
+
+int TbsSkinListBox::HBarHeight(bool Both) {
+  const auto* record = ListRecord();
+  FHScrollBar->SetBothSkinDataName(record != nullptr ? record->bothhscrollbarname : "");
+  if (!FHScrollBar->Both())
+    FHScrollBar->SetSkinDataName(record != nullptr ? record->hscrollbarname : "");
+  FHScrollBar->SetSkinData(FIndex != -1 ? FSD : nullptr);
+  FHScrollBar->SetBoth(Both);
+  FHScrollBar->ReadSkinRecord();
+  if (FHScrollBar->SkinIndex() != -1 && FHScrollBar->Geometry().tileMode != TbsTileMode::None)
+    return FHScrollBar->Geometry().skinrect.Height();
+  return 19;
+}
+
 const TbsDataSkinListBox* TbsSkinListBox::ListRecord() const {
   return dynamic_cast<const TbsDataSkinListBox*>(Record());
 }
@@ -164,7 +221,13 @@ int TbsSkinListBox::ItemHeight() {
 }
 
 int TbsSkinListBox::HeightForRows(int Rows) {
-  return ListHeightForRows(ListRecord(), Rows, ItemHeight());
+  int height = ListHeightForRows(ListRecord(), Rows, ItemHeight());
+  if (FHorizontalExtent) {
+    const TbsListAreas plain = ListAreas(ListRecord(), 0, false, Width(), Height());
+    if (WidestItem() > plain.Rows.Width())
+      height += HBarHeight(FListBox->Items().Count() > Rows);
+  }
+  return height;
 }
 
 TRect TbsSkinListBox::RowsRect() {
@@ -199,9 +262,24 @@ void TbsSkinListBox::UpdateLayout() {
   // The rows are as high with the bar as without it, so the rows that fit
   // decide whether the bar is needed.
   const TbsListAreas plain = ListAreas(record, 0, false, Width(), Height());
-  const int rows = std::max(plain.Rows.Height() / itemHeight, 1);
+  const bool withHBar = FHorizontalExtent && WidestItem() > plain.Rows.Width();
+  int hbarHeight = withHBar ? HBarHeight(false) : 0;
+  const int rows = std::max((plain.Rows.Height() - hbarHeight) / itemHeight, 1);
   const bool withBar = FListBox->Items().Count() > rows;
-  const TbsListAreas areas = ListAreas(record, BarWidth(), withBar, Width(), Height());
+  TbsListAreas areas = ListAreas(record, BarWidth(), withBar, Width(), Height());
+  if (withHBar) {
+    // The horizontal bar runs along the bottom, under the vertical one too
+    // (with the corner marker) when both are shown.
+    hbarHeight = HBarHeight(withBar);
+    const int right = withBar ? areas.VScrollBar.right : areas.Rows.right;
+    areas.Rows.bottom -= hbarHeight;
+    if (withBar)
+      areas.VScrollBar.bottom = areas.Rows.bottom;
+    FHScrollBar->SetBothMarkerWidth(withBar ? areas.VScrollBar.Width() : 0);
+    FHScrollBar->SetBounds(areas.Rows.left, areas.Rows.bottom, right - areas.Rows.left, hbarHeight);
+  }
+  FHScrollBar->SetVisible(withHBar);
+  FListBox->SetHorizontalExtent(withHBar ? WidestItem() : 0);
   FListBox->SetBounds(areas.Rows.left, areas.Rows.top, std::max(areas.Rows.Width(), 0),
                       std::max(areas.Rows.Height(), 0));
   if (withBar)
@@ -221,10 +299,16 @@ void TbsSkinListBox::UpdateScrollBar() {
     UpdateLayout();
     return;
   }
-  if (!needed)
-    return;
-  FVScrollBar->SetRange(info.Min, info.Max, info.Page, info.Pos);
-  FVScrollBar->SetLargeChange(info.Page);
+  if (needed) {
+    FVScrollBar->SetRange(info.Min, info.Max, info.Page, info.Pos);
+    FVScrollBar->SetLargeChange(info.Page);
+  }
+  if (FHScrollBar->Visible()) {
+    const TScrollInfo h = FListBox->GetScrollInfo(SB_HORZ);
+    FHScrollBar->SetRange(h.Min, h.Max, h.Page, h.Pos);
+    FHScrollBar->SetSmallChange(ZeroWidth());
+    FHScrollBar->SetLargeChange(ZeroWidth());
+  }
 }
 
 void TbsSkinListBox::SetSkinData(TbsSkinData* Value) {

@@ -51,6 +51,10 @@ class TbsSkinListBox : public TbsSkinCustomControl {
   void SetUseSkinItemHeight(bool Value);
   int DefaultItemHeight() const { return FDefaultItemHeight; }
   void SetDefaultItemHeight(int Value);
+  // When set, a skinned horizontal bar appears as soon as the widest item
+  // is wider than the rows.
+  bool HorizontalExtent() const { return FHorizontalExtent; }
+  void SetHorizontalExtent(bool Value);
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* Value);
   int ImageIndex() const { return FImageIndex; }
@@ -66,9 +70,10 @@ class TbsSkinListBox : public TbsSkinCustomControl {
   TRect RowsRect();
   // The row (from the top visible one) under a client point, or -1.
   int RowAt(TPoint P);
-  // The inner list, and the vertical bar while it is shown (else null).
+  // The inner list, and the bars while they are shown (else null).
   TListBox* ListBox() const;
   TbsSkinScrollBar* ScrollBar() const;
+  TbsSkinScrollBar* HScrollBar() const;
 
   void SetSkinData(TbsSkinData* Value) override;
   void ApplySkinChange() override;
@@ -97,9 +102,19 @@ class TbsSkinListBox : public TbsSkinCustomControl {
   void DrawListItem(TCanvas& C, int Index, TRect Rect, TOwnerDrawState State);
   void UpdateScrollBar();
   int BarWidth();
+  // The horizontal bar's height with its skin, for the bar alone or
+  // beside the vertical one.
+  int HBarHeight(bool Both);
+  // The width the widest item takes in a row, images included.
+  int WidestItem();
+  // The width of "0" in the row font: the sideways scroll step.
+  int ZeroWidth();
+  gfx::Font RowFont();
 
   TInnerList* FListBox;
   TbsSkinScrollBar* FVScrollBar;
+  TbsSkinScrollBar* FHScrollBar;
+  bool FHorizontalExtent = false;
   bool FUseSkinItemHeight = true;
   int FDefaultItemHeight = 20;
   TImageList* FImages = nullptr;

@@ -128,5 +128,42 @@ TEST_F(SkinListBoxes, TheBarMirrorsTheScrollRangeAndMovesTheRows) {
             list->Width() - (Record()->skinrect.Width() - Record()->clientrect.right));
 }
 
+TEST_F(SkinListBoxes, AHorizontalBarAppearsForItemsWiderThanTheRows) {
+  TbsSkinListBox* list = MakeList(3);
+  list->SetHorizontalExtent(true);
+  EXPECT_EQ(list->HScrollBar(), nullptr);
+  const int rowsHeight = list->RowsRect().Height();
+  list->SetItems({"Short", std::string(60, 'W'), "Third"});
+  TbsSkinScrollBar* hbar = list->HScrollBar();
+  ASSERT_NE(hbar, nullptr);
+  // The bar takes its height from the bottom of the rows and spans them.
+  EXPECT_EQ(list->RowsRect().Height(), rowsHeight - hbar->Height());
+  EXPECT_EQ(hbar->Top(), list->RowsRect().bottom);
+  EXPECT_EQ(hbar->Width(), list->RowsRect().Width());
+  EXPECT_EQ(hbar->PageSize(), list->ListBox()->ClientWidth());
+  EXPECT_GT(hbar->Max(), list->RowsRect().Width());
+  EXPECT_EQ(hbar->SmallChange(), hbar->LargeChange());
+  EXPECT_GT(hbar->SmallChange(), 0);
+  // Moving the bar slides the rows sideways.
+  hbar->SetPosition(30);
+  EXPECT_EQ(list->ListBox()->ScrollPos(SB_HORZ), 30);
+  EXPECT_EQ(list->ListBox()->ItemRect(0).left, -30);
+  // With both bars the horizontal one runs under the vertical one too.
+  std::vector<std::string> many(12, "Item");
+  many.push_back(std::string(60, 'W'));
+  list->SetItems(many);
+  ASSERT_NE(list->ScrollBar(), nullptr);
+  ASSERT_NE(list->HScrollBar(), nullptr);
+  EXPECT_TRUE(hbar->Both());
+  EXPECT_EQ(list->ScrollBar()->Top() + list->ScrollBar()->Height(), hbar->Top());
+  EXPECT_EQ(hbar->Left() + hbar->Width(), list->ScrollBar()->Left() + list->ScrollBar()->Width());
+  EXPECT_EQ(hbar->BothMarkerWidth(), list->ScrollBar()->Width());
+  list->SetItems({"Short", std::string(60, 'W'), "Third"});
+  // Without the setting, long items are simply cut.
+  list->SetHorizontalExtent(false);
+  EXPECT_EQ(list->HScrollBar(), nullptr);
+  EXPECT_EQ(list->RowsRect().Height(), rowsHeight);
+}
+
 }  // namespace
 }  // namespace controltest
