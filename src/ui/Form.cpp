@@ -125,10 +125,9 @@ void TCustomForm::CreateWnd() {
   StoreBounds(r.left, r.top, r.Width(), r.Height());
 }
 
-void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
-  if (Value == FBorderStyle)
-    return;
-  FBorderStyle = Value;
+// The frame style is fixed when the window is created, so a new border means
+// a new window; the client area keeps its size and the form stays visible.
+void TCustomForm::RecreateKeepingClientSize() {
   if (!HandleAllocated())
     return;
   TRect client = ClientRect();
@@ -139,18 +138,18 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
     win::ShowWindow(Handle(), win::SW_SHOW);
 }
 
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
+  if (Value == FBorderStyle)
+    return;
+  FBorderStyle = Value;
+  RecreateKeepingClientSize();
+}
+
 void TCustomForm::SetBorderIcons(TBorderIcons Value) {
   if (Value == FBorderIcons)
     return;
   FBorderIcons = Value;
-  if (!HandleAllocated())
-    return;
-  TRect client = ClientRect();
-  bool showing = Showing();
-  RecreateWnd();
-  SetClientSize(client.Width(), client.Height());
-  if (showing)
-    win::ShowWindow(Handle(), win::SW_SHOW);
+  RecreateKeepingClientSize();
 }
 
 void TCustomForm::SetClientSize(int AWidth, int AHeight) {

@@ -131,6 +131,7 @@ class TCustomForm : public TWinControl {
   virtual void DoClose(TCloseAction& Action);
 
  private:
+  void RecreateKeepingClientSize();
   void ChangeActiveControl(TWinControl* Control);
   void ShowingChanged();
   void SetWindowFocus();

@@ -31,6 +31,19 @@ constexpr Rect kPreviewArea = Rect{198, 143, 722, 491}.Offset(kToPicture, 0);
 // The list rows and the combo box field behind the star strips.
 constexpr ColorRef kListBackground = kField;
 
+// Calls `pixel(x, y, rim)` for every pixel of a rectangle whose corners are
+// cut off three pixels deep; `rim` marks its one-pixel outline.
+template <typename Pixel>
+void ForEachCutPixel(const Rect& r, Pixel pixel) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const int dx = std::min(x - r.left, r.right - 1 - x);
+      const int dy = std::min(y - r.top, r.bottom - 1 - y);
+      if (dx + dy >= 3)
+        pixel(x, y, dx == 0 || dy == 0 || dx + dy == 3);
+    }
+}
+
 // Cream paper laid with faint square tiles, each a touch off the grid, as a
 // hand-laid floor would be.
 void Paper(Painter& p) {
@@ -53,15 +66,9 @@ void Paper(Painter& p) {
 // The calm, light table the previews lie on.
 void PreviewTable(Painter& p) {
   const Rect r = kPreviewArea;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) {
-      const int dx = std::min(x - r.left, r.right - 1 - x);
-      const int dy = std::min(y - r.top, r.bottom - 1 - y);
-      if (dx + dy < 3)
-        continue;
-      const bool rim = dx == 0 || dy == 0 || dx + dy == 3;
-      p.Set(x, y, rim ? Mix(kPaperShadow, kCream, 60) : Mix(kField, kHighlight, 90));
-    }
+  ForEachCutPixel(r, [&](int x, int y, bool rim) {
+    p.Set(x, y, rim ? Mix(kPaperShadow, kCream, 60) : Mix(kField, kHighlight, 90));
+  });
   // A soft shadow along the table's lower and right edges.
   p.HLine(r.left + 3, r.right - 1, r.bottom, Mix(kCream, kPaperShadow, 120));
   p.VLine(r.right, r.top + 3, r.bottom, Mix(kCream, kPaperShadow, 120));
@@ -110,24 +117,11 @@ void Stones(Painter& p) {
   for (const Stone& s : stones) {
     const Rect r = Rect::FromXYWH(s.x, s.y, s.size, s.size);
     // Shadow first, one pixel down and right, then the stone.
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) {
-        const int dx = std::min(x - r.left, r.right - 1 - x);
-        const int dy = std::min(y - r.top, r.bottom - 1 - y);
-        if (dx + dy >= 3)
-          p.Blend(x + 2, y + 2, kWalnutDark, 150);
-      }
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) {
-        const int dx = std::min(x - r.left, r.right - 1 - x);
-        const int dy = std::min(y - r.top, r.bottom - 1 - y);
-        if (dx + dy < 3)
-          continue;
-        const ColorRef face =
-            Mix(Shade(s.face, 14), Shade(s.face, -14), (y - r.top) * 256 / s.size);
-        const bool rim = dx == 0 || dy == 0 || dx + dy == 3;
-        p.Set(x, y, rim ? Mix(s.face, kWalnutDark, 120) : face);
-      }
+    ForEachCutPixel(r, [&](int x, int y, bool) { p.Blend(x + 2, y + 2, kWalnutDark, 150); });
+    ForEachCutPixel(r, [&](int x, int y, bool rim) {
+      const ColorRef face = Mix(Shade(s.face, 14), Shade(s.face, -14), (y - r.top) * 256 / s.size);
+      p.Set(x, y, rim ? Mix(s.face, kWalnutDark, 120) : face);
+    });
     p.HLine(r.left + 3, r.right - 3, r.top + 1, Mix(s.face, kHighlight, 160));
   }
 }

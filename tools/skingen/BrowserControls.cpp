@@ -12,13 +12,6 @@ using gfx::Point;
 
 namespace {
 
-void ButtonFonts(SkinText& ini, ColorRef disabled) {
-  ini.Font("Arial", 14, "", kInk);
-  ini.Color("activefontcolor", kInk);
-  ini.Color("downfontcolor", kInk);
-  ini.Color("disabledfontcolor", disabled);
-}
-
 // `button`: the dialog button, 20 high, its middle repeating sideways, its
 // corners cut by the button mask. It sits at the atlas origin, so the mask
 // lines up with it whether it is read from its own origin or in atlas
@@ -42,12 +35,7 @@ void Button(ControlKit& kit) {
   SkinText& ini = kit.Ini();
   kit.Head("button", "button", kControlsPicture, kButtonMask, normal);
   TileKeys(ini, {4, 0}, {26, 0}, {0, 0}, {0, 0}, {3, 2, 27, 18});
-  ButtonFonts(ini, 8421504);
-  ini.Rect("activeskinrect", hover);
-  ini.Rect("downskinrect", down);
-  ini.Rect("disabledskinrect", {});
-  ini.Flag("morphing", true);
-  ini.Text("morphkind", "mkdefault");
+  ButtonKeys(ini, 8421504, hover, down, {}, true);
 }
 
 // `resizebutton`: the window's buttons, any size; the picture's edges
@@ -65,12 +53,7 @@ void ResizeButton(ControlKit& kit) {
   SkinText& ini = kit.Ini();
   kit.Head("resizebutton", "button", kControlsPicture, -1, looks[0]);
   TileKeys(ini, {4, 4}, {22, 4}, {4, 18}, {22, 18}, {4, 4, 24, 18});
-  ButtonFonts(ini, kMutedText);
-  ini.Rect("activeskinrect", looks[1]);
-  ini.Rect("downskinrect", looks[2]);
-  ini.Rect("disabledskinrect", looks[3]);
-  ini.Flag("morphing", false);
-  ini.Text("morphkind", "mkdefault");
+  ButtonKeys(ini, looks, false);
 }
 
 void DropButton(Painter& p, const Rect& r, State state) {

@@ -55,4 +55,21 @@ void TileKeys(SkinText& ini, gfx::Point leftTop, gfx::Point rightTop, gfx::Point
   ini.Rect("clientrect", client);
 }
 
+void ButtonKeys(SkinText& ini, gfx::ColorRef disabledFont, const gfx::Rect& active,
+                const gfx::Rect& down, const gfx::Rect& disabled, bool morphing) {
+  ini.Font("Arial", 14, "", art::palette::kInk);
+  ini.Color("activefontcolor", art::palette::kInk);
+  ini.Color("downfontcolor", art::palette::kInk);
+  ini.Color("disabledfontcolor", disabledFont);
+  ini.Rect("activeskinrect", active);
+  ini.Rect("downskinrect", down);
+  ini.Rect("disabledskinrect", disabled);
+  ini.Flag("morphing", morphing);
+  ini.Text("morphkind", "mkdefault");
+}
+
+void ButtonKeys(SkinText& ini, const gfx::Rect (&looks)[4], bool morphing) {
+  ButtonKeys(ini, art::palette::kMutedText, looks[1], looks[2], looks[3], morphing);
+}
+
 }  // namespace skingen

@@ -43,5 +43,11 @@ void ControlHead(SkinText& ini, std::vector<std::string>& entries, const std::st
 // The corner points and client rectangle of the tiling records.
 void TileKeys(SkinText& ini, gfx::Point leftTop, gfx::Point rightTop, gfx::Point leftBottom,
               gfx::Point rightBottom, const gfx::Rect& client);
+// The font colours and state looks of the button-like records.
+void ButtonKeys(SkinText& ini, gfx::ColorRef disabledFont, const gfx::Rect& active,
+                const gfx::Rect& down, const gfx::Rect& disabled, bool morphing);
+// The same for four looks in the order normal, hover, down, disabled, with
+// the muted text colour when disabled.
+void ButtonKeys(SkinText& ini, const gfx::Rect (&looks)[4], bool morphing);
 
 }  // namespace skingen

@@ -92,15 +92,7 @@ void MenuButton(ControlKit& kit) {
   SkinText& ini = kit.Ini();
   kit.Head("menubutton", "menubutton", kControlsPicture, -1, looks[0]);
   TileKeys(ini, {4, 4}, {22, 14}, {4, 18}, {22, 18}, {4, 4, 22, 18});
-  ini.Font("Arial", 14, "", kInk);
-  ini.Color("activefontcolor", kInk);
-  ini.Color("downfontcolor", kInk);
-  ini.Color("disabledfontcolor", kMutedText);
-  ini.Rect("activeskinrect", looks[1]);
-  ini.Rect("downskinrect", looks[2]);
-  ini.Rect("disabledskinrect", looks[3]);
-  ini.Flag("morphing", false);
-  ini.Text("morphkind", "mkdefault");
+  ButtonKeys(ini, looks, false);
   ini.Rect("trackbuttonrect", {24, 0, 36, 22});
 }
 

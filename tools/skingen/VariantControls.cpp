@@ -21,18 +21,6 @@ std::string ColorText(ColorRef c) {
   return std::to_string(c);
 }
 
-void ButtonKeys(SkinText& ini, const Rect (&looks)[4], bool morphing) {
-  ini.Font("Arial", 14, "", kInk);
-  ini.Color("activefontcolor", kInk);
-  ini.Color("downfontcolor", kInk);
-  ini.Color("disabledfontcolor", kMutedText);
-  ini.Rect("activeskinrect", looks[1]);
-  ini.Rect("downskinrect", looks[2]);
-  ini.Rect("disabledskinrect", looks[3]);
-  ini.Flag("morphing", morphing);
-  ini.Text("morphkind", "mkdefault");
-}
-
 // Tool buttons lie flat on their bar until the pointer comes.
 void ToolButton(ControlKit& kit, const std::string& name, int size, int edge) {
   Painter& p = kit.atlas.Paint();

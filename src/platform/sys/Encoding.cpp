@@ -51,24 +51,37 @@ char AsciiLower(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
 
+// Steps through UTF-8 text one code point at a time. An ill-formed sequence
+// reads as a negative value and is stepped over, so every loop ends.
+class CodePointReader {
+ public:
+  explicit CodePointReader(std::string_view text)
+      : s_(reinterpret_cast<const uint8_t*>(text.data())),
+        length_(static_cast<int32_t>(text.size())) {}
+
+  bool AtEnd() const { return i_ >= length_; }
+
+  UChar32 Next() {
+    UChar32 c;
+    U8_NEXT(s_, i_, length_, c);
+    return c;
+  }
+
+ private:
+  const uint8_t* s_;
+  int32_t length_;
+  int32_t i_ = 0;
+};
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
-  const auto* s = reinterpret_cast<const uint8_t*>(bytes.data());
-  int32_t length = static_cast<int32_t>(bytes.size());
   if (bytes.size() > static_cast<std::size_t>(INT32_MAX))
     return false;
-  int32_t i = 0;
-  while (i < length) {
-    if (s[i] < 0x80) {
-      ++i;
-      continue;
-    }
-    UChar32 c;
-    U8_NEXT(s, i, length, c);
-    if (c < 0)
+  CodePointReader reader(bytes);
+  while (!reader.AtEnd())
+    if (reader.Next() < 0)
       return false;
-  }
   return true;
 }
 
@@ -83,12 +96,9 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  const auto* s = reinterpret_cast<const uint8_t*>(text.data());
-  int32_t length = static_cast<int32_t>(text.size());
-  int32_t i = 0;
-  while (i < length) {
-    UChar32 c;
-    U8_NEXT(s, i, length, c);
+  CodePointReader reader(text);
+  while (!reader.AtEnd()) {
+    UChar32 c = reader.Next();
     if (c < 0)
       return std::nullopt;
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
@@ -143,18 +153,11 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
         return false;
     return true;
   }
-  const auto* sa = reinterpret_cast<const uint8_t*>(a.data());
-  const auto* sb = reinterpret_cast<const uint8_t*>(b.data());
-  int32_t la = static_cast<int32_t>(a.size()), lb = static_cast<int32_t>(b.size());
-  int32_t ia = 0, ib = 0;
-  while (ia < la && ib < lb) {
-    UChar32 ca, cb;
-    U8_NEXT(sa, ia, la, ca);
-    U8_NEXT(sb, ib, lb, cb);
-    if (u_foldCase(ca, U_FOLD_CASE_DEFAULT) != u_foldCase(cb, U_FOLD_CASE_DEFAULT))
+  CodePointReader ra(a), rb(b);
+  while (!ra.AtEnd() && !rb.AtEnd())
+    if (u_foldCase(ra.Next(), U_FOLD_CASE_DEFAULT) != u_foldCase(rb.Next(), U_FOLD_CASE_DEFAULT))
       return false;
-  }
-  return ia == la && ib == lb;
+  return ra.AtEnd() && rb.AtEnd();
 }
 
 std::string FoldCase(std::string_view text) {
@@ -165,12 +168,9 @@ std::string FoldCase(std::string_view text) {
       out += AsciiLower(c);
     return out;
   }
-  const auto* s = reinterpret_cast<const uint8_t*>(text.data());
-  int32_t length = static_cast<int32_t>(text.size());
-  int32_t i = 0;
-  while (i < length) {
-    UChar32 c;
-    U8_NEXT(s, i, length, c);
+  CodePointReader reader(text);
+  while (!reader.AtEnd()) {
+    UChar32 c = reader.Next();
     if (c < 0)
       c = 0xFFFD;
     AppendUtf8(out, static_cast<char32_t>(u_foldCase(c, U_FOLD_CASE_DEFAULT)));

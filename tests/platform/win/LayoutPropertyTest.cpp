@@ -16,20 +16,7 @@ struct Placed {
   gfx::ColorRef color;
 };
 
-class LayoutProperty : public WinTest {
- protected:
-  void PaintWith(HWND hwnd, gfx::ColorRef color) {
-    rec.OnMessage(hwnd, [color](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
-      if (m != WM_PAINT)
-        return std::nullopt;
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(h, ps);
-      dc->FillRect(GetClientRect(h), color);
-      EndPaint(h, ps);
-      return 0;
-    });
-  }
-};
+class LayoutProperty : public WinTest {};
 
 TEST_F(LayoutProperty, ScreenAndHitTestingAgreeWithAReference) {
   for (unsigned seed = 1; seed <= 12; ++seed) {

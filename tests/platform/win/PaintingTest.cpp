@@ -11,19 +11,6 @@ using ::testing::ElementsAre;
 
 class Painting : public WinTest {
  protected:
-  // Makes the window paint its whole client area in one colour.
-  void PaintWith(HWND hwnd, gfx::ColorRef color) {
-    rec.OnMessage(hwnd, [color](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
-      if (m != WM_PAINT)
-        return std::nullopt;
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(h, ps);
-      dc->FillRect(GetClientRect(h), color);
-      EndPaint(h, ps);
-      return 0;
-    });
-  }
-
   // Runs the loop until it waits with nothing to do.
   void Settle() { RunScript(); }
 

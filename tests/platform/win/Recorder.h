@@ -92,6 +92,19 @@ class WinTest : public ::testing::Test {
     script.Then([] { PostQuitMessage(0); });
     RunLoop();
   }
+
+  // Makes the window paint its whole client area in one colour.
+  void PaintWith(HWND hwnd, gfx::ColorRef color) {
+    rec.OnMessage(hwnd, [color](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+      if (m != WM_PAINT)
+        return std::nullopt;
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(h, ps);
+      dc->FillRect(GetClientRect(h), color);
+      EndPaint(h, ps);
+      return 0;
+    });
+  }
 };
 
 }  // namespace wintest

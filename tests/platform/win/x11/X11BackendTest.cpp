@@ -23,38 +23,38 @@ class X11Windows : public X11Test {
       Open();
   }
 
-  std::vector<long> LongProperty(unsigned long window, const char* name) {
+  // Reads up to `length` 32-bit units of a property and hands its format,
+  // items and item count to `use` while the X buffer is still alive.
+  template <typename Use>
+  void ReadProperty(unsigned long window, const char* name, long length, Use use) {
     Atom atom = XInternAtom(probe, name, False);
     Atom type = 0;
     int format = 0;
     unsigned long count = 0;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    std::vector<long> out;
-    if (XGetWindowProperty(probe, window, atom, 0, 64, False, AnyPropertyType, &type, &format,
+    if (XGetWindowProperty(probe, window, atom, 0, length, False, AnyPropertyType, &type, &format,
                            &count, &after, &data) == Success &&
         data) {
-      if (format == 32)
-        out.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+      use(format, data, count);
       XFree(data);
     }
+  }
+
+  std::vector<long> LongProperty(unsigned long window, const char* name) {
+    std::vector<long> out;
+    ReadProperty(window, name, 64, [&](int format, unsigned char* data, unsigned long count) {
+      if (format == 32)
+        out.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+    });
     return out;
   }
 
   std::string TextProperty(unsigned long window, const char* name) {
-    Atom atom = XInternAtom(probe, name, False);
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
     std::string out;
-    if (XGetWindowProperty(probe, window, atom, 0, 1024, False, AnyPropertyType, &type, &format,
-                           &count, &after, &data) == Success &&
-        data) {
+    ReadProperty(window, name, 1024, [&](int, unsigned char* data, unsigned long count) {
       out.assign(reinterpret_cast<char*>(data), count);
-      XFree(data);
-    }
+    });
     return out;
   }
 
