@@ -10,11 +10,10 @@ constexpr intptr_t kSkinMessageParam = 1000;
 
 // Splits a list entry "name:type" at its first ":"; without one both are
 // empty.
-void SplitEntry(const std::string& entry, std::string& name, std::string& type) {
-  size_t colon = entry.find(':');
-  if (colon == std::string::npos) {
-    name.clear();
-    type.clear();
+void SplitEntry(std::string_view entry, std::string_view& name, std::string_view& type) {
+  const size_t colon = entry.find(':');
+  if (colon == std::string_view::npos) {
+    name = type = {};
     return;
   }
   name = entry.substr(0, colon);
@@ -27,10 +26,10 @@ template <typename Make, typename List>
 void ReadEntryList(const TbsSkinIni& ini, const char* section, Make make, List& list) {
   const int count = ini.ReadInteger(section, "count", 0);
   const int last = std::min(count, ini.LargestIndexKey(section) + 1);
-  std::string name, type;
+  std::string_view name, type;
   for (int k = 0; k < last; ++k) {
-    SplitEntry(ini.ReadString(section, std::to_string(k), ""), name, type);
-    auto record = make(type, name);
+    SplitEntry(ini.FindValue(section, std::to_string(k)).value_or(""), name, type);
+    auto record = make(type, std::string(name));
     if (record == nullptr)
       continue;
     list.push_back(std::move(record));

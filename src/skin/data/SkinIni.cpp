@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -13,6 +14,10 @@ char LowerAscii(char c) {
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size())
     return false;
+  // Names are mostly written as they are asked for, which a plain
+  // comparison settles at once.
+  if (a == b)
+    return true;
   for (size_t i = 0; i < a.size(); ++i)
     if (LowerAscii(a[i]) != LowerAscii(b[i]))
       return false;
@@ -29,6 +34,10 @@ std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.back()))
     s.remove_suffix(1);
   return s;
+}
+
+bool IsSectionHeader(std::string_view trimmed) {
+  return trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']';
 }
 
 int DigitValue(char c) {
@@ -80,6 +89,9 @@ bool TryParseSkinInteger(std::string_view text, int& value) {
 
 std::vector<std::string> SplitSkinLines(std::string_view text) {
   std::vector<std::string> lines;
+  // Most texts end their lines with LF or CR LF; a text of lone CRs only
+  // grows the list as it goes.
+  lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' || text[i] == '\n') {
@@ -107,6 +119,16 @@ void TbsSkinIni::SetStrings(const std::vector<std::string>& lines) {
     total += line.size();
   text_ = std::make_unique<char[]>(total + 1);
   char* end = text_.get();
+  // Every section's lists are sized before they are filled, so that each
+  // is allocated once instead of doubling its way up.
+  std::vector<uint32_t> sizes;
+  for (const std::string& rawLine : lines) {
+    if (IsSectionHeader(Trim(rawLine)))
+      sizes.push_back(0);
+    else if (!sizes.empty())
+      ++sizes.back();
+  }
+  sections_.reserve(sizes.size());
 
   Section* current = nullptr;
   for (const std::string& rawLine : lines) {
@@ -116,9 +138,12 @@ void TbsSkinIni::SetStrings(const std::vector<std::string>& lines) {
     std::copy(trimmed.begin(), trimmed.end(), end);
     std::string_view line(end, trimmed.size());
     end += trimmed.size();
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+    if (IsSectionHeader(line)) {
+      const uint32_t size = sizes[sections_.size()];
       current = &sections_.emplace_back();
       current->name = Trim(line.substr(1, line.size() - 2));
+      current->lines.reserve(size);
+      current->keys.reserve(size);
       continue;
     }
     if (current == nullptr)
@@ -141,18 +166,37 @@ void TbsSkinIni::SetStrings(const std::vector<std::string>& lines) {
 }
 
 uint64_t TbsSkinIni::HashName(std::string_view name) {
-  // FNV-1a over the lower-cased bytes.
-  uint64_t h = 14695981039346656037ull;
-  for (char c : name) {
-    h ^= static_cast<unsigned char>(LowerAscii(c));
-    h *= 1099511628211ull;
+  // Names are hashed eight bytes at a time. Setting bit 5 of every byte
+  // folds upper case into lower case, so names that match without regard
+  // to case hash alike; the few other names it folds together are told
+  // apart by the comparison that follows every hash match.
+  constexpr uint64_t kFold = 0x2020202020202020ull;
+  auto mix = [](uint64_t h) {
+    h *= 0xFF51AFD7ED558CCDull;
+    return h ^ (h >> 32);
+  };
+  uint64_t h = mix(name.size() + 1);
+  size_t i = 0;
+  for (; i + 8 <= name.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, name.data() + i, sizeof word);
+    h = mix(h ^ (word | kFold));
+  }
+  if (i < name.size()) {
+    uint64_t word = 0;
+    for (size_t k = 0; i + k < name.size(); ++k)
+      word |= uint64_t{static_cast<unsigned char>(name[i + k])} << (8 * k);
+    h = mix(h ^ (word | kFold));
   }
   return h;
 }
 
 void TbsSkinIni::SortIndex(std::vector<IndexEntry>& index) {
-  std::stable_sort(index.begin(), index.end(),
-                   [](const IndexEntry& a, const IndexEntry& b) { return a.hash < b.hash; });
+  // Positions are unique, so this is the stable order by hash without the
+  // merge buffer a stable sort allocates.
+  std::sort(index.begin(), index.end(), [](const IndexEntry& a, const IndexEntry& b) {
+    return a.hash != b.hash ? a.hash < b.hash : a.position < b.position;
+  });
 }
 
 const TbsSkinIni::IndexEntry* TbsSkinIni::FindLast(const std::vector<IndexEntry>& index,
@@ -169,6 +213,7 @@ const TbsSkinIni::IndexEntry* TbsSkinIni::FindLast(const std::vector<IndexEntry>
 void TbsSkinIni::RebuildSectionIndex() {
   lastSection_ = nullptr;
   sectionIndex_.clear();
+  sectionIndex_.reserve(sections_.size());
   for (size_t i = 0; i < sections_.size(); ++i)
     sectionIndex_.push_back(
         {HashName(sections_[i].name), sections_[i].name, static_cast<uint32_t>(i)});
@@ -236,16 +281,23 @@ std::vector<std::string> TbsSkinIni::SectionNames() const {
   return names;
 }
 
+std::optional<std::string_view> TbsSkinIni::FindValue(std::string_view section,
+                                                      std::string_view key) const {
+  const Line* line = FindKey(section, key);
+  if (line == nullptr)
+    return std::nullopt;
+  return line->value;
+}
+
 std::string TbsSkinIni::ReadString(std::string_view section, std::string_view key,
                                    std::string_view def) const {
-  const Line* line = FindKey(section, key);
-  return std::string(line == nullptr ? def : line->value);
+  return std::string(FindValue(section, key).value_or(def));
 }
 
 int TbsSkinIni::ReadInteger(std::string_view section, std::string_view key, int def) const {
-  const Line* line = FindKey(section, key);
+  const std::optional<std::string_view> text = FindValue(section, key);
   int value = 0;
-  if (line == nullptr || !TryParseSkinInteger(line->value, value))
+  if (!text || !TryParseSkinInteger(*text, value))
     return def;
   return value;
 }

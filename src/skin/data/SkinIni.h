@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,10 @@ class TbsSkinIni {
   // The names of the sections in text order, hidden ones included.
   std::vector<std::string> SectionNames() const;
 
+  // The value of a key as it stands in the text, or nothing when the key is
+  // missing. The view stays valid until the content changes; readers parse
+  // it in place instead of copying every value into a string first.
+  std::optional<std::string_view> FindValue(std::string_view section, std::string_view key) const;
   // A missing key yields the default; a present key with an empty value
   // yields the empty text.
   std::string ReadString(std::string_view section, std::string_view key,
@@ -80,6 +85,7 @@ class TbsSkinIni {
   };
 
   static const IndexEntry* FindLast(const std::vector<IndexEntry>& index, std::string_view name);
+  // Orders by hash and, among equal hashes, by position.
   static void SortIndex(std::vector<IndexEntry>& index);
   static uint64_t HashName(std::string_view name);
   const Section* FindSection(std::string_view section) const;

@@ -13,7 +13,7 @@ void TbsSkinKeyReader::Flag(const char* key, bool& value) {
 }
 
 void TbsSkinKeyReader::Text(const char* key, std::string& value, const char* def) {
-  value = ini_.ReadString(section_, key, def);
+  value.assign(ini_.FindValue(section_, key).value_or(def));
 }
 
 void TbsSkinKeyReader::Point(const char* key, gfx::Point& value) {

@@ -1,35 +1,58 @@
 #include "skin/data/SkinValues.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace {
 
+// The digits of one number's text, which is what a refused number names.
+std::string DigitsOf(std::string_view text) {
+  std::string digits;
+  for (char c : text)
+    if (c >= '0' && c <= '9')
+      digits += c;
+  return digits;
+}
+
 // Scans N numbers by the point and rectangle rule; further numbers are read
 // past and ignored. A number too large for an integer is refused like an
-// empty one, naming its digits.
+// empty one, naming its digits. The digits are added up as they come, so a
+// value is scanned without copying it.
 template <size_t N>
 std::array<int, N> ScanNumbers(std::string_view text) {
+  constexpr uint32_t kLargest = 0x7FFFFFFF;
   std::array<int, N> numbers{};
   size_t index = 0;
-  std::string digits;
-  auto finish = [&] {
+  size_t start = 0;  // where the current number's text begins
+  uint32_t value = 0;
+  bool digits = false;
+  bool tooLarge = false;
+  auto finish = [&](size_t end) {
     if (index < N) {
-      int value = 0;
-      if (digits.empty() || !TryParseSkinInteger(digits, value))
-        throw TbsConvertError(digits);
-      numbers[index] = value;
+      if (!digits || tooLarge)
+        throw TbsConvertError(DigitsOf(text.substr(start, end - start)));
+      numbers[index] = static_cast<int>(value);
     }
     ++index;
-    digits.clear();
+    value = 0;
+    digits = tooLarge = false;
+    start = end + 1;
   };
-  for (char c : text) {
-    if (c == ',')
-      finish();
-    else if (c >= '0' && c <= '9')
-      digits += c;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == ',') {
+      finish(i);
+    } else if (c >= '0' && c <= '9') {
+      digits = true;
+      const uint32_t d = static_cast<uint32_t>(c - '0');
+      if (value > (kLargest - d) / 10)
+        tooLarge = true;
+      else
+        value = value * 10 + d;
+    }
   }
-  finish();
+  finish(text.size());
   if (index < N)
     throw TbsConvertError("");
   return numbers;
@@ -125,11 +148,11 @@ TbsStdCommand ParseCommandValue(std::string_view text) {
 }
 
 gfx::Rect ReadRectValue(const TbsSkinIni& ini, std::string_view section, std::string_view key) {
-  return ParseRectValue(ini.ReadString(section, key, "0,0,0,0"));
+  return ParseRectValue(ini.FindValue(section, key).value_or("0,0,0,0"));
 }
 
 gfx::Point ReadPointValue(const TbsSkinIni& ini, std::string_view section, std::string_view key) {
-  return ParsePointValue(ini.ReadString(section, key, "0,0"));
+  return ParsePointValue(ini.FindValue(section, key).value_or("0,0"));
 }
 
 bool ReadFlagValue(const TbsSkinIni& ini, std::string_view section, std::string_view key) {
@@ -138,27 +161,27 @@ bool ReadFlagValue(const TbsSkinIni& ini, std::string_view section, std::string_
 
 TbsFontStyles ReadFontStyleValue(const TbsSkinIni& ini, std::string_view section,
                                  std::string_view key) {
-  return ParseFontStyleValue(ini.ReadString(section, key, ""));
+  return ParseFontStyleValue(ini.FindValue(section, key).value_or(""));
 }
 
 TbsAlignment ReadAlignmentValue(const TbsSkinIni& ini, std::string_view section,
                                 std::string_view key) {
-  return ParseAlignmentValue(ini.ReadString(section, key, "tacenter"));
+  return ParseAlignmentValue(ini.FindValue(section, key).value_or("tacenter"));
 }
 
 TbsMorphKind ReadMorphKindValue(const TbsSkinIni& ini, std::string_view section,
                                 std::string_view key) {
-  return ParseMorphKindValue(ini.ReadString(section, key, "mkdefault"));
+  return ParseMorphKindValue(ini.FindValue(section, key).value_or("mkdefault"));
 }
 
 TbsInactiveEffect ReadInactiveEffectValue(const TbsSkinIni& ini, std::string_view section,
                                           std::string_view key) {
-  return ParseInactiveEffectValue(ini.ReadString(section, key, "iebrightness"));
+  return ParseInactiveEffectValue(ini.FindValue(section, key).value_or("iebrightness"));
 }
 
 TbsStdCommand ReadCommandValue(const TbsSkinIni& ini, std::string_view section,
                                std::string_view key) {
-  return ParseCommandValue(ini.ReadString(section, key, "cmdefault"));
+  return ParseCommandValue(ini.FindValue(section, key).value_or("cmdefault"));
 }
 
 void ReadNameList(const TbsSkinIni& ini, std::string_view section, std::string_view prefix,

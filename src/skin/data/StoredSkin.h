@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/Bitmap.h"
@@ -28,6 +29,7 @@ class TbsStoredSkin : public TComponent {
 
   const std::vector<std::string>& IniStrings() const { return FIniStrings; }
   void SetIniStrings(const std::vector<std::string>& lines) { FIniStrings = lines; }
+  void SetIniStrings(std::vector<std::string>&& lines) { FIniStrings = std::move(lines); }
 
   // Imports the skin text at path and the pictures its PICTURES section
   // names, from the text's directory. A picture that cannot be read throws

@@ -33,6 +33,26 @@ TEST(SkinIni, LastSectionHidesEarlierAndLastKeyWins) {
   EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"a", "b", "A"}));
 }
 
+TEST(SkinIni, FindValueTellsAbsentFromEmpty) {
+  TbsSkinIni ini("[s]\nEmpty=\nk=1\nK=2\n");
+  EXPECT_EQ(ini.FindValue("S", "empty"), std::optional<std::string_view>(""));
+  EXPECT_EQ(ini.FindValue("s", "k"), std::optional<std::string_view>("2"));
+  EXPECT_EQ(ini.FindValue("s", "missing"), std::nullopt);
+  EXPECT_EQ(ini.FindValue("t", "k"), std::nullopt);
+}
+
+TEST(SkinIni, CaseFoldingFindsLongNamesAndKeepsLookAlikesApart) {
+  // "@" and "`", "[" and "{" differ only where case does for letters.
+  TbsSkinIni ini(
+      "[Section@Name]\nUnEnabledFontColor=1\nkey[1]=2\nkey{1}=3\n"
+      "[section`name]\nunenabledfontcolor=4\n");
+  EXPECT_EQ(ini.ReadInteger("SECTION@NAME", "unenabledFONTCOLOR", 0), 1);
+  EXPECT_EQ(ini.ReadInteger("section@name", "KEY[1]", 0), 2);
+  EXPECT_EQ(ini.ReadInteger("section@name", "key{1}", 0), 3);
+  EXPECT_EQ(ini.ReadInteger("Section`Name", "UnEnabledFontColor", 0), 4);
+  EXPECT_FALSE(ini.ValueExists("section@name", "key{1]"));
+}
+
 TEST(SkinIni, ValueSplitsAtFirstEqualsSign) {
   TbsSkinIni ini("[s]\nk = a=b \n");
   EXPECT_EQ(ini.ReadString("s", "k", ""), "a=b");

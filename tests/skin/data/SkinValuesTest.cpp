@@ -28,6 +28,11 @@ TEST(SkinValues, EmptyOrOversizedNumbersAreConversionErrors) {
   EXPECT_EQ(ConvertErrorOf("1,,3,4"), "'' is not a valid integer value");
   EXPECT_EQ(ConvertErrorOf("1,x,3,4"), "'' is not a valid integer value");
   EXPECT_EQ(ConvertErrorOf("1,2,3,99999999999"), "'99999999999' is not a valid integer value");
+  // The largest integer still reads; one more is refused wherever it
+  // stands, and the error names only its digits.
+  EXPECT_EQ(ParseRectValue("2147483647,0,0,1"), (gfx::Rect{2147483647, 0, 0, 1}));
+  EXPECT_EQ(ConvertErrorOf("2147483648,1,2,3"), "'2147483648' is not a valid integer value");
+  EXPECT_EQ(ConvertErrorOf("1,-21 474 836 480,3,4"), "'21474836480' is not a valid integer value");
   EXPECT_THROW(ParsePointValue("5"), TbsConvertError);
 }
 
