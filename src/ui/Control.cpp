@@ -392,6 +392,12 @@ void TControl::HandleMouse(TMessage& m) {
     msg -= 2;
     dbl = false;
   }
+  // A press here ends what another control of the form has open.
+  if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDOWN ||
+      msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDOWN || msg == WM_MBUTTONDBLCLK) {
+    if (TCustomForm* form = GetParentForm(this))
+      form->SendCancelMode(this);
+  }
   switch (msg) {
     case WM_MOUSEMOVE:
       if (Application)

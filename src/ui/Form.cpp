@@ -241,6 +241,16 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   return true;
 }
 
+void TCustomForm::SendCancelMode(TControl* Sender) {
+  const auto lparam = reinterpret_cast<win::LPARAM>(Sender);
+  TWinControl* active = FActiveControl;
+  TWinControl* focused = FFocusedControl;
+  if (active && active != Sender)
+    active->Perform(CM_CANCELMODE, 0, lparam);
+  if (focused && focused != active && focused != Sender)
+    focused->Perform(CM_CANCELMODE, 0, lparam);
+}
+
 void TCustomForm::SetWindowFocus() {
   if (FActiveControl && FActiveControl->CanFocus())
     win::SetFocus(FActiveControl->Handle());
@@ -463,6 +473,7 @@ void TCustomForm::WndProc(TMessage& m) {
         SetWindowFocus();
         Activate();
       } else {
+        SendCancelMode(nullptr);
         Deactivate();
       }
       return;

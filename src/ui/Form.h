@@ -76,6 +76,11 @@ class TCustomForm : public TWinControl {
   // Called as a window of the form receives the focus: the exit and enter
   // notices run and ActiveControl follows. False when the form refuses.
   bool SetFocusedControl(TWinControl* Control);
+  // A control of the form is being pressed (Sender), or the form lost the
+  // activation (null): the active control, and the focused one when it
+  // differs, hear CM_CANCELMODE so that they end what they have open, such
+  // as a dropped list.
+  void SendCancelMode(TControl* Sender);
   // A control is leaving the form: references to it are cleared.
   void ControlRemoved(TControl* Control);
 

@@ -31,6 +31,7 @@ struct TMessage {
 inline constexpr win::UINT CM_BASE              = 0xB000;
 inline constexpr win::UINT CM_ACTIVATE          = CM_BASE + 0;
 inline constexpr win::UINT CM_DEACTIVATE        = CM_BASE + 1;
+inline constexpr win::UINT CM_CANCELMODE        = CM_BASE + 4;   // LParam: the TControl* pressed, or null
 inline constexpr win::UINT CM_DIALOGKEY         = CM_BASE + 5;   // WParam: key, LParam: shift bits
 inline constexpr win::UINT CM_DIALOGCHAR        = CM_BASE + 6;   // WParam: character, LParam: 1 with Alt
 inline constexpr win::UINT CM_FOCUSCHANGED      = CM_BASE + 7;   // LParam: the new active TWinControl*

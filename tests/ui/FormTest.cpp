@@ -88,6 +88,43 @@ TEST_F(Forms, TheActiveControlGetsTheFocusBackWhenTheFormIsActivatedAgain) {
   EXPECT_FALSE(a->Focused());
 }
 
+// A control that notes the cancel-mode notices it hears, and who caused them.
+class TCancelNoter : public TTestButton {
+ public:
+  using TTestButton::TTestButton;
+
+ protected:
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_CANCELMODE) {
+      auto* sender = reinterpret_cast<TControl*>(m.LParam);
+      Log->push_back("cancel " + Name() + " by " + (sender ? sender->Name() : "none"));
+      return;
+    }
+    TTestButton::WndProc(m);
+  }
+};
+
+TEST_F(Forms, APressOrLosingTheActivationSendsCancelModeToTheActiveControl) {
+  auto* a = new TCancelNoter(form, form, "a", &log);
+  auto* b = new TCancelNoter(form, form, "b", &log);
+  b->SetLeft(100);
+  a->SetFocus();
+  log.clear();
+  // Pressing the active control itself cancels nothing; pressing another
+  // one tells the active control, before the pressed one does anything.
+  script.Click(At(a, 5, 5).x, At(a, 5, 5).y);
+  script.MoveTo(At(b, 5, 5).x, At(b, 5, 5).y)
+      .Press(win::MouseButton::Right)
+      .Release(win::MouseButton::Right);
+  RunScript();
+  EXPECT_THAT(log, ElementsAre("click a", "cancel a by b"));
+  log.clear();
+  TForm* other = MakeForm();
+  app->ProcessMessages();
+  EXPECT_TRUE(other->Active());
+  EXPECT_THAT(log, ElementsAre("cancel a by none"));
+}
+
 TEST_F(Forms, AnAcceleratorClicksItsControlWithAltOrAsAPlainLetter) {
   TTestButton* start = Button("start");
   start->SetCaption("&Start");

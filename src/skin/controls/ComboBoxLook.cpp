@@ -179,7 +179,8 @@ void PaintListFrame(Bitmap& bitmap, const TbsSkinData* skin, const TbsDataSkinLi
 
 void PaintListRow(DeviceContext& dc, int x, int y, int width, int itemHeight,
                   const TbsSkinData* skin, const TbsDataSkinListBox* record,
-                  const TbsListRowState& state, const TbsItemContent& content, int index) {
+                  const TbsListRowState& state, const TbsItemContent& content, int index,
+                  const TbsItemDrawer& drawItem) {
   if (width <= 0 || itemHeight <= 0)
     return;
   const Bitmap* picture =
@@ -189,7 +190,11 @@ void PaintListRow(DeviceContext& dc, int x, int y, int width, int itemHeight,
     dc.FillRect(row, state.Selected ? gfx::clHighlight : gfx::clWindow);
     dc.SelectFont(state.DefaultFont);
     dc.SetTextColor(state.Selected ? gfx::clHighlightText : gfx::clWindowText);
-    DrawItemImageAndText(dc, {row.left + 2, row.top, row.right - 2, row.bottom}, content, index);
+    const Rect text{row.left + 2, row.top, row.right - 2, row.bottom};
+    if (drawItem)
+      drawItem(dc, text, index);
+    else
+      DrawItemImageAndText(dc, text, content, index);
     if (state.FocusItem)
       DrawFocusRect(dc, row);
     return;
@@ -216,7 +221,10 @@ void PaintListRow(DeviceContext& dc, int x, int y, int width, int itemHeight,
     rdc.SetTextColor(color);
     Rect text = record->itemtextrect;
     text.right += width - record->itemrect.Width();
-    DrawItemImageAndText(rdc, text, content, index);
+    if (drawItem)
+      drawItem(rdc, text, index);
+    else
+      DrawItemImageAndText(rdc, text, content, index);
   }
   dc.DrawBitmap(x, y, row);
 }

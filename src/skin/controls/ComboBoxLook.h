@@ -4,6 +4,7 @@
 // button areas, the item shown in the box, the list's frame, height and
 // rows, each in the skinned and the plain look.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -89,10 +90,15 @@ struct TbsListRowState {
   gfx::Font DefaultFont = DefaultControlFont();
 };
 
+// Draws an item in place of the built-in image and text, given the text
+// rectangle, when the program draws its items itself.
+using TbsItemDrawer = std::function<void(gfx::DeviceContext& dc, const gfx::Rect& rect, int index)>;
+
 // One row, width x item height, drawn at (x, y) of dc.
 void PaintListRow(gfx::DeviceContext& dc, int x, int y, int width, int itemHeight,
                   const TbsSkinData* skin, const TbsDataSkinListBox* record,
-                  const TbsListRowState& state, const TbsItemContent& content, int index);
+                  const TbsListRowState& state, const TbsItemContent& content, int index,
+                  const TbsItemDrawer& drawItem = {});
 
 // A dotted frame, as the keyboard focus is shown in plain lists.
 void DrawFocusRect(gfx::DeviceContext& dc, const gfx::Rect& rect);

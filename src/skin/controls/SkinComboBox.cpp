@@ -8,36 +8,21 @@
 #include "skin/controls/SkinScrollBar.h"
 #include "ui/Application.h"
 
-// Draws the images of an image list for the item drawing.
-class TbsSkinComboBox::ImageListAdapter : public TbsItemImages {
- public:
-  explicit ImageListAdapter(const TImageList& List) : FList(List) {}
-  int Count() const override { return FList.Count(); }
-  gfx::Size ImageSize() const override { return {FList.Width(), FList.Height()}; }
-  void Draw(gfx::DeviceContext& dc, int index, int x, int y) const override {
-    TCanvas canvas;
-    canvas.SetHandle(&dc);
-    FList.Draw(canvas, x, y, index);
-    canvas.SetHandle(nullptr);
-  }
-
- private:
-  const TImageList& FList;
-};
-
 // -- TbsPopupListBox ----------------------------------------------------------
 
 TbsPopupListBox::TbsPopupListBox(TComponent* AOwner, TbsSkinComboBox* Box)
-    : TbsSkinCustomControl(AOwner), FBox(Box) {
+    : TbsSkinListBox(AOwner), FBox(Box) {
   StoreVisible(false);
   ExcludeStyle(csClickEvents);
+  SetTabStop(false);
+  ListBox()->SetTabStop(false);
   SetSkinDataName("");
   DefaultFont().SetName("Arial");
   DefaultFont().SetHeight(14);
 }
 
 void TbsPopupListBox::CreateParams(TCreateParams& Params) {
-  TbsSkinCustomControl::CreateParams(Params);
+  TbsSkinListBox::CreateParams(Params);
   Params.Style = win::WS_POPUP | win::WS_CLIPCHILDREN;
   Params.ExStyle = win::WS_EX_TOOLWINDOW | win::WS_EX_TOPMOST;
   Params.WndParent = {};
@@ -46,68 +31,9 @@ void TbsPopupListBox::CreateParams(TCreateParams& Params) {
   Params.WindowClassStyle = win::CS_SAVEBITS;
 }
 
-const TbsDataSkinListBox* TbsPopupListBox::ListRecord() const {
-  return dynamic_cast<const TbsDataSkinListBox*>(Record());
-}
-
-int TbsPopupListBox::ItemHeight() {
-  ReadSkinRecord();
-  return ListItemHeight(ListRecord(), UseSkinItemHeight, DefaultItemHeight);
-}
-
-int TbsPopupListBox::HeightForRows(int Rows) {
-  return ListHeightForRows(ListRecord(), Rows, ItemHeight());
-}
-
-TRect TbsPopupListBox::RowsRect() {
-  const bool withBar = FScrollBar != nullptr;
-  const int barWidth = FScrollBar != nullptr ? FScrollBar->Width() : 0;
-  return ListAreas(ListRecord(), barWidth, withBar, Width(), Height()).Rows;
-}
-
-int TbsPopupListBox::RowAt(TPoint P) {
-  const TRect rows = RowsRect();
-  if (!rows.Contains(P))
-    return -1;
-  return (P.y - rows.top) / std::max(ItemHeight(), 1);
-}
-
-void TbsPopupListBox::UpdateScrollBar() {
-  const int count = static_cast<int>(FBox->Items().size());
-  const int rows = FBox->FBehaviour.ListRows();
-  if (count <= rows) {
-    delete FScrollBar;
-    FScrollBar = nullptr;
-    return;
-  }
-  if (FScrollBar == nullptr) {
-    FScrollBar = new TbsSkinScrollBar(this);
-    FScrollBar->SetKind(sbVertical);
-    FScrollBar->SetBounds(0, 0, 20, 100);
-    FScrollBar->SetParent(this);
-    FScrollBar->OnChange = [this](TObject*) {
-      FBox->FBehaviour.SetTopIndex(FScrollBar->Position());
-      Invalidate();
-    };
-  }
-  const auto* record = ListRecord();
-  FScrollBar->SetSkinDataName(record != nullptr ? record->vscrollbarname : "");
-  FScrollBar->SetSkinData(SkinData());
-  FScrollBar->ReadSkinRecord();
-  // The bar is as wide as its skin, or 19 pixels in the plain look.
-  int barWidth = 19;
-  if (FScrollBar->SkinIndex() != -1 && FScrollBar->Geometry().tileMode != TbsTileMode::None)
-    barWidth = FScrollBar->Geometry().skinrect.Width();
-  const TbsListAreas areas = ListAreas(record, barWidth, true, Width(), Height());
-  FScrollBar->SetBounds(areas.VScrollBar.left, areas.VScrollBar.top, areas.VScrollBar.Width(),
-                        areas.VScrollBar.Height());
-  FScrollBar->SetRange(0, count - 1, rows, FBox->FBehaviour.TopIndex());
-  FScrollBar->SetLargeChange(rows);
-}
-
 void TbsPopupListBox::ShowAt(const TRect& Rect) {
   SetBounds(Rect.left, Rect.top, Rect.Width(), Rect.Height());
-  UpdateScrollBar();
+  UpdateLayout();
   win::SetWindowPos(Handle(), win::HWND_TOPMOST, Rect.left, Rect.top, Rect.Width(), Rect.Height(),
                     win::SWP_SHOWWINDOW | win::SWP_NOACTIVATE);
   StoreVisible(true);
@@ -120,46 +46,46 @@ void TbsPopupListBox::HideList() {
   StoreVisible(false);
 }
 
-void TbsPopupListBox::PaintRows(gfx::Bitmap& B) {
-  gfx::DeviceContext dc(B);
-  const TRect rows = RowsRect();
-  const int itemHeight = ItemHeight();
-  const TbsItemContent content = FBox->Content();
-  TbsListRowState state;
-  state.UseSkinFont = UseSkinFont();
-  state.DefaultFont = DefaultFont().Handle();
-  const int top = FBox->FBehaviour.TopIndex();
-  const int selected = FBox->FBehaviour.ItemIndex();
-  const int count = static_cast<int>(FBox->Items().size());
-  dc.IntersectClipRect(rows);
-  for (int i = 0; top + i < count && i * itemHeight < rows.Height(); ++i) {
-    state.Selected = top + i == selected;
-    PaintListRow(dc, rows.left, rows.top + i * itemHeight, rows.Width(), itemHeight,
-                 FIndex != -1 ? FSD : nullptr, ListRecord(), state, content, top + i);
+bool TbsPopupListBox::InnerListMessage(TMessage& Message) {
+  using namespace win;
+  switch (Message.Msg) {
+    case WM_MOUSEACTIVATE:
+      Message.Result = MA_NOACTIVATE;
+      return true;
+    case WM_MOUSEMOVE: {
+      // The row under the mouse becomes the choice, without events.
+      const TPoint p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+      const int index = ListBox()->ItemAtPos(p, true);
+      if (index >= 0)
+        FBox->FBehaviour.ListMouseMove(index - ListBox()->TopIndex());
+      return false;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+      return true;
+    case WM_LBUTTONUP:
+      FBox->FBehaviour.ListMouseUp();
+      return true;
+    default:
+      return false;
   }
-}
-
-void TbsPopupListBox::PaintPlainLook(gfx::Bitmap& B) {
-  PaintListFrame(B, nullptr, nullptr, Width(), Height());
-  PaintRows(B);
-}
-
-void TbsPopupListBox::PaintSkinLook(gfx::Bitmap& B) {
-  PaintListFrame(B, FSD, ListRecord(), Width(), Height());
-  PaintRows(B);
 }
 
 void TbsPopupListBox::MouseMove(TShiftState Shift, int X, int Y) {
-  TbsSkinCustomControl::MouseMove(Shift, X, Y);
+  TbsSkinListBox::MouseMove(Shift, X, Y);
   const int row = RowAt({X, Y});
-  if (row >= 0) {
+  if (row >= 0)
     FBox->FBehaviour.ListMouseMove(row);
-    Invalidate();
-  }
 }
 
 void TbsPopupListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TbsSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  TbsSkinListBox::MouseUp(Button, Shift, X, Y);
   if (Button == mbLeft)
     FBox->FBehaviour.ListMouseUp();
 }
@@ -169,7 +95,7 @@ void TbsPopupListBox::WndProc(TMessage& Message) {
     Message.Result = win::MA_NOACTIVATE;
     return;
   }
-  TbsSkinCustomControl::WndProc(Message);
+  TbsSkinListBox::WndProc(Message);
 }
 
 // -- TbsSkinComboBox ----------------------------------------------------------
@@ -185,8 +111,11 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* AOwner)
   Font().SetColor(gfx::clWindowText);
   FBehaviour.Repaint = [this] {
     Invalidate();
-    if (FBehaviour.ListOpen())
-      FListBox->Invalidate();
+    SyncList();
+  };
+  FListBox->OnScroll = [this](TObject*) {
+    if (FBehaviour.ListOpen() && !FSyncing)
+      FBehaviour.SetTopIndex(FListBox->TopIndex());
   };
   FBehaviour.OnChange = [this] {
     if (OnChange)
@@ -206,47 +135,33 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* AOwner)
   };
   FBehaviour.ShowList = [this] {
     PlaceAndShowList();
-    WatchPresses(true);
+    SyncList();
   };
-  FBehaviour.HideList = [this] {
-    WatchPresses(false);
-    FListBox->HideList();
-  };
+  FBehaviour.HideList = [this] { FListBox->HideList(); };
 }
 
 TbsSkinComboBox::~TbsSkinComboBox() {
-  WatchPresses(false);
-  SetImages(nullptr);
+  FBehaviour.Repaint = nullptr;
+  FListBox->OnScroll = nullptr;
 }
 
-bool TbsSkinComboBox::OwnsWindow(win::HWND Wnd) {
-  for (TWinControl* c = TWinControl::FindControl(Wnd); c != nullptr; c = c->Parent())
+bool TbsSkinComboBox::OwnsControl(const TControl* Control) const {
+  for (const TControl* c = Control; c != nullptr; c = c->Parent())
     if (c == this || c == FListBox)
       return true;
   return false;
 }
 
-void TbsSkinComboBox::WatchPresses(bool On) {
-  if (On == FWatching || Application == nullptr)
+void TbsSkinComboBox::SyncList() {
+  if (!FBehaviour.ListOpen() || FSyncing)
     return;
-  FWatching = On;
-  if (!On) {
-    Application->OnMessage = std::move(FSavedOnMessage);
-    FSavedOnMessage = nullptr;
-    return;
-  }
-  FSavedOnMessage = Application->OnMessage;
-  Application->OnMessage = [this](win::MSG& Msg, bool& Handled) {
-    // Closing the list puts the previous hook back, which frees this
-    // one: take what is needed before, touch nothing of it after.
-    TMessageEvent previous = FSavedOnMessage;
-    const bool press = Msg.message == win::WM_LBUTTONDOWN || Msg.message == win::WM_RBUTTONDOWN ||
-                       Msg.message == win::WM_MBUTTONDOWN || Msg.message == win::WM_NCLBUTTONDOWN;
-    if (press && !OwnsWindow(Msg.hwnd))
-      FBehaviour.CancelMode();
-    if (previous)
-      previous(Msg, Handled);
-  };
+  FSyncing = true;
+  FListBox->SetTopIndex(FBehaviour.TopIndex());
+  FListBox->SetItemIndex(FBehaviour.ItemIndex());
+  FSyncing = false;
+  // Selecting scrolls the choice into view; the behaviour follows.
+  FBehaviour.SetTopIndex(FListBox->TopIndex());
+  FListBox->ListBox()->Invalidate();
 }
 
 const TbsDataSkinComboBox* TbsSkinComboBox::ComboRecord() const {
@@ -254,36 +169,22 @@ const TbsDataSkinComboBox* TbsSkinComboBox::ComboRecord() const {
 }
 
 void TbsSkinComboBox::SetItems(const std::vector<std::string>& Value) {
+  FListBox->SetItems(Value);
   FBehaviour.SetItems(Value);
 }
 
 void TbsSkinComboBox::SetImages(TImageList* Value) {
-  if (FImages != nullptr)
-    FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  FImageAdapter.reset();
-  if (FImages != nullptr) {
-    FImages->FreeNotification(this);
-    FImageAdapter = std::make_unique<ImageListAdapter>(*FImages);
-  }
+  FListBox->SetImages(Value);
   Invalidate();
 }
 
 void TbsSkinComboBox::SetImageIndex(int Value) {
-  FImageIndex = Value;
+  FListBox->SetImageIndex(Value);
   Invalidate();
 }
 
-void TbsSkinComboBox::Notification(TComponent* AComponent, TOperation Operation) {
-  TbsSkinCustomControl::Notification(AComponent, Operation);
-  if (Operation == TOperation::opRemove && AComponent == FImages) {
-    FImages = nullptr;
-    FImageAdapter.reset();
-  }
-}
-
 TbsItemContent TbsSkinComboBox::Content() const {
-  return {&FBehaviour.Items(), FImageAdapter.get(), FImageIndex};
+  return {&FBehaviour.Items(), FListBox->ItemImages(), FListBox->ImageIndex()};
 }
 
 TbsComboBoxAreas TbsSkinComboBox::Areas() {
@@ -324,11 +225,15 @@ void TbsSkinComboBox::ApplySkinChange() {
   FListBox->SetSkinDataName(record != nullptr ? record->listboxname : "");
   FListBox->SetSkinData(FSD);
   FListBox->ReadSkinRecord();
+  FListBox->UpdateLayout();
+  FListBox->Invalidate();
   Invalidate();
 }
 
 void TbsSkinComboBox::PlaceAndShowList() {
   const int rows = FBehaviour.ListRows();
+  // The width first: whether a horizontal bar is needed depends on it.
+  FListBox->SetWidth(Width());
   const int height = FListBox->HeightForRows(rows);
   const TPoint origin = ClientToScreen({0, 0});
   const TRect box = TRect::FromXYWH(origin.x, origin.y, Width(), Height());
@@ -445,6 +350,12 @@ void TbsSkinComboBox::WndProc(TMessage& Message) {
         return;
       }
       break;
+    case CM_CANCELMODE:
+      // Another control of the form was pressed, or the form lost the
+      // activation: the list closes without choosing.
+      if (!OwnsControl(reinterpret_cast<const TControl*>(Message.LParam)))
+        FBehaviour.CancelMode();
+      return;
     case win::WM_MOUSEWHEEL:
       FBehaviour.Wheel(win::GET_WHEEL_DELTA_WPARAM(Message.WParam) < 0 ? 1 : -1);
       Message.Result = 1;

@@ -6,55 +6,40 @@
 // record the combo box record names ("listbox"), with a skinned scroll bar
 // when more items exist than rows.
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "skin/controls/ComboBoxBehaviour.h"
 #include "skin/controls/ComboBoxLook.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinListBox.h"
 #include "ui/Application.h"
 #include "ui/ImageList.h"
 
 class TbsSkinComboBox;
 class TbsSkinScrollBar;
 
-// The list that drops down: a popup tool window that never takes the
-// focus, drawing its rows itself.
-class TbsPopupListBox : public TbsSkinCustomControl {
+// The list that drops down: a skinned list box in a popup tool window that
+// never takes the focus nor activation, keeping the mouse presses on its
+// rows to itself; a left release on it chooses.
+class TbsPopupListBox : public TbsSkinListBox {
  public:
   TbsPopupListBox(TComponent* AOwner, TbsSkinComboBox* Box);
 
-  bool UseSkinItemHeight = true;
-  int DefaultItemHeight = 20;
-  int ItemHeight();
-  // The height for n rows.
-  int HeightForRows(int Rows);
-  // Where the rows are, in the list's client coordinates.
-  TRect RowsRect();
-  // The row (from the top visible one) under a client point, or -1.
-  int RowAt(TPoint P);
   // Shows the list at Rect (screen coordinates) above other windows,
-  // without activating it; sets up the scroll bar.
+  // without activating it.
   void ShowAt(const TRect& Rect);
   void HideList();
-  TbsSkinScrollBar* ScrollBar() const { return FScrollBar; }
 
  protected:
   void CreateParams(TCreateParams& Params) override;
   void WndProc(TMessage& Message) override;
-  void PaintPlainLook(gfx::Bitmap& B) override;
-  void PaintSkinLook(gfx::Bitmap& B) override;
+  bool InnerListMessage(TMessage& Message) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
-  const TbsDataSkinListBox* ListRecord() const;
-  void PaintRows(gfx::Bitmap& B);
-  void UpdateScrollBar();
-
   TbsSkinComboBox* FBox;
-  TbsSkinScrollBar* FScrollBar = nullptr;
 };
 
 class TbsSkinComboBox : public TbsSkinCustomControl {
@@ -71,17 +56,19 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
   void SetDropDownCount(int Value) { FBehaviour.SetDropDownCount(Value); }
   bool AutoComplete() const { return FBehaviour.AutoComplete; }
   void SetAutoComplete(bool Value) { FBehaviour.AutoComplete = Value; }
-  TImageList* Images() const { return FImages; }
+  TImageList* Images() const { return FListBox->Images(); }
   void SetImages(TImageList* Value);
-  int ImageIndex() const { return FImageIndex; }
+  int ImageIndex() const { return FListBox->ImageIndex(); }
   void SetImageIndex(int Value);
-  bool ListBoxUseSkinItemHeight() const { return FListBox->UseSkinItemHeight; }
-  void SetListBoxUseSkinItemHeight(bool Value) { FListBox->UseSkinItemHeight = Value; }
-  int ListBoxDefaultItemHeight() const { return FListBox->DefaultItemHeight; }
-  void SetListBoxDefaultItemHeight(int Value) { FListBox->DefaultItemHeight = Value; }
+  bool ListBoxUseSkinItemHeight() const { return FListBox->UseSkinItemHeight(); }
+  void SetListBoxUseSkinItemHeight(bool Value) { FListBox->SetUseSkinItemHeight(Value); }
+  int ListBoxDefaultItemHeight() const { return FListBox->DefaultItemHeight(); }
+  void SetListBoxDefaultItemHeight(int Value) { FListBox->SetDefaultItemHeight(Value); }
   bool ListBoxUseSkinFont() const { return FListBox->UseSkinFont(); }
   void SetListBoxUseSkinFont(bool Value) { FListBox->SetUseSkinFont(Value); }
   TFont& ListBoxDefaultFont() { return FListBox->DefaultFont(); }
+  bool HorizontalExtent() const { return FListBox->HorizontalExtent(); }
+  void SetHorizontalExtent(bool Value) { FListBox->SetHorizontalExtent(Value); }
 
   bool ListOpen() const { return FBehaviour.ListOpen(); }
   TbsPopupListBox* ListBox() const { return FListBox; }
@@ -100,7 +87,6 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
   void PaintPlainLook(gfx::Bitmap& B) override;
   void PaintSkinLook(gfx::Bitmap& B) override;
   void WndProc(TMessage& Message) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -111,23 +97,19 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
 
  private:
   friend class TbsPopupListBox;
-  class ImageListAdapter;
   const TbsDataSkinComboBox* ComboRecord() const;
   TbsItemContent Content() const;
   TbsComboBoxLookState LookState();
   void PlaceAndShowList();
   // The list row under a client point of the box, or -1.
   int ListRowAtBoxPoint(int X, int Y);
-  // While the list is open, a press on any other window of the program
-  // closes it; the application's message hook watches for that.
-  void WatchPresses(bool On);
-  bool OwnsWindow(win::HWND Wnd);
+  // Shows the open list's selection and first row as the behaviour has
+  // them.
+  void SyncList();
+  // The box, its list, and the list's inner parts.
+  bool OwnsControl(const TControl* Control) const;
 
   TbsComboBoxBehaviour FBehaviour;
   TbsPopupListBox* FListBox;
-  TImageList* FImages = nullptr;
-  int FImageIndex = -1;
-  std::unique_ptr<ImageListAdapter> FImageAdapter;
-  bool FWatching = false;
-  TMessageEvent FSavedOnMessage;
+  bool FSyncing = false;
 };

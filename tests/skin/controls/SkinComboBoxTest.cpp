@@ -55,6 +55,8 @@ TEST_F(SkinComboBoxes, MouseChoiceFromTheList) {
   EXPECT_FALSE(box->ListOpen());
   EXPECT_EQ(box->ItemText(), "Guru");
   EXPECT_THAT(log, ::testing::ElementsAre("dropdown", "change", "click", "closeup"));
+  // The press on the list's rows left the focus with the box.
+  EXPECT_TRUE(box->Focused());
 }
 
 TEST_F(SkinComboBoxes, EnterAcceptsAndEscapeRestores) {
@@ -96,10 +98,37 @@ TEST_F(SkinComboBoxes, PressOnAnotherControlClosesWithoutChoosing) {
   EXPECT_FALSE(box->ListOpen());
   EXPECT_EQ(box->ItemIndex(), 1);
   EXPECT_THAT(log, ::testing::ElementsAre("dropdown"));
-  // The hook is gone again: presses elsewhere change nothing more.
+  // Closed, the box opens again as before.
   script.Click(button.x, button.y);
   Run();
   EXPECT_TRUE(box->ListOpen());
+}
+
+TEST_F(SkinComboBoxes, TheProgramsMessageHookStaysAndLosingTheFormClosesTheList) {
+  TbsSkinComboBox* box = MakeBox(kSeverities);
+  box->SetItemIndex(2);
+  int seen = 0;
+  app->OnMessage = [&](win::MSG&, bool&) { ++seen; };
+  log.clear();
+  const TPoint button = At(box, 180, 9);
+  script.Click(button.x, button.y);
+  Run();
+  ASSERT_TRUE(box->ListOpen());
+  // The program's own hook is neither replaced nor skipped while open.
+  const int before = seen;
+  const TPoint row = RowPoint(box, 0);
+  script.MoveTo(row.x, row.y);
+  Run();
+  EXPECT_GT(seen, before);
+  EXPECT_EQ(box->ListBox()->ItemIndex(), 0);
+  // Another window taking the activation closes the list without choosing.
+  TForm* other = MakeForm(100, 100);
+  app->ProcessMessages();
+  EXPECT_TRUE(other->Active());
+  EXPECT_FALSE(box->ListOpen());
+  EXPECT_EQ(box->ItemIndex(), 2);
+  EXPECT_THAT(log, ::testing::ElementsAre("dropdown"));
+  ASSERT_TRUE(app->OnMessage);
 }
 
 TEST_F(SkinComboBoxes, SeverityImagesInTheBoxAndTheList) {
