@@ -80,9 +80,9 @@ void TbsComboBoxBehaviour::CloseList(bool accept) {
   open_ = false;
   if (HideList)
     HideList();
-  if (listIndex_ < 0) {
-    listIndex_ = savedIndex_;
-  } else if (accept && listIndex_ <= Last()) {
+  // An accepted valid choice becomes the text; anything else (no row chosen,
+  // or the list dismissed) returns the list to the index it opened with.
+  if (accept && listIndex_ >= 0 && listIndex_ <= Last()) {
     SetText(items_[static_cast<size_t>(listIndex_)]);
     Changed();
     if (OnClick)
