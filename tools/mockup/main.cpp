@@ -257,15 +257,16 @@ int main(int argc, char** argv) {
   }
   dc.BitBlt(16, 16, browser.Width(), browser.Height(), browser, 0, 0);
 
-  // An inactive notice dialog with its OK button.
+  // An inactive notice dialog with its OK button, showing one of the
+  // program's own notices under the application title.
   gfx::Bitmap dialog(330, 130);
   const Rect dclient = mockup::DrawFrame(
-      dialog, skin, {.active = false, .title = "Tilebrook(tm) - Puzzle Browser"}, kDesk);
+      dialog, skin, {.active = false, .title = "Tilebrook(tm) - Puzzle Browser 1.0.0.31"}, kDesk);
   {
     gfx::DeviceContext ddc(dialog, {dclient.left, dclient.top}, gfx::Region(dclient));
     ddc.FillRect({0, 0, dclient.Width(), dclient.Height()}, gfx::RGB(244, 236, 220));
-    Label(ddc, skin, 50, 15, "The puzzle program cannot be found.");
-    Label(ddc, skin, 50, 30, "Das Puzzleprogramm wurde nicht gefunden.");
+    Label(ddc, skin, 50, 10, "You already see the first page.");
+    Label(ddc, skin, 50, 38, "Sie sehen bereits die erste Seite.");
     Button(ddc, skin, "button",
            Rect::FromXYWH((dclient.Width() - 60) / 2, dclient.Height() - 30, 60, 20), "OK", 1);
   }
