@@ -1,7 +1,6 @@
 #include "ui/ExtCtrls.h"
 
 #include <algorithm>
-#include <array>
 
 // -- TImage --------------------------------------------------------------------
 
@@ -112,53 +111,55 @@ void TBevel::SetStyle(TBevelStyle Value) {
 }
 
 void TBevel::Paint() {
-  TCanvas& c = Canvas();
-  TColor color1 = FStyle == bsLowered ? gfx::clBtnShadow : gfx::clBtnHighlight;
-  TColor color2 = FStyle == bsLowered ? gfx::clBtnHighlight : gfx::clBtnShadow;
-  const int w = Width();
-  const int h = Height();
+  if (gfx::DeviceContext* dc = Canvas().Handle())
+    PaintBevelShape(*dc, Width(), Height(), FShape, FStyle, gfx::clBtnHighlight, gfx::clBtnShadow);
+}
+
+void PaintBevelShape(gfx::DeviceContext& dc, int W, int H, TBevelShape Shape, TBevelStyle Style,
+                     TColor Light, TColor Dark) {
+  const TColor c1 = Style == bsLowered ? Dark : Light;
+  const TColor c2 = Style == bsLowered ? Light : Dark;
   auto line = [&](TColor color, int x1, int y1, int x2, int y2) {
-    c.Pen().SetColor(color);
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
+    dc.SelectPen({gfx::PS_SOLID, 1, color});
+    dc.MoveTo(x1, y1);
+    dc.LineTo(x2, y2);
   };
   // The top and left edges in one colour, the bottom and right in the
   // other; right and bottom are the rectangle's last pixels.
-  auto bevelRect = [&](TColor topLeft, TColor bottomRight, TRect r) {
-    c.Pen().SetColor(topLeft);
-    std::array<TPoint, 3> a{TPoint{r.left, r.bottom}, TPoint{r.left, r.top},
-                            TPoint{r.right, r.top}};
-    c.Polyline(a);
-    c.Pen().SetColor(bottomRight);
-    std::array<TPoint, 3> b{TPoint{r.right, r.top}, TPoint{r.right, r.bottom},
-                            TPoint{r.left, r.bottom}};
-    c.Polyline(b);
+  auto box = [&](int l, int t, int r, int b, TColor topLeft, TColor bottomRight) {
+    dc.SelectPen({gfx::PS_SOLID, 1, topLeft});
+    dc.MoveTo(l, b);
+    dc.LineTo(l, t);
+    dc.LineTo(r, t);
+    dc.SelectPen({gfx::PS_SOLID, 1, bottomRight});
+    dc.LineTo(r, b);
+    dc.LineTo(l, b);
   };
-  switch (FShape) {
+  switch (Shape) {
     case bsBox:
-      bevelRect(color1, color2, {0, 0, w - 1, h - 1});
+      box(0, 0, W - 1, H - 1, c1, c2);
       break;
     case bsFrame:
       // An etched groove (or ridge): the second colour one pixel in, the
       // first over it at the outer edge.
-      bevelRect(color2, color2, {1, 1, w - 1, h - 1});
-      bevelRect(color1, color1, {0, 0, w - 2, h - 2});
+      box(1, 1, W - 1, H - 1, c2, c2);
+      box(0, 0, W - 2, H - 2, c1, c1);
       break;
     case bsTopLine:
-      line(color1, 0, 0, w, 0);
-      line(color2, 0, 1, w, 1);
+      line(c1, 0, 0, W, 0);
+      line(c2, 0, 1, W, 1);
       break;
     case bsBottomLine:
-      line(color1, 0, h - 2, w, h - 2);
-      line(color2, 0, h - 1, w, h - 1);
+      line(c1, 0, H - 2, W, H - 2);
+      line(c2, 0, H - 1, W, H - 1);
       break;
     case bsLeftLine:
-      line(color1, 0, 0, 0, h);
-      line(color2, 1, 0, 1, h);
+      line(c1, 0, 0, 0, H);
+      line(c2, 1, 0, 1, H);
       break;
     case bsRightLine:
-      line(color1, w - 2, 0, w - 2, h);
-      line(color2, w - 1, 0, w - 1, h);
+      line(c1, W - 2, 0, W - 2, H);
+      line(c2, W - 1, 0, W - 1, H);
       break;
     case bsSpacer:
       break;

@@ -49,6 +49,12 @@ class TImage : public TGraphicControl {
 enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
 enum TBevelStyle { bsLowered, bsRaised };
 
+// Draws a bevel's shape in a W x H area: lowered bevels put the dark colour
+// on the top and left edges, raised ones the light colour. TBevel draws with
+// the system's highlight and shadow; skinned bevels with their own colours.
+void PaintBevelShape(gfx::DeviceContext& dc, int W, int H, TBevelShape Shape, TBevelStyle Style,
+                     TColor Light, TColor Dark);
+
 class TBevel : public TGraphicControl {
  public:
   explicit TBevel(TComponent* AOwner);

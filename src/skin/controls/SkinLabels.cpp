@@ -211,61 +211,31 @@ void TbsSkinBevel::Paint() {
 
 void PaintSkinBevel(gfx::DeviceContext& dc, int W, int H, TBevelShape shape, TBevelStyle style,
                     bool divider, TColor light, TColor dark) {
+  if (!divider) {
+    PaintBevelShape(dc, W, H, shape, style, light, dark);
+    return;
+  }
+  // A divider is a two-pixel groove across the middle of the area.
   const TColor c1 = style == bsLowered ? dark : light;
   const TColor c2 = style == bsLowered ? light : dark;
-  auto line = [&](TColor color, int x1, int y1, int x2, int y2) {
-    dc.SelectPen({gfx::PS_SOLID, 1, color});
-    dc.MoveTo(x1, y1);
-    dc.LineTo(x2, y2);
-  };
-  auto box = [&](int l, int t, int r, int b, TColor first, TColor second) {
-    dc.SelectPen({gfx::PS_SOLID, 1, first});
+  auto box = [&](int l, int t, int r, int b) {
+    dc.SelectPen({gfx::PS_SOLID, 1, c1});
     dc.MoveTo(l, b);
     dc.LineTo(l, t);
     dc.LineTo(r, t);
-    dc.SelectPen({gfx::PS_SOLID, 1, second});
+    dc.SelectPen({gfx::PS_SOLID, 1, c2});
     dc.LineTo(r, b);
     dc.LineTo(l, b);
   };
-  if (divider) {
-    switch (shape) {
-      case bsTopLine:
-      case bsBottomLine:
-        box(2, H / 2 - 1, W - 2, H / 2, c1, c2);
-        break;
-      case bsSpacer:
-        break;
-      default:
-        box(W / 2 - 1, 2, W / 2, H - 2, c1, c2);
-        break;
-    }
-    return;
-  }
   switch (shape) {
-    case bsBox:
-      box(0, 0, W - 1, H - 1, c1, c2);
-      break;
-    case bsFrame:
-      box(1, 1, W - 1, H - 1, c2, c2);
-      box(0, 0, W - 2, H - 2, c1, c1);
-      break;
     case bsTopLine:
-      line(c1, 0, 0, W, 0);
-      line(c2, 0, 1, W, 1);
-      break;
     case bsBottomLine:
-      line(c1, 0, H - 2, W, H - 2);
-      line(c2, 0, H - 1, W, H - 1);
-      break;
-    case bsLeftLine:
-      line(c1, 0, 0, 0, H);
-      line(c2, 1, 0, 1, H);
-      break;
-    case bsRightLine:
-      line(c1, W - 2, 0, W - 2, H);
-      line(c2, W - 1, 0, W - 1, H);
+      box(2, H / 2 - 1, W - 2, H / 2);
       break;
     case bsSpacer:
+      break;
+    default:
+      box(W / 2 - 1, 2, W / 2, H - 2);
       break;
   }
 }
