@@ -78,7 +78,7 @@ void TCustomLabel::DoDrawText(TRect& Rect, unsigned Flags) {
   if (!FShowAccelChar)
     Flags |= gfx::DT_NOPREFIX;
   TCanvas& c = Canvas();
-  c.Font().Assign(Font());
+  PrepareFont(c.Font());
   if (!Enabled() && !(Flags & gfx::DT_CALCRECT)) {
     // The classic disabled look: a highlight copy one pixel down and right
     // under a shadow copy.

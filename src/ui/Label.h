@@ -40,6 +40,8 @@ class TCustomLabel : public TGraphicControl {
   // Draws the text in Rect with the DT_ flags, or with DT_CALCRECT
   // measures it into Rect.
   virtual void DoDrawText(TRect& Rect, unsigned Flags);
+  // Sets the font DoDrawText draws with: the label's own.
+  virtual void PrepareFont(TFont& F) { F.Assign(Font()); }
   void Paint() override;
   void WndProc(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -89,21 +89,10 @@ void TbsSkinStdLabel::PrepareFont(TFont& F) {
 }
 
 void TbsSkinStdLabel::DoDrawText(TRect& Rect, unsigned Flags) {
+  // The record is looked up again at every drawing, so a skin change or a
+  // freed container is never seen through a stale index.
   ReadSkinRecord();
-  std::string text = GetLabelText();
-  if ((Flags & gfx::DT_CALCRECT) && (text.empty() || (ShowAccelChar() && text == "&")))
-    text += " ";
-  if (!ShowAccelChar())
-    Flags |= gfx::DT_NOPREFIX;
-  TCanvas& c = Canvas();
-  PrepareFont(c.Font());
-  if (!Enabled() && !(Flags & gfx::DT_CALCRECT)) {
-    TRect shifted = Rect.Offset(1, 1);
-    c.Font().SetColor(gfx::clBtnHighlight);
-    c.DrawText(text, shifted, Flags);
-    c.Font().SetColor(gfx::clBtnShadow);
-  }
-  c.DrawText(text, Rect, Flags);
+  TCustomLabel::DoDrawText(Rect, Flags);
 }
 
 // -- TbsSkinLinkLabel ---------------------------------------------------------

@@ -33,7 +33,7 @@ class TbsSkinStdLabel : public TCustomLabel {
   // Looks the record up and copies its font values.
   virtual void ReadSkinRecord();
   // The font and colour of the text, after ReadSkinRecord.
-  virtual void PrepareFont(TFont& Font);
+  void PrepareFont(TFont& Font) override;
   void DoDrawText(TRect& Rect, unsigned Flags) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
