@@ -17,13 +17,15 @@
 #include "skin/controls/UpDownLook.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/StoredSkin.h"
+#include "skin/product/ProductSkin.h"
 
 namespace {
 
 const TbsSkinData& Skin() {
   static const std::unique_ptr<TbsSkinData> skin = [] {
+    // The skin the program carries, restored as the window's design does.
     TbsStoredSkin stored(nullptr);
-    stored.LoadFromSkinFile(std::string(TILEBROOK_SOURCE_DIR) + "/assets/skin/skin.ini");
+    ReadProductSkin(stored);
     auto data = std::make_unique<TbsSkinData>(nullptr);
     data->ApplyStoredSkin(&stored);
     return data;
