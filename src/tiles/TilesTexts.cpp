@@ -67,6 +67,6 @@ std::string WinNotice(const TScore& Result, const TRecordOutcome& Outcome,
 }
 
 std::string TilesCaption(const std::string& FileBase, int Number, int Severity) {
-  return "Tilebrook Tiles - " + FileBase + " " + std::to_string(Number) + " - " +
-         std::string(SeverityName(Severity));
+  return FileBase + " " + std::to_string(Number) + " - " + std::string(SeverityName(Severity)) +
+         " - " + TilesTitle;
 }

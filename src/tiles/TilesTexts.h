@@ -24,5 +24,8 @@ std::string TimeText(std::uint32_t Milliseconds);
 std::string WinNotice(const TScore& Result, const TRecordOutcome& Outcome,
                       const std::string& ScoresPath);
 
+// The application's title, the caption of every notice.
+inline constexpr const char* TilesTitle = "Tilebrook(tm) Tiles";
+
 // The window's caption: the puzzle and its severity.
 std::string TilesCaption(const std::string& FileBase, int Number, int Severity);

@@ -1,0 +1,14 @@
+#pragma once
+
+// The tile puzzle's notices: a modal dialog under the application's title
+// with the text and one "OK" button, which Enter and Escape press as well.
+// "&" in the text marks an accelerator, so texts from file names come with
+// every "&" doubled.
+
+#include <string>
+
+class TbsSkinData;
+
+// Shows Text and returns when the player has closed the notice. Skin (may
+// be null) gives the button its look.
+void ShowTilesNotice(const std::string& Text, TbsSkinData* Skin);

@@ -1,0 +1,21 @@
+// tilebrook-tiles: the tile puzzle that puzzle packages ship under their
+// puzzle names, "<file>-<n>-<Severity>.exe". It reads what to play from the
+// name it was started under.
+
+#include <random>
+
+#include "platform/win/x11/DesktopFactory.h"
+#include "tiles/Scores.h"
+#include "tiles/TilesProgram.h"
+#include "ui/Application.h"
+
+int main(int argc, char** argv) {
+  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-tiles");
+  TScreen screen;
+  TApplication application;
+  TTilesSetup setup;
+  std::random_device entropy;
+  setup.Seed = (static_cast<std::uint64_t>(entropy()) << 32) ^ entropy();
+  setup.ScoresPath = ScoresFilePath();
+  return RunTiles(argc > 0 && argv[0] ? argv[0] : "", setup);
+}
