@@ -1,0 +1,7 @@
+#include "skin/controls/MessageIcons.h"
+
+#include "skin/controls/SkinMessage.h"
+
+const gfx::Bitmap* StandardMessageIcon(TMsgDlgType) {
+  return nullptr;
+}
