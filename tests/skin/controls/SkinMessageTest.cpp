@@ -130,6 +130,27 @@ TEST_F(SkinMessages, AbortRetryIgnoreHasNoCancelButton) {
   EXPECT_EQ(message->ShowMessageDialog("Failed.", mtError, {mbAbort, mbRetry, mbIgnore}), mrIgnore);
 }
 
+TEST_F(SkinMessages, EveryKindButCustomHasItsOwnIcon) {
+  std::vector<std::vector<gfx::ColorRef>> pictures;
+  for (TMsgDlgType kind : {mtWarning, mtError, mtInformation, mtConfirmation}) {
+    Show("Text", kind, {mbOK}, [&](TbsMessageForm& d) {
+      const gfx::Bitmap& icon = d.Image()->Picture().Bitmap().Pixels();
+      ASSERT_EQ(icon.Width(), 32);
+      ASSERT_EQ(icon.Height(), 32);
+      EXPECT_TRUE(d.Image()->Transparent());
+      std::vector<gfx::ColorRef> pixels;
+      for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+          pixels.push_back(icon.GetPixel(x, y));
+      pictures.push_back(pixels);
+    });
+  }
+  // Four different pictures, not one picture four times.
+  ASSERT_EQ(pictures.size(), 4u);
+  std::sort(pictures.begin(), pictures.end());
+  EXPECT_EQ(std::unique(pictures.begin(), pictures.end()), pictures.end());
+}
+
 TEST_F(SkinMessages, TheIconBesideTheTextNeverHigherThanTenPixels) {
   TFont small;
   small.SetName("Arial");
