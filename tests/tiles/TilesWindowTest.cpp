@@ -10,9 +10,9 @@
 #include "platform/win/PaintApi.h"
 #include "platform/win/VirtualKeys.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinMessage.h"
 #include "support/GoldenImage.h"
 #include "tiles/TileBoardView.h"
-#include "tiles/TilesNotice.h"
 #include "tiles/TilesProgram.h"
 #include "ui/UiTest.h"
 
@@ -28,11 +28,18 @@ class TilesWindowTest : public uitest::UiTest {
                                dir / "pack/view-1.jpg");
     setup.Seed = 1234;
     setup.ScoresPath = dir / "state/tilebrook/scores.ini";
-    // The real notice, after noting its text; the script closes it.
-    setup.ShowNotice = [this](const std::string& Text) {
-      notices.push_back(Text);
-      ShowTilesNotice(Text, nullptr);
-    };
+  }
+
+  // Notes the text of the notice on show and closes it with the key.
+  void CloseNotice(win::UINT Key = win::VK_RETURN) {
+    script.Then([this, Key] {
+      auto* notice = dynamic_cast<TbsMessageForm*>(Screen->ActiveForm());
+      ASSERT_NE(notice, nullptr);
+      EXPECT_EQ(notice->Caption(), "Tilebrook(tm) Tiles");
+      notices.push_back(notice->Message()->Caption());
+      script.InjectKey(Key, true);
+      script.InjectKey(Key, false);
+    });
   }
 
   // Runs the game under the name with the steps that OnStarted adds.
@@ -63,8 +70,7 @@ class TilesWindowTest : public uitest::UiTest {
     script.Then([this] {
       TTileGame& game = form->Game();
       if (game.Solved()) {
-        script.InjectKey(win::VK_RETURN, true);
-        script.InjectKey(win::VK_RETURN, false);
+        CloseNotice();
         script.Then([this] { form->Close(); });
         return;
       }
@@ -157,11 +163,7 @@ TEST_F(TilesWindowTest, KeyboardPlayAndAWorseResultKeepTheBest) {
         board.Swap(from, slot);
       }
     });
-    script.Then([this] {
-      EXPECT_EQ(notices.size(), 1u);
-      script.InjectKey(win::VK_ESCAPE, true);
-      script.InjectKey(win::VK_ESCAPE, false);
-    });
+    CloseNotice(win::VK_ESCAPE);
     script.Then([Form] {
       EXPECT_TRUE(Form->Game().Solved());
       Form->Close();
@@ -183,13 +185,13 @@ TEST_F(TilesWindowTest, UnwritableStateDirectoryIsToldButTheGameGoesOn) {
 }
 
 TEST_F(TilesWindowTest, UnusableNameOrPictureGivesANoticeAndStatusOne) {
-  script.Key(win::VK_RETURN);
+  CloseNotice();
   EXPECT_EQ(RunTiles(dir / "pack/tilebrook-tiles", setup), 1);
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_NE(notices[0].find("<file>-<n>-<Severity>.exe"), std::string::npos);
   EXPECT_NE(notices[0].find(dir / "pack/tilebrook-tiles"), std::string::npos);
 
-  script.Key(win::VK_RETURN);
+  CloseNotice();
   EXPECT_EQ(RunTiles(dir / "pack/missing-1-Maniac.exe", setup), 1);
   ASSERT_EQ(notices.size(), 2u);
   EXPECT_NE(notices[1].find("missing:\r\r" + dir / "pack/missing-1.jpg"), std::string::npos);
