@@ -191,21 +191,24 @@ Rgb Wave(double x, double y) {
 
 }  // namespace
 
-gfx::Bitmap DrawMosaic(int number) {
+gfx::Bitmap DrawMosaic(int number, int size) {
   Rgb (*const patterns[])(double, double) = {Cobbles, Courses,  Basketweave, Hexagons,
                                              Rosette, Diamonds, Scales,      Wave};
   const auto pattern = patterns[(number - 1) % kMosaics];
-  return Render(kSize, [&](double x, double y) { return pattern(x, y); });
+  return Render(
+      size, [&](double x, double y) { return pattern(x, y); }, kSize);
 }
 
 std::vector<art::AssetFile> GenerateDemoPreviews() {
   std::vector<art::AssetFile> files;
+  auto add = [&](const std::string& stem, gfx::Bitmap (*draw)(int, int), int n) {
+    files.push_back({.name = stem + ".jpg", .picture = draw(n, kPreviewSize)});
+    files.push_back({.name = stem + "-picture.jpg", .picture = draw(n, kPictureSize)});
+  };
   for (int n = 1; n <= kLandscapes; ++n)
-    files.push_back(
-        {.name = "brookside/landscape-" + std::to_string(n) + ".jpg", .picture = DrawLandscape(n)});
+    add("brookside/landscape-" + std::to_string(n), DrawLandscape, n);
   for (int n = 1; n <= kMosaics; ++n)
-    files.push_back(
-        {.name = "stonework/mosaic-" + std::to_string(n) + ".jpg", .picture = DrawMosaic(n)});
+    add("stonework/mosaic-" + std::to_string(n), DrawMosaic, n);
   return files;
 }
 
