@@ -8,33 +8,41 @@
 #include "tiles/TilesTexts.h"
 #include "ui/Application.h"
 
-int RunTiles(const std::string& StartName, const TTilesSetup& Setup) {
+void LoadTilesSkin(TbsSkinData& Skin) {
+  TbsStoredSkin stored(nullptr);
+  ReadProductSkin(stored);
+  Skin.ApplyStoredSkin(&stored);
+}
+
+TTilesForm* StartTiles(const std::string& StartName, const TTilesSetup& Setup, TbsSkinData& Skin) {
   Application->SetTitle(TilesTitle);
-  // The product's skin, for the window and for the notices before it.
-  TbsSkinData skin(nullptr);
-  {
-    TbsStoredSkin stored(nullptr);
-    ReadProductSkin(stored);
-    skin.ApplyStoredSkin(&stored);
-  }
   TTilesNoticeFunction notice = Setup.ShowNotice;
   if (!notice)
-    notice = [&skin](const std::string& Text) { ShowTilesNotice(Text, &skin); };
+    notice = [&Skin](const std::string& Text) { ShowTilesNotice(Text, &Skin); };
 
   const std::optional<TPuzzleName> name = ParsePuzzleName(StartName);
   if (!name) {
     notice(WrongNameNotice(StartName));
-    return 1;
+    return nullptr;
   }
   const int side = TTilesForm::BoardSideFor(Screen->WorkAreaHeight());
   TBoardPicture picture = LoadBoardPicture(*name, side);
   if (!picture.Ok()) {
     notice(PictureNotice(picture));
-    return 1;
+    return nullptr;
   }
   auto* form = new TTilesForm(Application, *name, std::move(picture.Bitmap), side, Setup.Seed,
-                              TScoreBook(Setup.ScoresPath), &skin, notice);
+                              TScoreBook(Setup.ScoresPath), &Skin, notice);
   Application->AddForm(form);
+  return form;
+}
+
+int RunTiles(const std::string& StartName, const TTilesSetup& Setup) {
+  TbsSkinData skin(nullptr);
+  LoadTilesSkin(skin);
+  TTilesForm* form = StartTiles(StartName, Setup, skin);
+  if (!form)
+    return 1;
   if (Setup.OnStarted)
     Setup.OnStarted(form);
   Application->Run();

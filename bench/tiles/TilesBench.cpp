@@ -1,0 +1,125 @@
+// The tile puzzle's speed, against baselines measured in the same run:
+// starting the game to its first presented frame at Maniac with a
+// 600 x 600 picture, and a move, which repaints only the tiles it changed,
+// against repainting the whole board.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+
+#include <unistd.h>
+
+#include "platform/gfx/ImageCodecs.h"
+#include "platform/win/Win.h"
+#include "platform/win/headless/HeadlessDesktop.h"
+#include "skin/data/SkinData.h"
+#include "tiles/TileBoardView.h"
+#include "tiles/TilesProgram.h"
+#include "ui/Application.h"
+
+namespace {
+
+// A package directory with one puzzle whose large picture is 600 x 600,
+// made once for the whole run.
+class TBenchPackage {
+ public:
+  TBenchPackage() {
+    FDir = std::filesystem::temp_directory_path() / ("tilebrook-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(FDir);
+    gfx::Bitmap picture(600, 600);
+    for (int y = 0; y < 600; ++y)
+      for (int x = 0; x < 600; ++x)
+        picture.SetPixel(x, y, gfx::RGB(x * 255 / 600, y * 255 / 600, (x ^ y) & 0xFF));
+    const gfx::EncodedImage jpeg = gfx::EncodeJpeg(picture, 92);
+    std::ofstream(FDir / "bench-1-picture.jpg", std::ios::binary)
+        .write(reinterpret_cast<const char*>(jpeg.bytes.data()),
+               static_cast<std::streamsize>(jpeg.bytes.size()));
+  }
+  ~TBenchPackage() {
+    std::error_code ignored;
+    std::filesystem::remove_all(FDir, ignored);
+  }
+  std::string StartName(const std::string& Severity) const {
+    return (FDir / ("bench-1-" + Severity + ".exe")).string();
+  }
+
+ private:
+  std::filesystem::path FDir;
+};
+
+const TBenchPackage& Package() {
+  static TBenchPackage package;
+  return package;
+}
+
+// Everything the game does from its start to the first frame on the
+// (headless) screen: desktop, application, skin, name, picture, window.
+void Startup_TilesManiac600(benchmark::State& state) {
+  const std::string name = Package().StartName("Maniac");
+  for (auto _ : state) {
+    win::HeadlessDesktop headless;
+    TScreen screen;
+    TApplication application;
+    TbsSkinData skin(nullptr);
+    LoadTilesSkin(skin);
+    TTilesSetup setup;
+    TTilesForm* form = StartTiles(name, setup, skin);
+    if (!form)
+      throw std::runtime_error("the game did not start");
+    form->Show();
+    application.ProcessMessages();
+    win::GdiFlush();
+    if (headless.Backend().FindSurface(form->Handle())->presents == 0)
+      throw std::runtime_error("nothing presented");
+    delete form;
+  }
+}
+BENCHMARK(Startup_TilesManiac600)->Name("Startup:tiles_maniac_600")->Unit(benchmark::kMillisecond);
+
+// A shown Maniac game for the move benchmarks.
+class TShownGame {
+ public:
+  TShownGame() : skin(nullptr) {
+    LoadTilesSkin(skin);
+    form = StartTiles(Package().StartName("Maniac"), TTilesSetup{}, skin);
+    form->Show();
+    application.ProcessMessages();
+    win::GdiFlush();
+  }
+  ~TShownGame() { delete form; }
+
+  void Paint() {
+    win::UpdateWindow(form->Board()->Handle());
+    win::GdiFlush();
+  }
+
+  win::HeadlessDesktop headless;
+  TScreen screen;
+  TApplication application;
+  TbsSkinData skin;
+  TTilesForm* form = nullptr;
+};
+
+void Move_baseline_RepaintBoard(benchmark::State& state) {
+  TShownGame game;
+  for (auto _ : state) {
+    game.form->Board()->Invalidate();
+    game.Paint();
+  }
+}
+BENCHMARK(Move_baseline_RepaintBoard)->Name("Move:baseline_repaint_whole_board");
+
+void Move_SwapTwoTiles(benchmark::State& state) {
+  TShownGame game;
+  for (auto _ : state) {
+    // The same two tiles back and forth: never the last correct move.
+    game.form->Board()->InvalidateSlots(game.form->Game().Swap(27, 36, 0));
+    game.Paint();
+  }
+}
+BENCHMARK(Move_SwapTwoTiles)->Name("Move:swap_two_tiles");
+
+}  // namespace
