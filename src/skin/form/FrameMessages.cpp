@@ -51,15 +51,19 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
         CallOld(m);
       return true;
     }
-    case WM_ACTIVATE:
+    case WM_ACTIVATE: {
       CallOld(m);
+      const auto saved = FActivating;
+      FActivating = LOWORD(m.WParam) != WA_INACTIVE;
       ResetObjectStates();
       FActiveObject = FPreviousActiveObject = -1;
       FOwnerForm->Perform(WM_NCPAINT, 1, 0);
       UpdateCaptionActive(true);
       // Hover polling runs only while the window is active.
-      FHoverTimer.SetEnabled(LOWORD(m.WParam) != WA_INACTIVE && !FInSizeMove);
+      FHoverTimer.SetEnabled(*FActivating && !FInSizeMove);
+      FActivating = saved;
       return true;
+    }
     case WM_SETTEXT:
       CallOld(m);
       if (FOwnerForm->BorderStyle() != bsNone)
@@ -88,15 +92,19 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
       PaintFrame();
       m.Result = 0;
       return true;
-    case WM_NCACTIVATE:
+    case WM_NCACTIVATE: {
       m.Result = 1;
+      const auto saved = FActivating;
+      FActivating = m.WParam != 0;
       if (FOwnerForm->BorderStyle() == bsNone) {
         UpdateCaptionActive(false);
       } else {
         FOwnerForm->Perform(WM_NCPAINT, 1, 0);
         UpdateCaptionActive(true);
       }
+      FActivating = saved;
       return true;
+    }
     case WM_SYNCPAINT:
       if (!FRollUpState)
         return false;
@@ -204,7 +212,17 @@ bool TbsSkinForm::HandleMouseMessage(TMessage& m) {
     case WM_RBUTTONUP:
       ReleaseAt({-1, -1}, mbRight);
       break;
-    case WM_NCLBUTTONDBLCLK:
+    case WM_NCLBUTTONDBLCLK: {
+      // The first click of a double click on the system-menu button opened
+      // the menu; the second one closes the form instead of opening it again.
+      TrackActiveObject(p, true);
+      auto* sys = FActiveObject >= 0
+                      ? dynamic_cast<TbsSkinStdButtonObject*>(FObjectList[FActiveObject].get())
+                      : nullptr;
+      if (sys != nullptr && sys->Command == TbsStdCommand::cmSysMenu) {
+        sys->DblClick();
+        break;
+      }
       Press(p, mbLeft);
       if (FActiveObject >= 0)
         FObjectList[FActiveObject]->DblClick();
@@ -213,6 +231,7 @@ bool TbsSkinForm::HandleMouseMessage(TMessage& m) {
         FCaptureObject = -1;
       }
       break;
+    }
     case WM_NCRBUTTONDOWN:
       Press(p, mbRight);
       if (hit == HTCAPTION) {

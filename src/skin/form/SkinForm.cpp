@@ -292,6 +292,8 @@ int TbsSkinForm::MinFrameHeight() const {
 }
 
 bool TbsSkinForm::WindowIsActive() const {
+  if (FActivating)
+    return *FActivating;
   return FOwnerForm != nullptr && FOwnerForm->Active();
 }
 

@@ -252,6 +252,9 @@ class TbsSkinForm : public TComponent {
   bool FInSizeMove = false;
   bool FFullDragging = false;
   bool FSkinMenuOpen = false;
+  // The activation a message is announcing while it is handled, before the
+  // window system reports it.
+  std::optional<bool> FActivating;
   TTimer FHoverTimer;
   TTimer FFadeTimer;
   TTimer FAnimateTimer;
