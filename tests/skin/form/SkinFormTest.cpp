@@ -3,6 +3,7 @@
 #include "FrameTestSupport.h"
 #include "platform/win/Win.h"
 #include "support/GfxPrinters.h"
+#include "support/GoldenImage.h"
 
 using frametest::FrameTest;
 using gfx::Point;
@@ -19,8 +20,6 @@ TEST_F(SkinFormTest, BrowserClientNeedsItsWindowSize) {
   EXPECT_EQ(form->Height(), 607);
   EXPECT_EQ(form->ClientWidth(), 760);
   EXPECT_EQ(form->ClientHeight(), 570);
-  Shot();
-  script.SaveWindowShot(form->Handle(), "/tmp/frame_active.png");
 }
 
 TEST_F(SkinFormTest, CaptionDragMovesTheWindow) {
@@ -222,6 +221,35 @@ TEST_F(FrameBehaviour, AnEmptiedSkinLeavesThePlainFrame) {
   const gfx::Bitmap shot = Shot();
   EXPECT_EQ(shot.GetPixel(0, 0), gfx::cl3DLight);
   EXPECT_EQ(shot.GetPixel(form->Width() - 1, form->Height() - 1), gfx::cl3DDkShadow);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, InactiveFrameKeepsItsPictureAndDimsTheCaption) {
+  MakeSkinnedForm(760, 570);
+  script.Wait(300);
+  RunScript();
+  const gfx::Bitmap active = Shot();
+  MakeForm(100, 100);
+  script.Wait(300);
+  RunScript();
+  const gfx::Bitmap inactive = Shot();
+  // The product skin has no inactive picture: only the caption changes.
+  const Rect caption = frame->FindObject("caption1")->ObjectRect;
+  int differing = 0;
+  for (int y = 0; y < active.Height(); ++y)
+    for (int x = 0; x < active.Width(); ++x)
+      if (active.GetPixel(x, y) != inactive.GetPixel(x, y)) {
+        ++differing;
+        ASSERT_TRUE(caption.Contains({x, y})) << x << "," << y;
+      }
+  EXPECT_GT(differing, 0);
+  EXPECT_TRUE(
+      testsupport::MatchesGolden(active, "tests/skin/form/golden/browser_frame_active.png"));
+  EXPECT_TRUE(
+      testsupport::MatchesGolden(inactive, "tests/skin/form/golden/browser_frame_inactive.png"));
 }
 
 }  // namespace
