@@ -7,6 +7,7 @@
 #include "platform/win/TimerApi.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinLabels.h"
+#include "skin/form/SkinForm.h"
 #include "tiles/TileBoardView.h"
 #include "tiles/TilesTexts.h"
 #include "ui/Timer.h"
@@ -52,6 +53,9 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
   SetPosition(poScreenCenter);
   SetColor(kPaper);
   SetCaption(TilesCaption(Name.FileBase, Name.Number, Name.Severity));
+  auto* frame = new TbsSkinForm(this);
+  frame->SetBorderIcons(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize});
+  frame->SetSkinData(FSkin);
   const int panelLeft = kMargin * 2 + BoardSide;
   SetClientSize(panelLeft + kPanelWidth + kMargin, BoardSide + 2 * kMargin);
 
