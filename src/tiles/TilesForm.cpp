@@ -5,6 +5,7 @@
 #include "catalogue/Puzzle.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/TimerApi.h"
+#include "platform/win/VirtualKeys.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinLabels.h"
 #include "skin/form/SkinForm.h"
@@ -91,6 +92,16 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
     if (Button == mbLeft)
       FBoard->SetShowPicture(false);
   };
+  // Held with Space as well, while the button has the focus.
+  FShowButton->OnKeyDown = [this](TObject*, win::WORD& Key, TShiftState) {
+    if (Key == win::VK_SPACE)
+      FBoard->SetShowPicture(true);
+  };
+  FShowButton->OnKeyUp = [this](TObject*, win::WORD& Key, TShiftState) {
+    if (Key == win::VK_SPACE)
+      FBoard->SetShowPicture(false);
+  };
+  FShowButton->OnExit = [this](TObject*) { FBoard->SetShowPicture(false); };
 
   TbsSkinStdLabel* help = AddLabel(kMargin + 200, kHelp, -11, false);
   help->SetAutoSize(false);

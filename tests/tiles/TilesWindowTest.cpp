@@ -226,6 +226,39 @@ TEST_F(TilesWindowTest, ClockShowsPlayingTimeFromTheFirstMove) {
   });
 }
 
+TEST_F(TilesWindowTest, ShowPictureOnlyWhileHeld) {
+  Play("view-1-Guru.exe", [&](TTilesForm* Form) {
+    TTileBoardView* board = Form->Board();
+    auto expectShowing = [this, board](bool showing) {
+      script.Then([board, showing] { EXPECT_EQ(board->ShowingPicture(), showing); });
+    };
+    script.Then([this, Form] {
+      script.InjectMouseMove(Form->ShowPictureButton()->ClientToScreen({30, 10}));
+      script.InjectButton(MouseButton::Left, true);
+    });
+    expectShowing(true);
+    script.Release();
+    expectShowing(false);
+    // P held on the board, and Space held on the focused button.
+    script.Then([board] { board->SetFocus(); });
+    script.KeyDown('P', 'p');
+    expectShowing(true);
+    // No move while the picture shows.
+    script.Then([this] { InjectClick(SlotCentre(3), MouseButton::Right); });
+    script.KeyUp('P');
+    expectShowing(false);
+    script.Then([Form] { Form->ShowPictureButton()->SetFocus(); });
+    script.KeyDown(win::VK_SPACE, ' ');
+    expectShowing(true);
+    script.KeyUp(win::VK_SPACE);
+    expectShowing(false);
+    script.Then([Form] {
+      EXPECT_EQ(Form->Game().Moves(), 0);
+      Form->Close();
+    });
+  });
+}
+
 TEST_F(TilesWindowTest, AMoveRepaintsOnlyTheTilesItChanged) {
   Play("view-1-Maniac.exe", [&](TTilesForm* Form) {
     script.Then([this, Form] {
