@@ -23,8 +23,10 @@ constexpr int kButtonHeight = 20;
 // Every grid size (3, 4, 5, 6 and 8 tiles a side) divides the board's side.
 constexpr int kSideStep = 120;
 constexpr int kLargestSide = 600;
-// Room above and below the board on the screen: the frame and the margins.
-constexpr int kRoomAroundBoard = 120;
+// Room beside the board on the screen: the frame, the margins and, across,
+// the panel.
+constexpr int kRoomAboveAndBelow = 120;
+constexpr int kRoomAcross = 3 * kMargin + kPanelWidth + 40;
 // How often the time on show is brought up to date.
 constexpr unsigned kTickInterval = 200;
 
@@ -67,7 +69,11 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
   FBoard->SetGame(FGame.get());
   FBoard->OnMove = [this](TObject* Sender) { BoardMoved(Sender); };
 
-  AddLabel(kMargin, Name.FileBase + " " + std::to_string(Name.Number), -20, true);
+  // A long name is cut at the panel's edge rather than run off the window.
+  TbsSkinStdLabel* title =
+      AddLabel(kMargin, Name.FileBase + " " + std::to_string(Name.Number), -20, true);
+  title->SetAutoSize(false);
+  title->SetBounds(panelLeft, kMargin, kPanelWidth, 26);
   AddLabel(kMargin + 28, std::string(SeverityName(Name.Severity)), -14, false);
   FMovesLabel = AddLabel(kMargin + 64, MovesText(0), -14, false);
   FTimeLabel = AddLabel(kMargin + 84, TimeText(0), -14, false);
@@ -117,8 +123,9 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
 
 TTilesForm::~TTilesForm() = default;
 
-int TTilesForm::BoardSideFor(int WorkAreaHeight) {
-  const int room = (WorkAreaHeight - kRoomAroundBoard) / kSideStep * kSideStep;
+int TTilesForm::BoardSideFor(int WorkAreaWidth, int WorkAreaHeight) {
+  const int fits = std::min(WorkAreaHeight - kRoomAboveAndBelow, WorkAreaWidth - kRoomAcross);
+  const int room = fits / kSideStep * kSideStep;
   return std::clamp(room, 2 * kSideStep, kLargestSide);
 }
 

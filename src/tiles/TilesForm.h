@@ -34,9 +34,9 @@ class TTilesForm : public TForm {
              TTilesNoticeFunction ShowNotice);
   ~TTilesForm() override;
 
-  // The board's side for a screen whose work area is this high: 600
-  // pixels, less on small screens, always a multiple of every grid size.
-  static int BoardSideFor(int WorkAreaHeight);
+  // The board's side for a work area of this size: 600 pixels, less on
+  // small screens, always a multiple of every grid size.
+  static int BoardSideFor(int WorkAreaWidth, int WorkAreaHeight);
 
   TTileGame& Game() { return *FGame; }
   TTileBoardView* Board() const { return FBoard; }

@@ -1,5 +1,8 @@
 #include "tiles/TilesProgram.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "skin/data/SkinData.h"
 #include "skin/data/StoredSkin.h"
 #include "skin/product/ProductSkin.h"
@@ -16,23 +19,31 @@ void LoadTilesSkin(TbsSkinData& Skin) {
 
 TTilesForm* StartTiles(const std::string& StartName, const TTilesSetup& Setup, TbsSkinData& Skin) {
   Application->SetTitle(TilesTitle);
-  TTilesNoticeFunction notice = Setup.ShowNotice;
-  if (!notice)
-    notice = [&Skin](const std::string& Text) { ShowTilesNotice(Text, &Skin); };
+  TTilesNoticeFunction show = Setup.ShowNotice;
+  if (!show)
+    show = [&Skin](const std::string& Text) { ShowTilesNotice(Text, &Skin); };
+  // A package author starting the program from a shell reads why it ends
+  // there too.
+  auto notice = [&show](const std::string& Text) {
+    std::string line = Text;
+    std::replace(line.begin(), line.end(), '\r', '\n');
+    std::fprintf(stderr, "tilebrook-tiles: %s\n", line.c_str());
+    show(Text);
+  };
 
   const std::optional<TPuzzleName> name = ParsePuzzleName(StartName);
   if (!name) {
     notice(WrongNameNotice(StartName));
     return nullptr;
   }
-  const int side = TTilesForm::BoardSideFor(Screen->WorkAreaHeight());
+  const int side = TTilesForm::BoardSideFor(Screen->WorkAreaWidth(), Screen->WorkAreaHeight());
   TBoardPicture picture = LoadBoardPicture(*name, side);
   if (!picture.Ok()) {
     notice(PictureNotice(picture));
     return nullptr;
   }
   auto* form = new TTilesForm(Application, *name, std::move(picture.Bitmap), side, Setup.Seed,
-                              TScoreBook(Setup.ScoresPath), &Skin, notice);
+                              TScoreBook(Setup.ScoresPath), &Skin, show);
   Application->AddForm(form);
   return form;
 }

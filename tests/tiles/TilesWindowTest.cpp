@@ -302,3 +302,18 @@ TEST_F(TilesWindowTest, GameInProgressLooksRight) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TilesBoardSide, FitsTheWorkAreaInWholeGridSteps) {
+  EXPECT_EQ(TTilesForm::BoardSideFor(1280, 1024), 600);
+  EXPECT_EQ(TTilesForm::BoardSideFor(1024, 768), 600);
+  EXPECT_EQ(TTilesForm::BoardSideFor(800, 600), 480);
+  EXPECT_EQ(TTilesForm::BoardSideFor(640, 480), 360);
+  EXPECT_EQ(TTilesForm::BoardSideFor(100, 100), 240);
+  for (int side : {240, 360, 480, 600})
+    for (int columns : {3, 4, 5, 6, 8})
+      EXPECT_EQ(side % columns, 0);
+}
+
+}  // namespace
