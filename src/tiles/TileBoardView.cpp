@@ -60,7 +60,7 @@ void TTileBoardView::SetPicture(gfx::Bitmap&& Picture) {
 }
 
 const gfx::Bitmap& TTileBoardView::Turned(int Turns) {
-  if (FTurned[Turns].IsEmpty())
+  if (Turns > 0 && FTurned[Turns].IsEmpty())
     FTurned[Turns] = TurnedQuarter(Turned(Turns - 1));
   return FTurned[Turns];
 }

@@ -56,9 +56,9 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
   SetPosition(poScreenCenter);
   SetColor(kPaper);
   SetCaption(TilesCaption(Name.FileBase, Name.Number, Name.Severity));
-  auto* frame = new TbsSkinForm(this);
-  frame->SetBorderIcons(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize});
-  frame->SetSkinData(FSkin);
+  FFrame = new TbsSkinForm(this);
+  FFrame->SetBorderIcons(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize});
+  FFrame->SetSkinData(FSkin);
   const int panelLeft = kMargin * 2 + BoardSide;
   SetClientSize(panelLeft + kPanelWidth + kMargin, BoardSide + 2 * kMargin);
 
@@ -121,7 +121,11 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
   SetActiveControl(FBoard);
 }
 
-TTilesForm::~TTilesForm() = default;
+TTilesForm::~TTilesForm() {
+  // The frame hands the form its window procedure back; it must do so while
+  // the form is still whole, not from the base class's clean-up.
+  delete FFrame;
+}
 
 int TTilesForm::BoardSideFor(int WorkAreaWidth, int WorkAreaHeight) {
   const int fits = std::min(WorkAreaHeight - kRoomAboveAndBelow, WorkAreaWidth - kRoomAcross);

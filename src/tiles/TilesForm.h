@@ -19,6 +19,7 @@
 
 class TbsSkinButton;
 class TbsSkinData;
+class TbsSkinForm;
 class TbsSkinStdLabel;
 class TTileBoardView;
 class TTimer;
@@ -58,6 +59,7 @@ class TTilesForm : public TForm {
   TScoreBook FScores;
   TbsSkinData* FSkin;
   TTilesNoticeFunction FShowNotice;
+  TbsSkinForm* FFrame = nullptr;
   TTileBoardView* FBoard = nullptr;
   TbsSkinStdLabel* FMovesLabel = nullptr;
   TbsSkinStdLabel* FTimeLabel = nullptr;
