@@ -145,16 +145,22 @@ TEST_F(Forms, AnAcceleratorClicksItsControlWithAltOrAsAPlainLetter) {
 TEST_F(Forms, PlainLettersStayWithAControlThatWantsCharacters) {
   TTestButton* start = Button("start");
   start->SetCaption("&Start");
+  TTestButton* umlaut = Button("umlaut");
+  umlaut->SetCaption("&\u00DCber");
   TTestButton* edit = Button("edit");
   edit->DlgCode = win::DLGC_WANTCHARS;
-  std::string typed;
-  edit->OnKeyPress = [&](TObject*, char& key) { typed += key; };
+  std::u32string typed;
+  edit->OnKeyPress = [&](TObject*, char32_t& key) { typed += key; };
   edit->SetFocus();
   log.clear();
   script.Key('S', 's').KeyDown(VK_MENU).Key('S', 's').KeyUp(VK_MENU);
+  // Characters beyond ASCII arrive whole, not as their low byte ("B" for
+  // "\u0142"); a marked letter beyond ASCII is an accelerator of any case.
+  script.Key('L', U'\u0142').Key('A', U'\u00E4').Key('X', U'\U0001F642');
+  script.KeyDown(VK_MENU).Key(0xBA, U'\u00FC').KeyUp(VK_MENU);
   RunScript();
-  EXPECT_EQ(typed, "s");
-  EXPECT_THAT(Clicks(), ElementsAre("click start"));
+  EXPECT_EQ(typed, U"s\u0142\u00E4\U0001F642");
+  EXPECT_THAT(Clicks(), ElementsAre("click start", "click umlaut"));
 }
 
 TEST_F(Forms, EnterAndEscapeReachTheDefaultAndCancelControlsOrAControlThatWantsThem) {

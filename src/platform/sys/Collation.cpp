@@ -1,8 +1,10 @@
 #include "platform/sys/Collation.h"
 
+#include <unicode/brkiter.h>
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/stringpiece.h>
+#include <unicode/utext.h>
 
 #include <cstdlib>
 #include <memory>
@@ -26,7 +28,48 @@ std::unique_ptr<icu::Collator> CreateCollator() {
   return collator;
 }
 
+// Steps through UTF-8 text by user-perceived characters: a base letter
+// together with the marks that follow it.
+class CharacterSteps {
+ public:
+  explicit CharacterSteps(std::string_view text) {
+    UErrorCode status = U_ZERO_ERROR;
+    text_ = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
+    breaks_.reset(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+    if (U_FAILURE(status) || !breaks_)
+      breaks_.reset();
+    else
+      breaks_->setText(text_, status);
+  }
+  ~CharacterSteps() { utext_close(text_); }
+  CharacterSteps(const CharacterSteps&) = delete;
+  CharacterSteps& operator=(const CharacterSteps&) = delete;
+
+  bool Ok() const { return breaks_ != nullptr; }
+  // The byte offset after the next character, or -1 at the end.
+  int32_t Next() { return breaks_->next(); }
+
+ private:
+  UText* text_ = nullptr;
+  std::unique_ptr<icu::BreakIterator> breaks_;
+};
+
 }  // namespace
+
+bool StartsWithTextIgnoreCase(std::string_view text, std::string_view prefix) {
+  CharacterSteps inPrefix(prefix);
+  CharacterSteps inText(text);
+  if (!inPrefix.Ok() || !inText.Ok())
+    return text.substr(0, prefix.size()) == prefix;
+  // As many whole characters of the text as the prefix has.
+  int32_t end = 0;
+  while (inPrefix.Next() != icu::BreakIterator::DONE) {
+    end = inText.Next();
+    if (end == icu::BreakIterator::DONE)
+      return false;
+  }
+  return CompareTextIgnoreCase(text.substr(0, static_cast<std::size_t>(end)), prefix) == 0;
+}
 
 std::string CollationLocaleFromEnvironment() {
   const char* value = nullptr;

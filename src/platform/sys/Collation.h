@@ -12,6 +12,11 @@ namespace sys {
 // user's locale, ignoring letter case (accents still count).
 int CompareTextIgnoreCase(std::string_view a, std::string_view b);
 
+// True when text begins with prefix, compared character by character in the
+// same way: whole characters (a letter with its accents, however encoded),
+// letter case ignored, accents counted. "Ä" begins "Äpfel" but not "Apfel".
+bool StartsWithTextIgnoreCase(std::string_view text, std::string_view prefix);
+
 // The collation locale the environment asks for (LC_ALL, LC_COLLATE, LANG, the
 // first set wins), without encoding and modifier; empty for the neutral root
 // order, which also stands in for "C" and "POSIX".
