@@ -26,6 +26,14 @@ int Darkest(const Bitmap& b, const Rect& r) {
   return best;
 }
 
+bool HasColour(const Bitmap& b, gfx::ColorRef colour, const Rect& r) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (b.GetPixel(x, y) == colour)
+        return true;
+  return false;
+}
+
 // A strip of two 6 x 4 cells, red and blue, each with a fuchsia
 // bottom-left corner as its transparent colour.
 Bitmap GlyphStrip() {
@@ -141,6 +149,10 @@ TEST(ButtonLook, PlainLookStates) {
   EXPECT_EQ(focused.GetPixel(2, 2), gfx::RGB(182, 189, 210));
   EXPECT_LT(Darkest(normal, {2, 2, 73, 23}), 100);
   EXPECT_GE(Darkest(paint({.Enabled = false}), {2, 2, 73, 23}), 3 * 0x80 - 12);
+  // The caption is written in the default font's colour.
+  content.DefaultFontColor = gfx::RGB(200, 0, 0);
+  EXPECT_TRUE(HasColour(paint({}), gfx::RGB(200, 0, 0), {2, 2, 73, 23}));
+  EXPECT_FALSE(HasColour(paint({.Enabled = false}), gfx::RGB(200, 0, 0), {2, 2, 73, 23}));
 }
 
 TEST(ButtonLook, ProductButtonDisabledShowsTheNormalPictureWithAGreyCaption) {
