@@ -54,14 +54,46 @@ TEST_F(Forms, TabVisitsTheTabOrderSkippingHiddenDisabledAndNonStopControls) {
   script.KeyDown(VK_SHIFT).Key(VK_TAB).Then(note).Key(VK_TAB).Then(note).KeyUp(VK_SHIFT);
   RunScript();
   EXPECT_THAT(visited, ElementsAre("c", "e", "c", "e"));
-  // Showing and enabling brings controls back into the cycle; a hidden
-  // parent hides its children from it.
+  // Showing and enabling brings controls back into the cycle.
   b->Show();
   d->SetEnabled(true);
   visited.clear();
   script.Key(VK_TAB).Then(note).Key(VK_TAB).Then(note).Key(VK_TAB).Then(note);
   RunScript();
   EXPECT_THAT(visited, ElementsAre("c", "b", "d"));
+}
+
+TEST_F(Forms, AHiddenOrDisabledParentKeepsItsChildrenOutOfTheFocus) {
+  TTestButton* a = Button("a", 0);
+  TTestButton* panel = Button("panel", 1);
+  panel->SetTabStop(false);
+  panel->SetBounds(10, 40, 200, 60);
+  auto* inner = new TTestButton(form, panel, "inner", &log);
+  TTestButton* z = Button("z", 2);
+  a->SetFocus();
+  std::vector<std::string> visited;
+  auto note = [&] { visited.push_back(FocusName()); };
+  EXPECT_TRUE(inner->CanFocus());
+  script.Key(VK_TAB).Then(note).Key(VK_TAB).Then(note);
+  RunScript();
+  EXPECT_THAT(visited, ElementsAre("inner", "z"));
+  for (bool hide : {true, false}) {
+    if (hide)
+      panel->Hide();
+    else
+      panel->SetEnabled(false);
+    EXPECT_FALSE(inner->CanFocus()) << hide;
+    inner->SetFocus();
+    EXPECT_FALSE(inner->Focused()) << hide;
+    a->SetFocus();
+    visited.clear();
+    script.Key(VK_TAB).Then(note).Key(VK_TAB).Then(note);
+    RunScript();
+    EXPECT_THAT(visited, ElementsAre("z", "a")) << hide;
+    panel->Show();
+    panel->SetEnabled(true);
+  }
+  EXPECT_TRUE(z->CanFocus());
 }
 
 TEST_F(Forms, FocusMovesWithExitAndEnterNoticesAndTheActiveControlIsAnnounced) {
