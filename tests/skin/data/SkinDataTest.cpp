@@ -53,6 +53,15 @@ class FormsFixture : public ::testing::Test {
     return skin;
   }
 
+  // The small skin as a skin directory: its text and four pictures.
+  static void WriteSmallSkinFiles(skintest::TempDir& dir) {
+    dir.Write("skin.ini", skintest::kSmallSkin);
+    dir.Write("main.bmp", Encode(gfx::Bitmap(16, 16)));
+    dir.Write("mask.bmp", Encode(gfx::Bitmap(16, 16)));
+    dir.Write("a0.bmp", Encode(gfx::Bitmap(3, 2)));
+    dir.Write("a1.bmp", Encode(gfx::Bitmap(5, 1)));
+  }
+
   TComponent owner{nullptr};
   std::vector<TComponent*> forms;
   std::vector<Delivery> sent;
@@ -276,11 +285,7 @@ TEST_F(SkinData, AssigningTheSameSkinAgainReloadsItWithItsNotices) {
   EXPECT_EQ(Messages(), (std::vector<unsigned>{1225, 1226, 1227}));
 
   skintest::TempDir dir("skindata-again");
-  dir.Write("skin.ini", skintest::kSmallSkin);
-  dir.Write("main.bmp", Encode(gfx::Bitmap(16, 16)));
-  dir.Write("mask.bmp", Encode(gfx::Bitmap(16, 16)));
-  dir.Write("a0.bmp", Encode(gfx::Bitmap(3, 2)));
-  dir.Write("a1.bmp", Encode(gfx::Bitmap(5, 1)));
+  WriteSmallSkinFiles(dir);
   auto* compressed = new TbsCompressedStoredSkin(&owner);
   compressed->CompressSkinFile(dir.Path("skin.ini"));
   data.SetCompressedStoredSkin(compressed);
@@ -295,11 +300,7 @@ TEST_F(SkinData, AssigningTheSameSkinAgainReloadsItWithItsNotices) {
 
 TEST_F(SkinData, CompressedSkinLoadsLikeTheStoredOne) {
   skintest::TempDir dir("skindata-compressed");
-  dir.Write("skin.ini", skintest::kSmallSkin);
-  dir.Write("main.bmp", Encode(gfx::Bitmap(16, 16)));
-  dir.Write("mask.bmp", Encode(gfx::Bitmap(16, 16)));
-  dir.Write("a0.bmp", Encode(gfx::Bitmap(3, 2)));
-  dir.Write("a1.bmp", Encode(gfx::Bitmap(5, 1)));
+  WriteSmallSkinFiles(dir);
   auto* compressed = new TbsCompressedStoredSkin(&owner);
   compressed->CompressSkinFile(dir.Path("skin.ini"));
   auto* stored = new TbsStoredSkin(&owner);
