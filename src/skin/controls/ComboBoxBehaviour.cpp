@@ -9,13 +9,6 @@ namespace {
 
 constexpr unsigned kTypingPause = 500;
 
-// Item texts and typed letters are compared as whole characters, letter
-// case ignored, the way the package list is sorted: "ä" finds "Äpfel" and
-// not "Apfel".
-bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
-  return sys::StartsWithTextIgnoreCase(text, prefix);
-}
-
 }  // namespace
 
 gfx::Rect DropDownRect(const gfx::Rect& box, int listWidth, int listHeight,
@@ -238,11 +231,15 @@ void TbsComboBoxBehaviour::SearchAndSelect(const std::string& prefix, bool oneCh
   const int n = static_cast<int>(items_.size());
   if (n == 0 || prefix.empty())
     return;
+  // Item texts and typed letters are compared as whole characters, letter
+  // case ignored, the way the package list is sorted: "ä" finds "Äpfel" and
+  // not "Apfel".
+  sys::TextPrefixMatcher startsWith(prefix);
   if (oneCharacter) {
     // One letter steps through the items that start with it.
     for (int k = 1; k <= n; ++k) {
       const int j = ((listIndex_ < 0 ? -1 : listIndex_) + k) % n;
-      if (StartsWithNoCase(items_[static_cast<size_t>(j)], prefix)) {
+      if (startsWith.Matches(items_[static_cast<size_t>(j)])) {
         SetItemIndex(j);
         return;
       }
@@ -250,7 +247,7 @@ void TbsComboBoxBehaviour::SearchAndSelect(const std::string& prefix, bool oneCh
     return;
   }
   for (int j = 0; j < n; ++j)
-    if (StartsWithNoCase(items_[static_cast<size_t>(j)], prefix)) {
+    if (startsWith.Matches(items_[static_cast<size_t>(j)])) {
       SetItemIndex(j);
       return;
     }
