@@ -1,6 +1,7 @@
 #include "tiles/PuzzleName.h"
 
 #include "catalogue/Puzzle.h"
+#include "platform/sys/FileSystem.h"
 #include "tiles/TilesTexts.h"
 
 namespace {
@@ -63,6 +64,25 @@ std::optional<TPuzzleName> ParsePuzzleName(const std::string& StartName) {
   result.Number = *number;
   result.FileBase = std::string(name.substr(0, numberDash));
   return result;
+}
+
+std::string ResolveStartName(const std::string& StartName, const char* SearchPath) {
+  if (StartName.empty() || StartName.find('/') != std::string::npos || !SearchPath)
+    return StartName;
+  std::string_view rest(SearchPath);
+  while (true) {
+    const std::size_t colon = rest.find(':');
+    std::string directory(rest.substr(0, colon));
+    // An empty entry is the current directory.
+    if (directory.empty())
+      directory = ".";
+    const std::string candidate = directory + "/" + StartName;
+    if (sys::IsExecutableFile(candidate))
+      return candidate;
+    if (colon == std::string_view::npos)
+      return StartName;
+    rest.remove_prefix(colon + 1);
+  }
 }
 
 std::string WrongNameNotice(const std::string& StartName) {

@@ -25,5 +25,11 @@ struct TPuzzleName {
 // other than the five.
 std::optional<TPuzzleName> ParsePuzzleName(const std::string& StartName);
 
+// The path the program was started from: StartName itself when it holds a
+// "/", else (a shell found the program on its search path) the first
+// directory of SearchPath ($PATH, may be null) holding an executable file of
+// that name, joined to it. Unchanged when none does.
+std::string ResolveStartName(const std::string& StartName, const char* SearchPath);
+
 // The notice for a name that does not follow the pattern.
 std::string WrongNameNotice(const std::string& StartName);

@@ -2,9 +2,12 @@
 // puzzle names, "<file>-<n>-<Severity>.exe". It reads what to play from the
 // name it was started under.
 
+#include <cstdlib>
 #include <random>
+#include <string>
 
 #include "platform/win/x11/DesktopFactory.h"
+#include "tiles/PuzzleName.h"
 #include "tiles/Scores.h"
 #include "tiles/TilesProgram.h"
 #include "ui/Application.h"
@@ -17,5 +20,6 @@ int main(int argc, char** argv) {
   std::random_device entropy;
   setup.Seed = (static_cast<std::uint64_t>(entropy()) << 32) ^ entropy();
   setup.ScoresPath = ScoresFilePath();
-  return RunTiles(argc > 0 && argv[0] ? argv[0] : "", setup);
+  const std::string startName = argc > 0 && argv[0] ? argv[0] : "";
+  return RunTiles(ResolveStartName(startName, std::getenv("PATH")), setup);
 }

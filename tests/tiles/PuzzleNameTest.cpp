@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include "platform/sys/TestFiles.h"
+
 namespace {
 
 TEST(PuzzleName, ReadsDirectoryBaseNumberAndSeverity) {
@@ -47,6 +51,19 @@ TEST(PuzzleName, RefusesNamesOffThePattern) {
            "",
        })
     EXPECT_FALSE(ParsePuzzleName(start).has_value()) << start;
+}
+
+TEST(PuzzleName, ANameFoundOnTheSearchPathGetsItsDirectory) {
+  TempDirectory dir;
+  WriteTextFile(dir / "a/photo-1-Guru.exe", "not executable");
+  WriteTextFile(dir / "b/photo-1-Guru.exe", "");
+  ::chmod((dir / "b/photo-1-Guru.exe").c_str(), 0755);
+  const std::string path = dir / "a" + ":" + dir / "b";
+  EXPECT_EQ(ResolveStartName("photo-1-Guru.exe", path.c_str()), dir / "b/photo-1-Guru.exe");
+  // A path as given stays, and so does a name found nowhere.
+  EXPECT_EQ(ResolveStartName("./photo-1-Guru.exe", path.c_str()), "./photo-1-Guru.exe");
+  EXPECT_EQ(ResolveStartName("other-1-Guru.exe", path.c_str()), "other-1-Guru.exe");
+  EXPECT_EQ(ResolveStartName("photo-1-Guru.exe", nullptr), "photo-1-Guru.exe");
 }
 
 TEST(PuzzleName, WrongNameNoticeSaysWhatIsExpectedInBothLanguages) {
