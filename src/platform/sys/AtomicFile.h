@@ -15,7 +15,8 @@ namespace sys {
 struct FileStatus {
   bool exists = false;
   bool isSymlink = false;
-  unsigned mode = 0;  // permission bits
+  bool isRegularFile = false;  // not a directory, pipe, socket or device
+  unsigned mode = 0;           // permission bits
   unsigned uid = 0;
   unsigned gid = 0;
 };
@@ -45,7 +46,10 @@ FileSystemCalls& RealFileSystemCalls();
 
 // Writes bytes as the new content of path. False, with the old file untouched
 // (or, only when the final directory sync fails, already replaced), when any
-// step fails: a missing or read-only directory, a read-only file, a full disk.
+// step fails: a missing or read-only directory, a read-only file, a full disk,
+// or a path that names something other than a regular file (a directory, a
+// pipe, a device), which is never replaced. After a failure errno holds the
+// reason of the step that failed.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            FileSystemCalls& calls = RealFileSystemCalls());
 
