@@ -81,8 +81,9 @@ void ReadBitmap(TbsByteReader& in, gfx::Bitmap& bitmap, TbsPixelBudget& budget,
     throw TbsStreamError("Stream read error");
   // The header's size is checked first, so that a few bytes cannot make the
   // codec allocate what the budget would refuse afterwards.
-  if (gfx::BmpPixelCount(in.Rest()) > budget.Remaining())
-    budget.Take(gfx::BmpPixelCount(in.Rest()), picture);
+  const int64_t declared = gfx::BmpPixelCount(in.Rest());
+  if (declared > budget.Remaining())
+    budget.Take(declared, picture);  // refuses, naming the picture
   // Every picture takes up bytes; one that claims none would let a damaged
   // count make pictures without end.
   size_t used = codec.Read(in.Rest(), bitmap);
