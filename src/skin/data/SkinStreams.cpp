@@ -62,7 +62,7 @@ TbsBitmapCodec& SkinBitmapCodec() {
 void TbsPixelBudget::Take(int64_t pixels, const std::string& picture) {
   if (pixels > remaining_)
     throw TbsPictureBudgetError(picture + ": the skin's pictures would hold more than " +
-                                std::to_string(kMaxSkinPixels) + " pixels");
+                                std::to_string(total_) + " pixels");
   remaining_ -= pixels;
 }
 

@@ -59,13 +59,14 @@ class TbsPictureBudgetError : public TbsStreamError {
 // What is left of one skin's pixel budget while its pictures are read.
 class TbsPixelBudget {
  public:
-  explicit TbsPixelBudget(int64_t pixels = kMaxSkinPixels) : remaining_(pixels) {}
+  explicit TbsPixelBudget(int64_t pixels = kMaxSkinPixels) : total_(pixels), remaining_(pixels) {}
   // Takes pixels for the named picture, or throws TbsPictureBudgetError
   // naming it when fewer are left.
   void Take(int64_t pixels, const std::string& picture);
   int64_t Remaining() const { return remaining_; }
 
  private:
+  int64_t total_;
   int64_t remaining_;
 };
 
