@@ -6,6 +6,7 @@
 
 #include "skin/data/EffectBmp.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinFont.h"
 #include "skin/form/SkinForm.h"
 
 using gfx::Bitmap;
@@ -111,15 +112,8 @@ void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bo
   const Rect t = TextRect();
   if (caption.empty() || TextRectKey.IsEmpty() || t.IsEmpty())
     return;
-  gfx::LogFont lf;
-  lf.faceName = FontName;
-  lf.height = FontHeight;
-  lf.weight = FontStyle.fsBold ? gfx::FW_BOLD : gfx::FW_NORMAL;
-  lf.italic = FontStyle.fsItalic;
-  lf.underline = FontStyle.fsUnderline;
-  lf.strikeOut = FontStyle.fsStrikeOut;
   gfx::SavedDC saved(dc);
-  dc.SelectFont(gfx::Font(lf));
+  dc.SelectFont(MakeSkinFont(FontName, FontHeight, FontStyle));
   const std::string text = CaptionTextFit(dc, caption, t.Width());
   const gfx::Size size = dc.GetTextExtent(text);
   int x = t.left;

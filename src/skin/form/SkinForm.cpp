@@ -85,14 +85,19 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner)
 
 TbsSkinForm::~TbsSkinForm() {
   FObjectList.clear();
-  if (FOwnerForm != nullptr && FOldWindowProc) {
+  // A form frees its components after its own parts are gone; only a
+  // frame removed from a living form gives the form its procedure back.
+  const bool ownerAlive =
+      FOwnerForm != nullptr && !FOwnerForm->ComponentState().Contains(csDestroying);
+  if (ownerAlive && FOldWindowProc) {
     FOwnerForm->WindowProc = FOldWindowProc;
     if (FRegion && FOwnerForm->HandleAllocated())
-      win::SetWindowRgn(FOwnerForm->Handle(), std::nullopt, false);
+      win::SetWindowRgn(FOwnerForm->Handle(), std::nullopt, true);
   }
-  SetSkinData(nullptr);
-  SetMenusSkinData(nullptr);
-  SetSystemMenu(nullptr);
+  for (TComponent* c : {static_cast<TComponent*>(FSD), static_cast<TComponent*>(FMenusSD),
+                        static_cast<TComponent*>(FSystemMenu)})
+    if (c != nullptr)
+      c->RemoveFreeNotification(this);
 }
 
 TbsSkinForm* TbsSkinForm::FrameOf(const TCustomForm* form) {
