@@ -221,6 +221,24 @@ TEST_F(FrameBehaviour, AnEmptiedSkinLeavesThePlainFrame) {
   const gfx::Bitmap shot = Shot();
   EXPECT_EQ(shot.GetPixel(0, 0), gfx::cl3DLight);
   EXPECT_EQ(shot.GetPixel(form->Width() - 1, form->Height() - 1), gfx::cl3DDkShadow);
+  // The built-in buttons lie at the caption's right, without gaps; the
+  // browser has no maximise or tray button.
+  const int w = form->Width();
+  EXPECT_EQ(frame->FindObject("closebutton")->ObjectRect, (Rect{w - 20, 4, w - 3, 21}));
+  EXPECT_EQ(frame->FindObject("minbutton")->ObjectRect, (Rect{w - 37, 4, w - 20, 21}));
+  EXPECT_FALSE(frame->FindObject("maxbutton")->Visible);
+  const auto hit = [&](int x, int y) {
+    const Point s = ScreenOf(x, y);
+    return win::SendMessage(form->Handle(), win::WM_NCHITTEST, 0, win::MAKELPARAM(s.x, s.y));
+  };
+  EXPECT_EQ(hit(w / 2, 10), win::HTCAPTION);
+  EXPECT_EQ(hit(1, 100), win::HTOBJECT);
+  EXPECT_EQ(hit(w / 2, 100), win::HTCLIENT);
+  // Its buttons work: a click on the close button closes.
+  const Point close = ScreenOf(w - 11, 12);
+  script.MoveTo(close.x, close.y).Wait(60).Click(close.x, close.y);
+  RunScript();
+  EXPECT_EQ(closes, 1);
 }
 
 }  // namespace
