@@ -164,10 +164,22 @@ void TbsSkinForm::SetSystemMenu(TPopupMenu* Value) {
     Value->FreeNotification(this);
 }
 
+// With a skin the skin's own objects are made anew for the new set, so the
+// frame never shows the plain buttons on skin pictures, whatever order the
+// properties are set in.
 void TbsSkinForm::SetBorderIcons(TbsBorderIcons Value) {
   FBorderIcons = Value;
-  CreatePlainButtons();
-  ApplyBorderIcons();
+  FActiveObject = FPreviousActiveObject = FCaptureObject = -1;
+  if (!FSkinLoaded) {
+    CreatePlainButtons();
+  } else {
+    CreateSkinObjects();
+    ApplyBorderIcons();
+    CalcSizedGeometry();
+    PlaceObjects();
+  }
+  if (FOwnerForm != nullptr && FOwnerForm->HandleAllocated())
+    FOwnerForm->Perform(win::WM_NCPAINT, 1, 0);
 }
 
 void TbsSkinForm::SetShowIcon(bool Value) {

@@ -408,3 +408,32 @@ TEST(CaptionText, TooLongEndsInDotsAndFitsItsWidth) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, ButtonsOfTheFramePictureShowDisabledWhenTheirIconIsMissing) {
+  MakeSkinnedForm(760, 570);
+  frame->SetBorderIcons({TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp});
+  auto* sys = dynamic_cast<TbsSkinStdButtonObject*>(frame->FindObject("systemmenubutton"));
+  ASSERT_NE(sys, nullptr);
+  EXPECT_TRUE(sys->Visible);
+  EXPECT_FALSE(sys->Enabled);
+  // Drawn in its disabled look, from the objects picture.
+  const gfx::Bitmap shot = Shot();
+  const Rect at = sys->ObjectRect;
+  for (int y = 0; y < at.Height(); ++y)
+    for (int x = 0; x < at.Width(); ++x)
+      ASSERT_EQ(
+          shot.GetPixel(at.left + x, at.top + y),
+          sys->StatesPicture->GetPixel(sys->DisabledRect.left + x, sys->DisabledRect.top + y));
+  // It no longer reacts: hovering lights nothing and a press opens no menu.
+  int menus = 0;
+  frame->OnSkinMenuOpen = [&](TObject*) { ++menus; };
+  const Point p = ScreenOf(at.left + 5, at.top + 5);
+  script.MoveTo(p.x, p.y).Wait(60).Click(p.x, p.y);
+  RunScript();
+  EXPECT_EQ(menus, 0);
+  EXPECT_FALSE(sys->Highlighted);
+}
+
+}  // namespace
