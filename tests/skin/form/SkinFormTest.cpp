@@ -2,6 +2,7 @@
 
 #include "FrameTestSupport.h"
 #include "platform/win/Win.h"
+#include "skin/data/SkinChangeClient.h"
 #include "support/GfxPrinters.h"
 #include "support/GoldenImage.h"
 
@@ -434,6 +435,74 @@ TEST_F(SkinFormTest, ButtonsOfTheFramePictureShowDisabledWhenTheirIconIsMissing)
   RunScript();
   EXPECT_EQ(menus, 0);
   EXPECT_FALSE(sys->Highlighted);
+}
+
+}  // namespace
+
+namespace {
+
+// A control that logs what a skin change tells it, and what the frame has
+// at that moment.
+class TLoggingClient : public TGraphicControl, public TbsSkinChangeClient {
+ public:
+  TLoggingClient(TWinControl* parent, TbsSkinData* skin, TbsSkinForm* frame)
+      : TGraphicControl(parent), FSkin(skin), FFrame(frame) {
+    SetParent(parent);
+  }
+  TbsSkinData* SkinChangeContainer() const override { return FSkin; }
+  void SkinChangeBegin() override {
+    Log.push_back("begin objects=" + std::to_string(FFrame->ObjectList().size()));
+  }
+  void SkinChangeApply() override {
+    Log.push_back("apply objects=" + std::to_string(FFrame->ObjectList().size()));
+  }
+  std::vector<std::string> Log;
+
+ private:
+  TbsSkinData* FSkin;
+  TbsSkinForm* FFrame;
+};
+
+TEST_F(SkinFormTest, SkinChangeReachesTheFormsControlsAfterTheFrame) {
+  MakeSkinnedForm(400, 300);
+  const size_t objects = frame->ObjectList().size();
+  auto* client = new TLoggingClient(form, skin, frame);
+  TbsSkinData other(nullptr);
+  auto* stranger = new TLoggingClient(form, &other, frame);
+  TbsStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(frametest::ProductSkinFile());
+  skin->ApplyStoredSkin(&stored);
+  // The frame lets go of its objects before the controls drop their
+  // records, and has them again before the controls look theirs up.
+  EXPECT_EQ(client->Log, (std::vector<std::string>{"begin objects=0",
+                                                   "apply objects=" + std::to_string(objects)}));
+  EXPECT_TRUE(stranger->Log.empty());
+}
+
+TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBack) {
+  MakeSkinnedForm(400, 300);
+  TbsActiveSkinObject* close = frame->FindObject("closebutton");
+  ASSERT_TRUE(close->Morphing);
+  const Point c = ScreenOf(close->ObjectRect.left + 7, close->ObjectRect.top + 8);
+  // The 50 ms hover poll finds the button; then ten steps of 20 ms.
+  script.MoveTo(c.x, c.y).Wait(50);
+  RunScript();
+  EXPECT_TRUE(close->Highlighted);
+  script.Wait(100);
+  RunScript();
+  EXPECT_NEAR(close->MorphProgress, 0.5, 0.11);
+  script.Wait(120);
+  RunScript();
+  EXPECT_EQ(close->MorphProgress, 1);
+  EXPECT_FALSE(frame->FadeTimerRunning());
+  const Point away = ScreenOf(200, 200);
+  script.MoveTo(away.x, away.y).Wait(50).Wait(250);
+  RunScript();
+  EXPECT_FALSE(close->Highlighted);
+  EXPECT_EQ(close->MorphProgress, 0);
+  // Away from the buttons only the hover poll runs.
+  EXPECT_TRUE(frame->HoverTimerRunning());
+  EXPECT_FALSE(frame->FadeTimerRunning());
 }
 
 }  // namespace
