@@ -40,15 +40,15 @@ TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm* form, const TbsDataSkinC
   FontColor = record->fontcolor;
   ActiveFontColor = record->activefontcolor;
   Alignment = record->alignment;
-  TextRectKey = record->textrect;
+  TextRectKey = BoundedFrameRect(record->textrect);
   Shadow = record->shadow;
   ShadowColor = record->shadowcolor;
   ActiveShadowColor = record->activeshadowcolor;
-  FrameRect = record->framerect;
-  ActiveFrameRect = record->activeframerect;
-  FrameTextRect = record->frametextrect;
-  FrameLeftOffset = record->frameleftoffset;
-  FrameRightOffset = record->framerightoffset;
+  FrameRect = BoundedFrameRect(record->framerect);
+  ActiveFrameRect = BoundedFrameRect(record->activeframerect);
+  FrameTextRect = BoundedFrameRect(record->frametextrect);
+  FrameLeftOffset = BoundedFrameValue(record->frameleftoffset);
+  FrameRightOffset = BoundedFrameValue(record->framerightoffset);
 }
 
 void TbsSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
@@ -132,7 +132,10 @@ void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bo
     const int width = FrameRect.Width() + size.cx - FrameTextRect.Width();
     const int a = std::clamp(FrameLeftOffset, 0, source.Width());
     const int b = std::clamp(FrameRightOffset, 0, source.Width() - a);
-    if (width > 0) {
+    const bool sane = width > 0 && width <= gfx::Bitmap::kMaxDimension && source.Height() > 0 &&
+                      source.Height() <= gfx::Bitmap::kMaxDimension &&
+                      static_cast<long long>(width) * source.Height() <= gfx::Bitmap::kMaxPixels;
+    if (sane) {
       Bitmap frame(width, source.Height());
       DeviceContext fdc(frame);
       const Rect middle{source.left + a, source.top, source.right - b, source.bottom};
