@@ -360,3 +360,30 @@ TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, ButtonLosingTheMouseToAnotherWindowLetsGo) {
+  MakeSkinnedForm(400, 300);
+  auto* close = dynamic_cast<TbsSkinButtonObject*>(frame->FindObject("closebutton"));
+  const Point c = ScreenOf(close->ObjectRect.left + 7, close->ObjectRect.top + 8);
+  int closes = 0;
+  form->OnClose = [&](TObject*, TCloseAction& action) {
+    ++closes;
+    action = caNone;
+  };
+  TForm* other = nullptr;
+  script.MoveTo(c.x, c.y).Wait(60).Press().Then([&] {
+    EXPECT_TRUE(close->Pressed);
+    // A notice takes the mouse while the button is held.
+    other = MakeForm(100, 100);
+    win::SetCapture(other->Handle());
+  });
+  script.Release().Wait(100);
+  RunScript();
+  EXPECT_FALSE(close->Pressed);
+  EXPECT_EQ(frame->CaptureObject(), -1);
+  EXPECT_EQ(closes, 0);
+}
+
+}  // namespace
