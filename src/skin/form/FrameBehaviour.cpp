@@ -149,15 +149,22 @@ void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
     return;
   FActiveObject = next;
   const int count = static_cast<int>(FObjectList.size());
+  const bool hints = FShowObjectHint && OnObjectHint;
   if (FPreviousActiveObject >= 0 && FPreviousActiveObject < count) {
     TbsActiveSkinObject& previous = *FObjectList[FPreviousActiveObject];
-    if (previous.Enabled && previous.Visible)
+    if (previous.Enabled && previous.Visible) {
       previous.MouseLeave();
+      if (hints && !previous.Hint.empty())
+        OnObjectHint(previous, false);
+    }
   }
   if (FActiveObject >= 0) {
     TbsActiveSkinObject& now = *FObjectList[FActiveObject];
-    if (now.Enabled && now.Visible)
+    if (now.Enabled && now.Visible) {
       now.MouseEnter();
+      if (hints && !now.Hint.empty())
+        OnObjectHint(now, true);
+    }
   }
 }
 

@@ -333,10 +333,15 @@ TEST_F(SkinFormTest, SkinChangeReachesTheFormsControlsAfterTheFrame) {
   EXPECT_TRUE(stranger->Log.empty());
 }
 
-TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBack) {
+TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBackWithItsHint) {
   MakeSkinnedForm(400, 300);
   TbsActiveSkinObject* close = frame->FindObject("closebutton");
   ASSERT_TRUE(close->Morphing);
+  std::vector<std::string> hints;
+  frame->SetShowObjectHint(true);
+  frame->OnObjectHint = [&](const TbsActiveSkinObject& o, bool show) {
+    hints.push_back((show ? "show " : "hide ") + o.Hint);
+  };
   const Point c = ScreenOf(close->ObjectRect.left + 7, close->ObjectRect.top + 8);
   // The 50 ms hover poll finds the button; then ten steps of 20 ms.
   script.MoveTo(c.x, c.y).Wait(50);
@@ -353,6 +358,7 @@ TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBack) {
   script.MoveTo(away.x, away.y).Wait(50).Wait(250);
   RunScript();
   EXPECT_FALSE(close->Highlighted);
+  EXPECT_EQ(hints, (std::vector<std::string>{"show Close", "hide Close"}));
   EXPECT_EQ(close->MorphProgress, 0);
   // Away from the buttons only the hover poll runs.
   EXPECT_TRUE(frame->HoverTimerRunning());
