@@ -393,3 +393,22 @@ TEST_F(SkinFormTest, ButtonLosingTheMouseToAnotherWindowLetsGo) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, InactiveFrameTakesTheInactivePictureOrTheEffect) {
+  MakeSkinnedForm(400, 300);
+  const Point border{3, 150};
+  const gfx::ColorRef active = Shot().GetPixel(border.x, border.y);
+  skin->InactivePicture = gfx::Bitmap(skin->Picture.Width(), skin->Picture.Height(), gfx::clBlue);
+  MakeForm(100, 100);
+  EXPECT_EQ(Shot().GetPixel(border.x, border.y), gfx::clBlue);
+  // Without an inactive picture, a skin may ask for an effect instead.
+  skin->InactivePicture = gfx::Bitmap();
+  skin->autorenderinginactiveimage = true;
+  skin->inactiveeffect = TbsInactiveEffect::ieInvert;
+  form->Perform(win::WM_NCPAINT, 1, 0);
+  EXPECT_EQ(Shot().GetPixel(border.x, border.y), active ^ 0xFFFFFF);
+}
+
+}  // namespace
