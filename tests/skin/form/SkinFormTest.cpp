@@ -200,15 +200,28 @@ TEST_F(FrameBehaviour, SkinChangeEndsLikeAFreshStart) {
   const auto region = frame->WindowRegion();
   const size_t objects = frame->ObjectList().size();
   const Rect bounds = form->BoundsRect();
-  const gfx::Bitmap before = Shot();
+  Shot();
+  const gfx::Bitmap before = script.Screenshot();
   TbsStoredSkin stored(nullptr);
   stored.LoadFromSkinFile(frametest::ProductSkinFile());
-  skin->ApplyStoredSkin(&stored);
-  EXPECT_EQ(frame->ObjectList().size(), objects);
-  ASSERT_TRUE(frame->WindowRegion().has_value());
-  EXPECT_EQ(*frame->WindowRegion(), *region);
-  EXPECT_EQ(form->BoundsRect(), bounds);
-  EXPECT_TRUE(Shot().SameAs(before));
+  // Loaded again, and emptied then loaded again.
+  for (const bool emptyFirst : {false, true}) {
+    if (emptyFirst) {
+      TbsStoredSkin empty(nullptr);
+      skin->ApplyStoredSkin(&empty);
+      ASSERT_FALSE(frame->SkinLoaded());
+      Shot();
+    }
+    skin->ApplyStoredSkin(&stored);
+    EXPECT_EQ(frame->ObjectList().size(), objects);
+    ASSERT_TRUE(frame->WindowRegion().has_value());
+    EXPECT_EQ(*frame->WindowRegion(), *region);
+    EXPECT_EQ(form->BoundsRect(), bounds);
+    EXPECT_EQ(form->ClientWidth(), 760);
+    // The screen shows the same; pixels outside the shape are not shown.
+    Shot();
+    EXPECT_TRUE(script.Screenshot().SameAs(before));
+  }
 }
 
 TEST_F(FrameBehaviour, AnEmptiedSkinLeavesThePlainFrame) {
