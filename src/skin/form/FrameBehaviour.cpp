@@ -27,7 +27,11 @@ Point TbsSkinForm::ToFramePoint(Point Screen) const {
 
 void TbsSkinForm::HitTest(TMessage& m) {
   const Point p = ToFramePoint({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)});
-  m.Result = FSkinLoaded ? SkinHitTest(p) : PlainHitTest(p);
+  // Without a frame the client area covers the whole window.
+  if (FOwnerForm->BorderStyle() == bsNone)
+    m.Result = win::HTCLIENT;
+  else
+    m.Result = FSkinLoaded ? SkinHitTest(p) : PlainHitTest(p);
   if (m.Result == win::HTOBJECT && !FHoverTimer.Enabled() && !FInSizeMove) {
     TrackActiveObject(p, true);
     FHoverTimer.SetEnabled(WindowIsActive());

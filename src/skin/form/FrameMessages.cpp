@@ -24,7 +24,9 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
       // A window made anew (a new border style) takes the frame's shape and
       // alpha again.
       StripCaptionStyle();
-      if (FRegion && FOwnerForm->HandleAllocated())
+      if (FRegion && FOwnerForm->BorderStyle() == bsNone)
+        RemoveWindowRegion();
+      else if (FRegion && FOwnerForm->HandleAllocated())
         win::SetWindowRgn(FOwnerForm->Handle(), FRegion, false);
       ApplyAlpha();
       return true;
