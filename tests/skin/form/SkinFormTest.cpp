@@ -425,3 +425,27 @@ TEST_F(SkinFormTest, InactiveFrameTakesTheInactivePictureOrTheEffect) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, OnlyTheHoverPollWakesAnActiveFrameAndNothingAnInactiveOne) {
+  MakeSkinnedForm(400, 300);
+  const Point inside = ScreenOf(200, 200);
+  script.MoveTo(inside.x, inside.y).Wait(300);
+  RunScript();
+  int timers = 0;
+  app->OnMessage = [&](win::MSG& msg, bool&) { timers += msg.message == win::WM_TIMER; };
+  script.Wait(1000);
+  RunScript();
+  EXPECT_GE(timers, 19);
+  EXPECT_LE(timers, 21);
+  MakeForm(100, 100);
+  script.Wait(300);
+  RunScript();
+  timers = 0;
+  script.Wait(1000);
+  RunScript();
+  EXPECT_EQ(timers, 0);
+}
+
+}  // namespace
