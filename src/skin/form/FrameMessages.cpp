@@ -298,13 +298,14 @@ void TbsSkinForm::ReleaseAt(Point P, TMouseButton Button) {
 
 void TbsSkinForm::CaptionDoubleClick() {
   const bool sizeable = Sizeable();
-  if (sizeable && FFormState == TbsFormState::Minimized)
+  const bool restores =
+      sizeable && (FFormState == TbsFormState::Minimized ||
+                   (FFormState == TbsFormState::Maximized && !FRolledWhileMaximized));
+  if (restores)
     SetFormState(TbsFormState::Normal);
   else if (sizeable && FFormState != TbsFormState::Maximized && !FRollUpState &&
            FBorderIcons.Contains(TbsBorderIcon::biMaximize))
     SetFormState(TbsFormState::Maximized);
-  else if (sizeable && FFormState == TbsFormState::Maximized && !FRolledWhileMaximized)
-    SetFormState(TbsFormState::Normal);
   else
     RollUp(!FRollUpState);
 }

@@ -6,8 +6,6 @@
 #include "skin/data/SkinChangeClient.h"
 #include "ui/Application.h"
 
-using gfx::Rect;
-
 namespace {
 
 // The container reaches every form of the application through its window
