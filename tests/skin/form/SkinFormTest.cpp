@@ -234,12 +234,14 @@ TEST_F(FrameBehaviour, AnEmptiedSkinLeavesThePlainFrame) {
   const gfx::Bitmap shot = Shot();
   EXPECT_EQ(shot.GetPixel(0, 0), gfx::cl3DLight);
   EXPECT_EQ(shot.GetPixel(form->Width() - 1, form->Height() - 1), gfx::cl3DDkShadow);
-  // The built-in buttons lie at the caption's right, without gaps; the
-  // browser has no maximise or tray button.
+  // The built-in buttons lie at the caption's right, without gaps; those
+  // the border icons leave out show disabled.
   const int w = form->Width();
   EXPECT_EQ(frame->FindObject("closebutton")->ObjectRect, (Rect{w - 20, 4, w - 3, 21}));
-  EXPECT_EQ(frame->FindObject("minbutton")->ObjectRect, (Rect{w - 37, 4, w - 20, 21}));
-  EXPECT_FALSE(frame->FindObject("maxbutton")->Visible);
+  EXPECT_EQ(frame->FindObject("maxbutton")->ObjectRect, (Rect{w - 37, 4, w - 20, 21}));
+  EXPECT_EQ(frame->FindObject("minbutton")->ObjectRect, (Rect{w - 54, 4, w - 37, 21}));
+  EXPECT_FALSE(frame->FindObject("maxbutton")->Enabled);
+  EXPECT_TRUE(frame->FindObject("minbutton")->Enabled);
   const auto hit = [&](int x, int y) {
     const Point s = ScreenOf(x, y);
     return win::SendMessage(form->Handle(), win::WM_NCHITTEST, 0, win::MAKELPARAM(s.x, s.y));
