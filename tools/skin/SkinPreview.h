@@ -30,5 +30,5 @@ class TSkinPreviewForm : public TForm {
   TbsSkinData* FSkin;
 };
 
-// tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]
+// tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png] [SOURCE]
 int PreviewCommand(const std::vector<std::string>& args);

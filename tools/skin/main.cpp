@@ -4,7 +4,7 @@
 //   tilebrook-skin compress SKIN.ini -o FILE   write a compressed skin file
 //   tilebrook-skin dump --json SOURCE          describe a skin as JSON
 //   tilebrook-skin check SOURCE                list what a skin author should fix
-//   tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]
+//   tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png] [SOURCE]
 //                                              show the skinned controls
 //
 // SOURCE is a skin text, a stored-skin stream or a compressed skin file,
@@ -29,14 +29,17 @@ const char* const kUsage =
     "       tilebrook-skin compress SKIN.ini -o FILE\n"
     "       tilebrook-skin dump --json SOURCE\n"
     "       tilebrook-skin check SOURCE\n"
-    "       tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]\n"
+    "       tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png]\n"
+    "                              [SOURCE]\n"
     "SOURCE is a skin.ini with its pictures, a stored-skin stream written by import,\n"
     "or a compressed skin file written by compress.\n"
     "  import    writes the skin text and its pictures as one stored-skin stream\n"
     "  compress  writes a compressed skin file (version, length, zlib data)\n"
     "  dump      prints the loaded skin as one JSON object\n"
     "  check     prints one line per problem, with section and key; exit 0 when none\n"
-    "  preview   shows every skinned control in each look; --plain without the skin\n";
+    "  preview   shows every skinned control in each look, and opens the notices, a\n"
+    "            hint and a menu; --plain without the skin; --dialogs draws a notice of\n"
+    "            each kind, a hint and an open menu with its submenu into a picture\n";
 
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "tilebrook-skin: %s\n%s", message.c_str(), kUsage);
