@@ -91,15 +91,17 @@ void TbsSkinMenuItem::Paint(gfx::DeviceContext& DC) const {
     ComposeHorizontalStrip(look, *FContext.Picture, r.dividerrect, r.dividerleftoffset,
                            r.dividerrightoffset, ItemRect.Width());
   } else {
-    const double target = Active() ? 1.0 : 0.0;
-    if (Morphing() && MorphProgress != target && Enabled()) {
+    if (!Morphing() || !Enabled()) {
+      look = ComposeItemLook(Active());
+    } else if (MorphProgress <= 0 || MorphProgress >= 1) {
+      // A fading item shows where its fade stands, not where it goes.
+      look = ComposeItemLook(MorphProgress >= 1);
+    } else {
       // Between the looks: the normal look changed towards the active one.
       TbsEffectBmp normal(ComposeItemLook(false));
       const TbsEffectBmp active(ComposeItemLook(true));
       normal.ApplyMorph(FContext.Record->morphkind, active, MorphProgress);
       look = normal.ToBitmap();
-    } else {
-      look = ComposeItemLook(Active());
     }
   }
   DC.BitBlt(ItemRect.left, ItemRect.top, look.Width(), look.Height(), look, 0, 0);
