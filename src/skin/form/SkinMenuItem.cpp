@@ -1,9 +1,11 @@
 #include "skin/form/SkinMenuItem.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "skin/data/EffectBmp.h"
 #include "skin/data/SkinGeometry.h"
+#include "skin/form/CaptionObjects.h"
 #include "ui/Canvas.h"
 #include "ui/ImageList.h"
 #include "ui/Menus.h"
@@ -15,6 +17,28 @@ constexpr gfx::ColorRef kPlainHotFill = gfx::RGB(182, 189, 210);
 // Room the skinned look keeps at the right of the text rectangle for the
 // shortcut's end and the submenu arrow.
 constexpr int kRightGap = 16;
+
+// The caption-button glyph that stands for a built-in item of the system
+// or tray menu, by the item's name.
+struct SystemGlyph {
+  TbsStdCommand command;
+  bool restore;
+};
+std::optional<SystemGlyph> SystemMenuGlyph(const std::string& name) {
+  if (name == "SF_CLOSE" || name == "TRAY_SF_CLOSE")
+    return SystemGlyph{TbsStdCommand::cmClose, false};
+  if (name == "SF_MINITEM")
+    return SystemGlyph{TbsStdCommand::cmMinimize, false};
+  if (name == "SF_MAXITEM")
+    return SystemGlyph{TbsStdCommand::cmMaximize, false};
+  if (name == "SF_RESTORE" || name == "TRAY_SF_RESTORE")
+    return SystemGlyph{TbsStdCommand::cmMaximize, true};
+  if (name == "SF_ROLLUP")
+    return SystemGlyph{TbsStdCommand::cmRollUp, false};
+  if (name == "SF_MINTOTRAY")
+    return SystemGlyph{TbsStdCommand::cmMinimizeToTray, false};
+  return std::nullopt;
+}
 
 std::string ItemText(const TMenuItem& item) {
   std::string text = item.Caption();
@@ -186,9 +210,13 @@ void TbsSkinMenuItem::PaintGlyph(gfx::DeviceContext& DC, int Left, int CentreY,
                    Colour);
     return;
   }
+  const int top = CentreY - 4;
+  if (const auto glyph = SystemMenuGlyph(FItem->Name())) {
+    DrawCaptionGlyph(DC, glyph->command, {Left, top}, Colour, glyph->restore);
+    return;
+  }
   if (!FItem->Checked())
     return;
-  const int top = CentreY - 4;
   if (FItem->RadioItem()) {
     DC.FillRect({Left + 1, top + 1, Left + 7, top + 7}, Colour);
     return;

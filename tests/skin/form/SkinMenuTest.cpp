@@ -5,8 +5,10 @@
 
 #include "platform/win/VirtualKeys.h"
 #include "skin/controls/SkinFormTest.h"
+#include "skin/form/SkinForm.h"
 #include "skin/form/SkinMenu.h"
 #include "skin/form/SkinPopupWindow.h"
+#include "support/GoldenImage.h"
 #include "ui/Menus.h"
 
 namespace {
@@ -87,6 +89,27 @@ TEST_F(SkinMenus, TheSystemMenuOfTheProductSkin) {
   EXPECT_THAT(chosen, ::testing::ElementsAre("&Close"));
   EXPECT_FALSE(menu->IsOpen());
   EXPECT_EQ(menu->LevelCount(), 0);
+}
+
+// The frame's own system menu, glyphs of its items included, once the first
+// item's highlight has faded in. Regenerate with TILEBROOK_UPDATE_GOLDEN=1.
+TEST_F(SkinMenus, GoldenPictureOfTheFramesSystemMenu) {
+  auto* frame = new TbsSkinForm(form);
+  frame->SetBorderIcons(
+      {TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp});
+  frame->SetSkinData(skin);
+  frame->ShowSystemMenu({300, 200});
+  TbsSkinMenu& engine = frame->SkinMenu();
+  ASSERT_EQ(engine.LevelCount(), 1);
+  script.Wait(300);
+  Run();
+  win::GdiFlush();
+  EXPECT_TRUE(frame->SkinMenuOpen());
+  EXPECT_TRUE(testsupport::MatchesGolden(script.WindowShot(engine.Levels(0)->Handle()),
+                                         "tests/skin/form/golden/system_menu.png"));
+  script.Key(VK_ESCAPE);
+  Run();
+  EXPECT_FALSE(frame->SkinMenuOpen());
 }
 
 TEST_F(SkinMenus, WithoutSkinThePlainLookSizes) {
