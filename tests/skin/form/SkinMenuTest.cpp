@@ -7,6 +7,7 @@
 #include "skin/controls/SkinFormTest.h"
 #include "skin/form/SkinForm.h"
 #include "skin/form/SkinMenu.h"
+#include "skin/form/SkinPopupMenu.h"
 #include "skin/form/SkinPopupWindow.h"
 #include "support/GoldenImage.h"
 #include "ui/Menus.h"
@@ -238,6 +239,37 @@ TEST_F(SkinMenus, EscapeAPressOutsideAndAltCloseIt) {
   EXPECT_FALSE(menu->IsOpen());
   EXPECT_TRUE(chosen.empty());
   EXPECT_EQ(closedNotices, 3);
+}
+
+TEST_F(SkinMenus, APopupMenuComponentOpensThroughItsFormsFrameOrItsOwnEngine) {
+  auto* own = new TbsSkinPopupMenu(form);
+  int popups = 0;
+  own->OnPopup = [&](TObject*) { ++popups; };
+  auto* item = new TMenuItem(own);
+  item->SetCaption("&Play");
+  item->OnClick = [&](TObject*) { chosen.push_back("play"); };
+  own->Items().Add(item);
+  // No frame: an engine of its own, with the component's skin.
+  own->SetSkinData(skin);
+  own->Popup(50, 60);
+  ASSERT_NE(own->Engine(), nullptr);
+  EXPECT_TRUE(own->Engine()->IsOpen());
+  EXPECT_TRUE(own->Engine()->Levels(0)->Skinned());
+  script.Key(VK_RETURN);
+  Run();
+  EXPECT_THAT(chosen, ::testing::ElementsAre("play"));
+  // With a frame: the frame's engine and menu skin, and the frame knows.
+  auto* frame = new TbsSkinForm(form);
+  frame->SetMenusSkinData(skin);
+  own->SetSkinData(nullptr);
+  own->Popup(50, 60);
+  EXPECT_EQ(own->Engine(), &frame->SkinMenu());
+  EXPECT_TRUE(frame->SkinMenuOpen());
+  EXPECT_TRUE(frame->SkinMenu().Levels(0)->Skinned());
+  script.Key(VK_ESCAPE);
+  Run();
+  EXPECT_FALSE(frame->SkinMenuOpen());
+  EXPECT_EQ(popups, 2);
 }
 
 TEST_F(SkinMenus, EmptyMenusOpenNothing) {
