@@ -1,5 +1,7 @@
 #include "DialogPreview.h"
 
+#include "SkinPreview.h"
+
 #include <memory>
 
 #include "platform/win/VirtualKeys.h"
@@ -126,11 +128,7 @@ bool SaveDialogsScreenshot(TbsSkinData* Skin, const std::string& Path) {
   // Down to "Recent", Right opens its submenu; the highlight fades in.
   engine.HandleMenuKey(win::VK_DOWN);
   engine.HandleMenuKey(win::VK_RIGHT);
-  for (int step = 0; step < 15; ++step) {
-    headless.Clock().Advance(20);
-    application.ProcessMessages();
-  }
-  win::GdiFlush();
+  SettleHeadless(headless, application);
   const bool saved = headless.Backend().SaveScreenshot(Path);
   engine.CloseAllLevels();
   notices.clear();

@@ -19,6 +19,7 @@
 #include "skin/controls/SkinUpDown.h"
 #include "skin/controls/UpDownLook.h"
 #include "skin/data/StoredSkin.h"
+#include "skin/form/SkinForm.h"
 #include "skin/product/ProductSkin.h"
 #include "ui/Application.h"
 
@@ -82,6 +83,9 @@ TSkinPreviewForm::TSkinPreviewForm(TComponent* AOwner, TbsSkinData* Skin)
   SetCaption(Skin ? "Skin preview" : "Skin preview (plain looks)");
   SetBorderStyle(bsSingle);
   SetColor(kPaper);
+  // The gallery sits in the skin's own window frame, as the browser does.
+  if (Skin != nullptr)
+    (new TbsSkinForm(this))->SetSkinData(Skin);
   SetClientSize(660, 500);
   AddButtonLooks(10, "button", 75, 25);
   AddButtonLooks(65, "resizebutton", 96, 19);
@@ -307,6 +311,15 @@ std::unique_ptr<TbsSkinData> LoadPreviewSkin(const std::string& source) {
 
 }  // namespace
 
+void SettleHeadless(win::HeadlessDesktop& headless, TApplication& application) {
+  for (int i = 0; i < 15; ++i) {
+    application.ProcessMessages();
+    headless.Clock().Advance(20);
+  }
+  application.ProcessMessages();
+  win::GdiFlush();
+}
+
 int PreviewCommand(const std::vector<std::string>& args) {
   bool plain = false;
   std::string screenshot, dialogs, source;
@@ -352,8 +365,7 @@ int PreviewCommand(const std::vector<std::string>& args) {
     auto* form = new TSkinPreviewForm(&application, shown);
     application.AddForm(form);
     form->Show();
-    application.ProcessMessages();
-    win::GdiFlush();
+    SettleHeadless(headless, application);
     if (!headless.Backend().SaveWindowShot(form->Handle(), screenshot)) {
       std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", screenshot.c_str());
       return 1;

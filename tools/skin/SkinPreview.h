@@ -3,7 +3,8 @@
 // The skin preview: a form with every skinned control of the browser
 // window and its notices, live to try and, beside them, drawn in each of
 // their looks (normal, hot, pressed, focused, disabled, the combo box open,
-// a list with a scroll bar), so a skin author sees the whole skin at once.
+// a list with a scroll bar), inside the skin's window frame, so a skin
+// author sees the whole skin at once.
 
 #include <string>
 #include <vector>
@@ -29,6 +30,16 @@ class TSkinPreviewForm : public TForm {
 
   TbsSkinData* FSkin;
 };
+
+namespace win {
+class HeadlessDesktop;
+}
+class TApplication;
+
+// Lets a headless run handle its messages and 300 ms of timers, so that
+// fades (the caption's activation among them) have ended before a
+// screenshot.
+void SettleHeadless(win::HeadlessDesktop& headless, TApplication& application);
 
 // tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png] [SOURCE]
 int PreviewCommand(const std::vector<std::string>& args);

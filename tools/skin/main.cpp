@@ -6,6 +6,9 @@
 //   tilebrook-skin check SOURCE                list what a skin author should fix
 //   tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png] [SOURCE]
 //                                              show the skinned controls
+//   tilebrook-skin frame [--size WxH] [--sizeable] [--inactive]
+//                        [--screenshot FILE.png] [SOURCE]
+//                                              show an empty form in the skin's frame
 //
 // SOURCE is a skin text, a stored-skin stream or a compressed skin file,
 // told apart by content. Exit status: 0 on success (for check: nothing
@@ -17,6 +20,7 @@
 #include <vector>
 
 #include "SkinCheck.h"
+#include "SkinFramePreview.h"
 #include "SkinJson.h"
 #include "SkinPreview.h"
 #include "SkinSource.h"
@@ -31,6 +35,8 @@ const char* const kUsage =
     "       tilebrook-skin check SOURCE\n"
     "       tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png]\n"
     "                              [SOURCE]\n"
+    "       tilebrook-skin frame [--size WxH] [--sizeable] [--inactive] [--screenshot FILE.png]\n"
+    "                            [SOURCE]\n"
     "SOURCE is a skin.ini with its pictures, a stored-skin stream written by import,\n"
     "or a compressed skin file written by compress.\n"
     "  import    writes the skin text and its pictures as one stored-skin stream\n"
@@ -39,7 +45,9 @@ const char* const kUsage =
     "  check     prints one line per problem, with section and key; exit 0 when none\n"
     "  preview   shows every skinned control in each look, and opens the notices, a\n"
     "            hint and a menu; --plain without the skin; --dialogs draws a notice of\n"
-    "            each kind, a hint and an open menu with its submenu into a picture\n";
+    "            each kind, a hint and an open menu with its submenu into a picture\n"
+    "  frame     shows an empty form (default client 760x570) in the skin's window frame;\n"
+    "            --inactive draws it as an inactive window\n";
 
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "tilebrook-skin: %s\n%s", message.c_str(), kUsage);
@@ -153,5 +161,7 @@ int main(int argc, char** argv) {
     return Check(args);
   if (verb == "preview")
     return PreviewCommand(args);
+  if (verb == "frame")
+    return FrameCommand(args);
   return UsageError("unknown command " + verb);
 }

@@ -137,12 +137,15 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
     return false;
   }
 
+  // The rename is the commit point: the new file is in place and readers see
+  // it. Syncing the directory only makes the rename survive a power cut, so
+  // trouble there must not turn a completed save into a reported failure.
   int dirFd = calls.OpenDirectory(directory);
-  if (dirFd < 0)
-    return false;
-  bool synced = calls.Sync(dirFd) == 0;
-  calls.Close(dirFd);
-  return synced;
+  if (dirFd >= 0) {
+    calls.Sync(dirFd);
+    calls.Close(dirFd);
+  }
+  return true;
 }
 
 }  // namespace sys

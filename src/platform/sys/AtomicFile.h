@@ -43,9 +43,10 @@ class FileSystemCalls {
 
 FileSystemCalls& RealFileSystemCalls();
 
-// Writes bytes as the new content of path. False, with the old file untouched
-// (or, only when the final directory sync fails, already replaced), when any
-// step fails: a missing or read-only directory, a read-only file, a full disk.
+// Writes bytes as the new content of path. False, with the old file untouched,
+// when any step up to the rename fails: a missing or read-only directory, a
+// read-only file, a full disk. Once renamed the file is saved; a failed sync
+// of the directory afterwards is not reported.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            FileSystemCalls& calls = RealFileSystemCalls());
 

@@ -57,28 +57,30 @@ TbsSkinData::~TbsSkinData() {
 }
 
 void TbsSkinData::SetStoredSkin(TbsStoredSkin* value) {
-  if (FStoredSkin == value)
-    return;
-  if (FStoredSkin != nullptr)
-    FStoredSkin->RemoveFreeNotification(this);
-  FStoredSkin = value;
-  if (value == nullptr)
-    return;
-  value->FreeNotification(this);
-  if (!ComponentState().Contains(csDesigning))
+  if (FStoredSkin != value) {
+    if (FStoredSkin != nullptr)
+      FStoredSkin->RemoveFreeNotification(this);
+    FStoredSkin = value;
+    if (value != nullptr)
+      value->FreeNotification(this);
+  }
+  // Assigning the same skin again loads it again: its text or pictures may
+  // have been edited since.
+  if (value != nullptr && !ComponentState().Contains(csDesigning))
     ApplyStoredSkin(value);
 }
 
 void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value) {
-  if (FCompressedStoredSkin == value)
-    return;
-  if (FCompressedStoredSkin != nullptr)
-    FCompressedStoredSkin->RemoveFreeNotification(this);
-  FCompressedStoredSkin = value;
-  if (value == nullptr)
-    return;
-  value->FreeNotification(this);
-  if (!ComponentState().Contains(csDesigning))
+  if (FCompressedStoredSkin != value) {
+    if (FCompressedStoredSkin != nullptr)
+      FCompressedStoredSkin->RemoveFreeNotification(this);
+    FCompressedStoredSkin = value;
+    if (value != nullptr)
+      value->FreeNotification(this);
+  }
+  // Assigning the same skin again loads it again: its text or pictures may
+  // have been edited since.
+  if (value != nullptr && !ComponentState().Contains(csDesigning))
     ApplyCompressedStoredSkin(value);
 }
 

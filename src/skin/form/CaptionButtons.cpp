@@ -105,10 +105,10 @@ TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm* form,
     IDName = name;
     return;
   }
-  RestoreRect = record->restorerect;
-  RestoreActiveRect = record->restoreactiverect;
-  RestoreDownRect = record->restoredownrect;
-  RestoreInactiveRect = record->restoreinactiverect;
+  RestoreRect = BoundedFrameRect(record->restorerect);
+  RestoreActiveRect = BoundedFrameRect(record->restoreactiverect);
+  RestoreDownRect = BoundedFrameRect(record->restoredownrect);
+  RestoreInactiveRect = BoundedFrameRect(record->restoreinactiverect);
 }
 
 bool TbsSkinStdButtonObject::RestoreLook() const {

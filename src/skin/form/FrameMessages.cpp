@@ -21,7 +21,12 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_CREATE:
       CallOld(m);
+      // A window made anew (a new border style) takes the frame's shape and
+      // alpha again.
       StripCaptionStyle();
+      if (FRegion && FOwnerForm->HandleAllocated())
+        win::SetWindowRgn(FOwnerForm->Handle(), FRegion, false);
+      ApplyAlpha();
       return true;
     case WM_DESTROY:
       FHoverTimer.SetEnabled(false);

@@ -125,7 +125,7 @@ void TbsSkinForm::PaintFrame() {
 }
 
 void TbsSkinForm::PaintObjectNow(TbsActiveSkinObject& Object) {
-  if (!FOwnerForm->HandleAllocated() || FOwnerForm->BorderStyle() == bsNone)
+  if (!FOwnerForm->HandleAllocated() || FOwnerForm->BorderStyle() == bsNone || !Object.Drawable())
     return;
   const win::HWND h = FOwnerForm->Handle();
   win::HDC dc = win::GetWindowDC(h);
@@ -152,7 +152,7 @@ void TbsSkinForm::PaintSkinFrame(DeviceContext& dc) {
   ComposeFrameStrips(strips, source, TbsFrameLayout::FromSkin(*FSD), w, h);
   const Rect& client = FSized.SizedClientRect;
   for (const auto& object : FObjectList) {
-    if (!object->Visible)
+    if (!object->Visible || !object->Drawable())
       continue;
     const bool bottom = object->ObjectRect.bottom > client.top;
     Bitmap& strip = bottom ? strips.Bottom : strips.Top;

@@ -87,14 +87,19 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner)
 
 TbsSkinForm::~TbsSkinForm() {
   FObjectList.clear();
-  if (FOwnerForm != nullptr && FOldWindowProc) {
+  // A form frees its components after its own parts are gone; only a
+  // frame removed from a living form gives the form its procedure back.
+  const bool ownerAlive =
+      FOwnerForm != nullptr && !FOwnerForm->ComponentState().Contains(csDestroying);
+  if (ownerAlive && FOldWindowProc) {
     FOwnerForm->WindowProc = FOldWindowProc;
     if (FRegion && FOwnerForm->HandleAllocated())
-      win::SetWindowRgn(FOwnerForm->Handle(), std::nullopt, false);
+      win::SetWindowRgn(FOwnerForm->Handle(), std::nullopt, true);
   }
-  SetSkinData(nullptr);
-  SetMenusSkinData(nullptr);
-  SetSystemMenu(nullptr);
+  for (TComponent* c : {static_cast<TComponent*>(FSD), static_cast<TComponent*>(FMenusSD),
+                        static_cast<TComponent*>(FSystemMenu)})
+    if (c != nullptr)
+      c->RemoveFreeNotification(this);
 }
 
 TbsSkinForm* TbsSkinForm::FrameOf(const TCustomForm* form) {
@@ -161,10 +166,22 @@ void TbsSkinForm::SetSystemMenu(TPopupMenu* Value) {
     Value->FreeNotification(this);
 }
 
+// With a skin the skin's own objects are made anew for the new set, so the
+// frame never shows the plain buttons on skin pictures, whatever order the
+// properties are set in.
 void TbsSkinForm::SetBorderIcons(TbsBorderIcons Value) {
   FBorderIcons = Value;
-  CreatePlainButtons();
-  ApplyBorderIcons();
+  FActiveObject = FPreviousActiveObject = FCaptureObject = -1;
+  if (!FSkinLoaded) {
+    CreatePlainButtons();
+  } else {
+    CreateSkinObjects();
+    ApplyBorderIcons();
+    CalcSizedGeometry();
+    PlaceObjects();
+  }
+  if (FOwnerForm != nullptr && FOwnerForm->HandleAllocated())
+    FOwnerForm->Perform(win::WM_NCPAINT, 1, 0);
 }
 
 void TbsSkinForm::SetShowIcon(bool Value) {
