@@ -4,6 +4,7 @@
 
 #include "platform/gfx/DeviceContext.h"
 #include "platform/win/Win.h"
+#include "skin/data/SkinFont.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 
@@ -12,19 +13,6 @@ namespace {
 // The visible rows of the arrow cursor below its hot spot, the pointer
 // every hint is shown for; other cursors count at the system's cursor size.
 constexpr int kArrowCursorHeight = 20;
-
-TFontStyles StylesOf(const TbsFontStyles& s) {
-  TFontStyles styles;
-  if (s.fsBold)
-    styles.Include(fsBold);
-  if (s.fsItalic)
-    styles.Include(fsItalic);
-  if (s.fsUnderline)
-    styles.Include(fsUnderline);
-  if (s.fsStrikeOut)
-    styles.Include(fsStrikeOut);
-  return styles;
-}
 
 gfx::Size MeasureText(const gfx::Font& font, const std::string& text) {
   gfx::Bitmap scratch(1, 1);
@@ -62,7 +50,7 @@ void TbsSkinHintWindow::PrepareFont() {
   if (const TbsDataSkinHintWindow* r = Record(); r != nullptr && FHint->UseSkinFont) {
     font.SetHeight(r->fontheight);
     font.SetName(r->fontname);
-    font.SetStyle(StylesOf(r->fontstyle));
+    font.SetStyle(ToFontStyles(r->fontstyle));
   }
 }
 
@@ -87,11 +75,11 @@ void TbsSkinHintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
     const int ph = picture->Height();
     w = std::max(text.cx + c.left + pw - c.right, pw);
     h = std::max(text.cy + c.top + ph - c.bottom, ph);
-    FLayout = TbsWindowPictureLayout{
-        record->lefttoppoint,     record->righttoppoint, record->leftbottompoint,
-        record->rightbottompoint, record->clientrect,    record->leftstretch,
-        record->rightstretch,     record->topstretch,    record->bottomstretch};
-    FSized = SizeWindowPicture(FLayout, {pw, ph}, w, h);
+    FLayout =
+        TbsFrameLayout{record->lefttoppoint,     record->righttoppoint, record->leftbottompoint,
+                       record->rightbottompoint, record->clientrect,    record->leftstretch,
+                       record->rightstretch,     record->topstretch,    record->bottomstretch};
+    FSized = SizeFrameLayout(FLayout, {pw, ph}, w, h);
   }
 
   // Near the screen's right or bottom edge the hint goes to the other side
@@ -152,7 +140,7 @@ void TbsSkinHintWindow::Paint() {
     skinned.SetBkMode(gfx::TRANSPARENT);
     skinned.SetTextColor(record->fontcolor);
     const gfx::Size text = MeasureText(Canvas().Font().Handle(), Caption());
-    const gfx::Rect& c = FSized.ClientRect;
+    const gfx::Rect& c = FSized.SizedClientRect;
     const int left = c.left + c.Width() / 2 - text.cx / 2;
     const int top = c.top + c.Height() / 2 - text.cy / 2;
     gfx::Rect r{left, top, left + text.cx, top + text.cy};

@@ -42,8 +42,8 @@ class TbsSkinHintWindow : public THintWindow {
 
   TbsSkinHint* FHint = nullptr;
   bool FSkinLook = false;
-  TbsWindowPictureLayout FLayout;
-  TbsSizedWindowPicture FSized;
+  TbsFrameLayout FLayout;
+  TbsSizedFrame FSized;
   std::optional<gfx::Region> FRegion;
   bool FAlphaBlend = false;
   int FAlphaBlendValue = -1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/Win.h"
+#include "skin/data/SkinFont.h"
 #include "skin/form/MenuPlacement.h"
 #include "skin/form/SkinMenu.h"
 #include "ui/ImageList.h"
@@ -26,19 +27,6 @@ const TbsDataSkinMenuItem* MenuItemRecord(const TbsSkinData* skin) {
     if (auto* item = dynamic_cast<const TbsDataSkinMenuItem*>(record.get()))
       return item;
   return nullptr;
-}
-
-TFontStyles ToFontStyles(const TbsFontStyles& s) {
-  TFontStyles styles;
-  if (s.fsBold)
-    styles.Include(fsBold);
-  if (s.fsItalic)
-    styles.Include(fsItalic);
-  if (s.fsUnderline)
-    styles.Include(fsUnderline);
-  if (s.fsStrikeOut)
-    styles.Include(fsStrikeOut);
-  return styles;
 }
 
 }  // namespace
@@ -118,11 +106,11 @@ void TbsSkinPopupWindow::ShowLevel(const gfx::Rect& Anchor, TMenuItem* Item, boo
     FScrolling = true;
   }
   if (FRecord != nullptr) {
-    FSized = SizeWindowPicture(FLayout, {FWindowPicture->Width(), FWindowPicture->Height()}, width,
-                               height);
-    FItemsRect = FSized.ClientRect;
+    FSized = SizeFrameLayout(FLayout, {FWindowPicture->Width(), FWindowPicture->Height()}, width,
+                             height);
+    FItemsRect = FSized.SizedClientRect;
   } else {
-    FSized = TbsSizedWindowPicture{};
+    FSized = TbsSizedFrame{};
     FSized.Width = width;
     FSized.Height = height;
     FItemsRect = {2, 2, width - 2, height - 2};

@@ -83,8 +83,8 @@ class TbsSkinPopupWindow : public TCustomControl {
   const TbsDataSkinPopupWindow* FRecord;
   const gfx::Bitmap* FWindowPicture = nullptr;
   const gfx::Bitmap* FMaskPicture = nullptr;
-  TbsWindowPictureLayout FLayout;
-  TbsSizedWindowPicture FSized;
+  TbsFrameLayout FLayout;
+  TbsSizedFrame FSized;
   TbsMenuItemContext FContext;
   std::vector<std::unique_ptr<TbsSkinMenuItem>> FItems;
   gfx::Rect FItemsRect;

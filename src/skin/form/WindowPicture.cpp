@@ -32,25 +32,8 @@ void CopyCorner(gfx::DeviceContext& dc, const gfx::Bitmap& picture, const gfx::R
 
 }  // namespace
 
-TbsSizedWindowPicture SizeWindowPicture(const TbsWindowPictureLayout& layout, gfx::Size pictureSize,
-                                        int width, int height) {
-  const int dw = width - pictureSize.cx;
-  const int dh = height - pictureSize.cy;
-  TbsSizedWindowPicture s;
-  s.Width = width;
-  s.Height = height;
-  s.LeftTop = layout.lefttoppoint;
-  s.RightTop = {layout.righttoppoint.x + dw, layout.righttoppoint.y};
-  s.LeftBottom = {layout.leftbottompoint.x, layout.leftbottompoint.y + dh};
-  s.RightBottom = {layout.rightbottompoint.x + dw, layout.rightbottompoint.y + dh};
-  s.ClientRect = layout.clientrect;
-  s.ClientRect.right += dw;
-  s.ClientRect.bottom += dh;
-  return s;
-}
-
 void ComposeWindowPicture(gfx::Bitmap& dest, const gfx::Bitmap& picture,
-                          const TbsWindowPictureLayout& layout, const TbsSizedWindowPicture& sized,
+                          const TbsFrameLayout& layout, const TbsSizedFrame& sized,
                           bool drawClient) {
   const int W = sized.Width;
   const int H = sized.Height;
@@ -60,9 +43,9 @@ void ComposeWindowPicture(gfx::Bitmap& dest, const gfx::Bitmap& picture,
   const gfx::Rect C = layout.clientrect;
   if (picture.IsEmpty() || dest.IsEmpty() || RB.x == LT.x || RB.y == LT.y)
     return;
-  const gfx::Point LT2 = sized.LeftTop, RT2 = sized.RightTop;
-  const gfx::Point LB2 = sized.LeftBottom, RB2 = sized.RightBottom;
-  const gfx::Rect C2 = sized.ClientRect;
+  const gfx::Point LT2 = sized.SizedLeftTop, RT2 = sized.SizedRightTop;
+  const gfx::Point LB2 = sized.SizedLeftBottom, RB2 = sized.SizedRightBottom;
+  const gfx::Rect C2 = sized.SizedClientRect;
   const int PW = picture.Width();
   const int PH = picture.Height();
   gfx::DeviceContext dc(dest);
@@ -88,18 +71,19 @@ void ComposeWindowPicture(gfx::Bitmap& dest, const gfx::Bitmap& picture,
 }
 
 std::optional<gfx::Region> WindowPictureRegion(const gfx::Bitmap& mask,
-                                               const TbsWindowPictureLayout& layout,
-                                               const TbsSizedWindowPicture& sized) {
-  if (mask.IsEmpty() || sized.RightTop.x < sized.LeftTop.x || sized.LeftBottom.y < sized.LeftTop.y)
+                                               const TbsFrameLayout& layout,
+                                               const TbsSizedFrame& sized) {
+  if (mask.IsEmpty() || sized.SizedRightTop.x < sized.SizedLeftTop.x ||
+      sized.SizedLeftBottom.y < sized.SizedLeftTop.y)
     return std::nullopt;
   // The mask's pieces never stretch: a stretched edge would blur the
   // shape's steps.
-  TbsWindowPictureLayout repeat = layout;
+  TbsFrameLayout repeat = layout;
   repeat.leftstretch = repeat.rightstretch = repeat.topstretch = repeat.bottomstretch = false;
   gfx::Bitmap composed;
   ComposeWindowPicture(composed, mask, repeat, sized, false);
   std::optional<gfx::Region> region = RegionFromMask(composed);
-  gfx::Region client(sized.ClientRect);
+  gfx::Region client(sized.SizedClientRect);
   if (region)
     region = region->Union(client);
   else

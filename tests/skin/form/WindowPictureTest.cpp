@@ -13,8 +13,8 @@ namespace {
 using controltest::CoordinatePicture;
 using controltest::SourceOf;
 
-TbsWindowPictureLayout Layout() {
-  TbsWindowPictureLayout l;
+TbsFrameLayout Layout() {
+  TbsFrameLayout l;
   l.lefttoppoint = {4, 4};
   l.righttoppoint = {16, 4};
   l.leftbottompoint = {4, 16};
@@ -25,9 +25,9 @@ TbsWindowPictureLayout Layout() {
 
 TEST(WindowPicture, CornersStayAndMiddlesRepeatFromTheSizedPoints) {
   const gfx::Bitmap picture = CoordinatePicture(20, 20);
-  const auto sized = SizeWindowPicture(Layout(), {20, 20}, 50, 30);
-  EXPECT_EQ(sized.RightTop, (gfx::Point{46, 4}));
-  EXPECT_EQ(sized.ClientRect, (gfx::Rect{3, 3, 47, 27}));
+  const auto sized = SizeFrameLayout(Layout(), {20, 20}, 50, 30);
+  EXPECT_EQ(sized.SizedRightTop, (gfx::Point{46, 4}));
+  EXPECT_EQ(sized.SizedClientRect, (gfx::Rect{3, 3, 47, 27}));
   gfx::Bitmap out;
   ComposeWindowPicture(out, picture, Layout(), sized, false);
   ASSERT_EQ(out.Width(), 50);
@@ -47,9 +47,9 @@ TEST(WindowPicture, CornersStayAndMiddlesRepeatFromTheSizedPoints) {
 
 TEST(WindowPicture, StretchedMiddlesAndPicturesThatCannotFit) {
   const gfx::Bitmap picture = CoordinatePicture(20, 20);
-  TbsWindowPictureLayout l = Layout();
+  TbsFrameLayout l = Layout();
   l.topstretch = true;
-  const auto sized = SizeWindowPicture(l, {20, 20}, 44, 20);
+  const auto sized = SizeFrameLayout(l, {20, 20}, 44, 20);
   gfx::Bitmap out;
   ComposeWindowPicture(out, picture, l, sized, false);
   // 12 columns stretched over 36: each source column three times.
@@ -69,7 +69,7 @@ TEST(WindowPicture, MaskShapeKeepsTheClientAreaAndCutsTheCorners) {
     for (int x = 0; x < 20; ++x)
       mask.SetPixel(x, y, gfx::RGB(0, 0, 0));
   mask.SetPixel(0, 0, gfx::RGB(255, 255, 255));
-  const auto sized = SizeWindowPicture(Layout(), {20, 20}, 40, 40);
+  const auto sized = SizeFrameLayout(Layout(), {20, 20}, 40, 40);
   auto region = WindowPictureRegion(mask, Layout(), sized);
   ASSERT_TRUE(region.has_value());
   EXPECT_FALSE(region->Contains({0, 0}));
@@ -77,7 +77,7 @@ TEST(WindowPicture, MaskShapeKeepsTheClientAreaAndCutsTheCorners) {
   EXPECT_TRUE(region->Contains({39, 39}));
   EXPECT_TRUE(region->Contains({20, 20}));
   // Narrower than the fixed parts: no shape.
-  EXPECT_FALSE(WindowPictureRegion(mask, Layout(), SizeWindowPicture(Layout(), {20, 20}, 5, 40)));
+  EXPECT_FALSE(WindowPictureRegion(mask, Layout(), SizeFrameLayout(Layout(), {20, 20}, 5, 40)));
 }
 
 }  // namespace
