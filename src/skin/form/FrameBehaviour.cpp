@@ -6,6 +6,7 @@
 
 #include "platform/win/Win.h"
 #include "skin/form/SkinForm.h"
+#include "skin/form/SkinHint.h"
 #include "ui/Application.h"
 
 using gfx::Point;
@@ -149,15 +150,22 @@ void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
     return;
   FActiveObject = next;
   const int count = static_cast<int>(FObjectList.size());
+  const bool hints = FShowObjectHint && FSkinHint != nullptr;
   if (FPreviousActiveObject >= 0 && FPreviousActiveObject < count) {
     TbsActiveSkinObject& previous = *FObjectList[FPreviousActiveObject];
-    if (previous.Enabled && previous.Visible)
+    if (previous.Enabled && previous.Visible) {
       previous.MouseLeave();
+      if (hints && !previous.Hint.empty())
+        FSkinHint->HideObjectHint();
+    }
   }
   if (FActiveObject >= 0) {
     TbsActiveSkinObject& now = *FObjectList[FActiveObject];
-    if (now.Enabled && now.Visible)
+    if (now.Enabled && now.Visible) {
       now.MouseEnter();
+      if (hints && !now.Hint.empty())
+        FSkinHint->ShowObjectHintText(now.Hint);
+    }
   }
 }
 

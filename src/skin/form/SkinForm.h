@@ -42,6 +42,8 @@ using TbsObjectMoveEvent =
 using TbsObjectPaintEvent = std::function<void(const std::string& IDName, gfx::DeviceContext& dc,
                                                const gfx::Rect& ObjectRect)>;
 
+class TbsSkinHint;
+
 class TbsSkinForm : public TComponent {
  public:
   // `AOwner` must be a form; the frame hooks it at once.
@@ -87,6 +89,12 @@ class TbsSkinForm : public TComponent {
   void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
   TPopupMenu* SystemMenu() const { return FSystemMenu; }
   void SetSystemMenu(TPopupMenu* Value);
+  // The hint component that shows the hints of the frame's objects, when
+  // ShowObjectHint is on.
+  TbsSkinHint* SkinHint() const { return FSkinHint; }
+  void SetSkinHint(TbsSkinHint* Value);
+  bool ShowObjectHint() const { return FShowObjectHint; }
+  void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
   bool AlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
   void SetAlwaysMinimizeToTray(bool Value) { FAlwaysMinimizeToTray = Value; }
 
@@ -260,4 +268,6 @@ class TbsSkinForm : public TComponent {
   TTimer FAnimateTimer;
   TPopupMenu FDefaultSysMenu;
   TbsSkinMenu* FSkinMenu = nullptr;  // owned as a component
+  TbsSkinHint* FSkinHint = nullptr;
+  bool FShowObjectHint = false;
 };

@@ -3,6 +3,7 @@
 // active hint component per main form.
 
 #include "skin/controls/SkinFormTest.h"
+#include "skin/form/SkinForm.h"
 #include "skin/form/SkinHint.h"
 
 namespace {
@@ -109,6 +110,34 @@ TEST_F(SkinHints, ObjectHintsAfterThePauseAndGoneAfterTheHidePause) {
   Run();
   EXPECT_EQ(w.Caption(), "Two");
   hint->HideObjectHint();
+  EXPECT_FALSE(win::IsWindowVisible(w.Handle()));
+}
+
+TEST_F(SkinHints, ACaptionButtonShowsItsHintWhileHovered) {
+  auto* frame = new TbsSkinForm(form);
+  frame->SetSkinData(skin);
+  frame->SetSkinHint(hint);
+  frame->SetShowObjectHint(true);
+  app->ProcessMessages();
+  TbsActiveSkinObject* close = frame->FindObject("closebutton");
+  ASSERT_NE(close, nullptr);
+  close->Hint = "Close";
+  const gfx::Rect r = close->ObjectRect;
+  const TPoint over{form->Left() + (r.left + r.right) / 2, form->Top() + (r.top + r.bottom) / 2};
+  TbsSkinHintWindow& w = hint->HintWindow();
+  script.MoveTo(over.x, over.y).Wait(60 + app->HintPause);
+  script.Then([&] {
+    ASSERT_TRUE(w.HandleAllocated() && win::IsWindowVisible(w.Handle()));
+    EXPECT_EQ(w.Caption(), "Close");
+  });
+  // Leaving the button hides it before its time is up.
+  script.MoveTo(over.x - 200, over.y + 200).Wait(60);
+  Run();
+  EXPECT_FALSE(win::IsWindowVisible(w.Handle()));
+  // Without ShowObjectHint the frame shows none.
+  frame->SetShowObjectHint(false);
+  script.MoveTo(over.x, over.y).Wait(60 + app->HintPause);
+  Run();
   EXPECT_FALSE(win::IsWindowVisible(w.Handle()));
 }
 
