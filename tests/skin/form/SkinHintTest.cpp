@@ -67,6 +67,14 @@ TEST_F(SkinHints, WithoutSkinThePlainLookAndWithoutActiveComponentNothing) {
   EXPECT_FALSE(win::IsWindowVisible(w.Handle()));
 }
 
+TEST_F(SkinHints, ASkinWithoutAHintRecordGivesThePlainLook) {
+  skin->HintWindowRecord.reset();
+  TbsSkinHintWindow& w = hint->HintWindow();
+  w.ActivateHint({100, 100, 100, 100}, "Plain");
+  EXPECT_FALSE(w.SkinLook());
+  EXPECT_TRUE(win::IsWindowVisible(w.Handle()));
+}
+
 TEST_F(SkinHints, OnlyOneComponentIsActive) {
   auto* second = new TbsSkinHint(form);
   second->SetActive(true);

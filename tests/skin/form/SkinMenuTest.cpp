@@ -272,6 +272,32 @@ TEST_F(SkinMenus, APopupMenuComponentOpensThroughItsFormsFrameOrItsOwnEngine) {
   EXPECT_EQ(popups, 2);
 }
 
+TEST_F(SkinMenus, ASkinWithoutMenuRecordsGivesThePlainLooks) {
+  AddSystemMenu();
+  // An item object whose picture is missing gives items without a look and
+  // without height, in the skinned window.
+  for (const auto& r : skin->ObjectRecords)
+    if (auto* item = dynamic_cast<TbsDataSkinMenuItem*>(r.get()))
+      item->activepictureindex = 99;
+  Open({200, 150}, skin);
+  ASSERT_EQ(menu->LevelCount(), 1);
+  EXPECT_TRUE(Level(0).Skinned());
+  EXPECT_EQ(Level(0).Height(), 40 - 36);
+  menu->CloseAllLevels();
+  // The popup window's picture is missing, and so is the menu item object.
+  skin->PopupWindowRecord->windowpictureindex = -1;
+  std::erase_if(skin->ObjectRecords, [](const auto& r) {
+    return dynamic_cast<const TbsDataSkinMenuItem*>(r.get()) != nullptr;
+  });
+  Open({200, 150}, skin);
+  ASSERT_EQ(menu->LevelCount(), 1);
+  EXPECT_FALSE(Level(0).Skinned());
+  EXPECT_EQ(Level(0).Height(), 20 + 20 + 4 + 20 + 4);
+  script.Key(VK_RETURN);
+  Run();
+  EXPECT_THAT(chosen, ::testing::ElementsAre("Mi&nimize"));
+}
+
 TEST_F(SkinMenus, EmptyMenusOpenNothing) {
   Open({10, 10}, skin);
   EXPECT_FALSE(menu->IsOpen());
