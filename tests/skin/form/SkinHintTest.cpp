@@ -68,7 +68,8 @@ TEST_F(SkinHints, WithoutSkinThePlainLookAndWithoutActiveComponentNothing) {
 }
 
 TEST_F(SkinHints, ASkinWithoutAHintRecordGivesThePlainLook) {
-  skin->HintWindowRecord.reset();
+  // As a skin text without a hint-window section leaves it.
+  skin->HintWindowRecord->windowpictureindex = -1;
   TbsSkinHintWindow& w = hint->HintWindow();
   w.ActivateHint({100, 100, 100, 100}, "Plain");
   EXPECT_FALSE(w.SkinLook());
