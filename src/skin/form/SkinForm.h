@@ -95,6 +95,20 @@ class TbsSkinForm : public TComponent {
   void SetSkinHint(TbsSkinHint* Value);
   bool ShowObjectHint() const { return FShowObjectHint; }
   void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
+  // The menu settings, held by the menu engine.
+  bool MenusAlphaBlend() const { return FSkinMenu->MenusAlphaBlend; }
+  void SetMenusAlphaBlend(bool Value) { FSkinMenu->MenusAlphaBlend = Value; }
+  bool MenusAlphaBlendAnimation() const { return FSkinMenu->MenusAlphaBlendAnimation; }
+  void SetMenusAlphaBlendAnimation(bool Value) { FSkinMenu->MenusAlphaBlendAnimation = Value; }
+  int MenusAlphaBlendValue() const { return FSkinMenu->MenusAlphaBlendValue; }
+  void SetMenusAlphaBlendValue(int Value) {
+    FSkinMenu->MenusAlphaBlendValue = static_cast<unsigned char>(std::clamp(Value, 0, 255));
+  }
+  int DefMenuItemHeight() const { return FSkinMenu->DefMenuItemHeight(); }
+  void SetDefMenuItemHeight(int Value) { FSkinMenu->SetDefMenuItemHeight(Value); }
+  TFont& DefMenuItemFont() { return FSkinMenu->DefMenuItemFont(); }
+  bool UseSkinFontInMenu() const { return FSkinMenu->UseSkinFontInMenu; }
+  void SetUseSkinFontInMenu(bool Value) { FSkinMenu->UseSkinFontInMenu = Value; }
   bool AlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
   void SetAlwaysMinimizeToTray(bool Value) { FAlwaysMinimizeToTray = Value; }
 

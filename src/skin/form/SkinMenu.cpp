@@ -126,6 +126,7 @@ void TbsSkinMenu::CloseLevels(int Depth) {
       FPendingLevel = nullptr;
       FPendingItem = nullptr;
     }
+    level->StopTimers();
     if (level->HandleAllocated()) {
       if (win::GetCapture() == level->Handle())
         win::ReleaseCapture();

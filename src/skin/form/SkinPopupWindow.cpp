@@ -52,10 +52,16 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& Menu, const TbsDataSkinPopup
 }
 
 TbsSkinPopupWindow::~TbsSkinPopupWindow() {
-  if (HandleAllocated()) {
-    for (unsigned id : {kScrollTimer, kHoverTimer, kMorphTimer})
-      win::KillTimer(Handle(), id);
-  }
+  StopTimers();
+}
+
+void TbsSkinPopupWindow::StopTimers() {
+  if (!HandleAllocated())
+    return;
+  for (unsigned id : {kScrollTimer, kHoverTimer, kMorphTimer})
+    win::KillTimer(Handle(), id);
+  FMorphRunning = false;
+  FScrollDirection = TbsScrollDirection::None;
 }
 
 void TbsSkinPopupWindow::CreateParams(TCreateParams& Params) {

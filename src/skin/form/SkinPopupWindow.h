@@ -53,6 +53,9 @@ class TbsSkinPopupWindow : public TCustomControl {
   bool HandleMenuKey(win::WORD Key);
   // Repaints one item (and starts its fade, when it has one).
   void ItemChanged(TbsSkinMenuItem& Item);
+  // Stops the level's timers; a closed level waits to be freed without
+  // waking the program.
+  void StopTimers();
   // The item's rectangle on the screen.
   gfx::Rect ItemScreenRect(const TbsSkinMenuItem& Item) const;
 

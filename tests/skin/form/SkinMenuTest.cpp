@@ -298,6 +298,24 @@ TEST_F(SkinMenus, ASkinWithoutMenuRecordsGivesThePlainLooks) {
   EXPECT_THAT(chosen, ::testing::ElementsAre("Mi&nimize"));
 }
 
+TEST_F(SkinMenus, TranslucentMenusTakeTheFramesAlpha) {
+  auto* frame = new TbsSkinForm(form);
+  frame->SetMenusSkinData(skin);
+  frame->SetMenusAlphaBlend(true);
+  frame->SetMenusAlphaBlendAnimation(true);
+  EXPECT_EQ(frame->MenusAlphaBlendValue(), 200);
+  frame->ShowSystemMenu({300, 200});
+  TbsSkinMenu& engine = frame->SkinMenu();
+  ASSERT_EQ(engine.LevelCount(), 1);
+  // The fade-in ends at the frame's value.
+  const auto* surface = script.FindSurface(engine.Levels(0)->Handle());
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(surface->alpha, 200);
+  engine.CloseAllLevels();
+  frame->SetDefMenuItemHeight(0);  // ignored
+  EXPECT_EQ(frame->DefMenuItemHeight(), 20);
+}
+
 TEST_F(SkinMenus, EmptyMenusOpenNothing) {
   Open({10, 10}, skin);
   EXPECT_FALSE(menu->IsOpen());
