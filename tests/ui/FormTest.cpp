@@ -14,6 +14,11 @@ using win::VK_TAB;
 
 class Forms : public UiTest {
  protected:
+  // The forms (owned by the application) outlive this fixture's members;
+  // destroying them moves the focus, so the buttons' events must not find
+  // a log that is already gone.
+  ~Forms() override { app.reset(); }
+
   TForm* form = MakeForm();
   std::vector<std::string> log;
   TTestButton* Button(const std::string& name, int tabOrder = -1) {

@@ -233,3 +233,37 @@ TEST(ProfileWrite, APathWithoutDirectoryIsWrittenInTheCurrentOne) {
   EXPECT_EQ(ReadTextFile(dir / "p.ini"), "[s]\na=1\n");
   EXPECT_EQ(OtherEntries(dir.Path(), "p.ini"), 0);
 }
+
+namespace {
+
+TEST(AtomicFile, OnlyRegularFilesAreReplacedAndFailuresKeepTheirReason) {
+  TempDirectory dir;
+  // A pipe (like a device) in the file's place is somebody else's node.
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+  errno = 0;
+  EXPECT_FALSE(sys::ReplaceFileAtomically(dir / "pipe", "x"));
+  EXPECT_NE(errno, 0);
+  EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe"));
+  // A link to a regular file is written through.
+  WriteTextFile(dir / "real", "old");
+  std::filesystem::create_symlink(dir / "real", dir / "link");
+  EXPECT_TRUE(sys::ReplaceFileAtomically(dir / "link", "new"));
+  EXPECT_EQ(ReadTextFile(dir / "real"), "new");
+  // The step that failed says why, even though cleaning up came after it.
+  errno = 0;
+  EXPECT_FALSE(sys::ReplaceFileAtomically(dir / "gone/file", "x"));
+  EXPECT_EQ(errno, ENOENT);
+}
+
+TEST(AtomicFile, NamesUpToTheSystemLimitCanBeWritten) {
+  TempDirectory dir;
+  for (std::size_t length : {247u, 248u, 255u}) {
+    const std::string path = dir / std::string(length, 'n');
+    ASSERT_TRUE(sys::ReplaceFileAtomically(path, "x")) << length;
+    EXPECT_EQ(ReadTextFile(path), "x");
+    std::filesystem::remove(path);
+    EXPECT_EQ(OtherEntries(dir.Path(), ""), 0) << length;
+  }
+}
+
+}  // namespace

@@ -114,12 +114,25 @@ TEST_F(SkinData, LookupIsExactAndFindsTheFirstOfTwins) {
 }
 
 TEST_F(SkinData, EntriesWithoutColonOrBeyondTheLastKeyMakeNothing) {
+  // Only the keys present are visited, in number order, so a far-away key
+  // below a huge count is read at once and one at or above it never.
   TbsSkinData data(&owner);
   data.ApplyStoredSkin(
       StoredSkin("[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINCONTROLS]\n"
-                 "[SKINOBJECTS]\ncount=2000000000\n0=nocolon\n2=cap:caption\n"));
-  ASSERT_EQ(data.ObjectRecords.size(), 1u);
+                 "[SKINOBJECTS]\ncount=2000000000\n1999999999=far:caption\n0=nocolon\n"
+                 "2=cap:caption\n2000000000=beyond:caption\n"));
+  ASSERT_EQ(data.ObjectRecords.size(), 2u);
   EXPECT_EQ(data.ObjectRecords[0]->IDName, "cap");
+  EXPECT_EQ(data.ObjectRecords[1]->IDName, "far");
+}
+
+TEST_F(SkinData, ATextBeginningWithAByteOrderMarkIsASkin) {
+  TbsSkinData data(&owner);
+  data.ApplyStoredSkin(
+      StoredSkin("\xEF\xBB\xBF[VERSION]\nskinname=Marked\n[PICTURES]\n"
+                 "[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n"));
+  EXPECT_FALSE(data.Empty);
+  EXPECT_EQ(data.skinname, "Marked");
 }
 
 TEST_F(SkinData, MessagesGoToTheOwnerFormFirstThenEveryOtherForm) {
