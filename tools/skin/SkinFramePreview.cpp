@@ -5,17 +5,8 @@
 #include <optional>
 
 #include "SkinPreview.h"
-#include "SkinSource.h"
-#include "platform/win/Win.h"
-#include "platform/win/headless/HeadlessDesktop.h"
-#include "skin/data/StoredSkin.h"
 #include "skin/form/SkinForm.h"
-#include "skin/product/ProductSkin.h"
 #include "ui/Application.h"
-
-#if TILEBROOK_PREVIEW_X11
-#include "platform/win/x11/DesktopFactory.h"
-#endif
 
 namespace {
 
@@ -53,16 +44,6 @@ std::optional<std::pair<int, int>> ParseSize(const std::string& text) {
   return std::make_pair(w, h);
 }
 
-std::unique_ptr<TbsSkinData> LoadFrameSkin(const std::string& source) {
-  if (!source.empty())
-    return LoadSkinSource(source).data;
-  TbsStoredSkin stored(nullptr);
-  ReadProductSkin(stored);
-  auto data = std::make_unique<TbsSkinData>(nullptr);
-  data->ApplyStoredSkin(&stored);
-  return data;
-}
-
 // An empty form of the asked client size in the skin's frame.
 TForm* MakeFrameForm(TApplication& application, TbsSkinData* skin, const FrameOptions& o) {
   auto* form = new TForm(&application);
@@ -72,30 +53,7 @@ TForm* MakeFrameForm(TApplication& application, TbsSkinData* skin, const FrameOp
   auto* frame = new TbsSkinForm(form);
   frame->SetSkinData(skin);
   form->SetClientSize(o.width, o.height);
-  application.AddForm(form);
   return form;
-}
-
-int Screenshot(TbsSkinData* skin, const FrameOptions& o) {
-  win::HeadlessDesktop headless;
-  TScreen screen;
-  TApplication application;
-  TForm* form = MakeFrameForm(application, skin, o);
-  form->Show();
-  if (o.inactive) {
-    // Another window takes the activation; the frame fades to its
-    // inactive look.
-    auto* other = new TForm(&application);
-    other->SetBorderStyle(bsNone);
-    other->SetBounds(0, 0, 1, 1);
-    other->Show();
-  }
-  SettleHeadless(headless, application);
-  if (!headless.Backend().SaveWindowShot(form->Handle(), o.screenshot)) {
-    std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", o.screenshot.c_str());
-    return 1;
-  }
-  return 0;
 }
 
 }  // namespace
@@ -128,30 +86,21 @@ int FrameCommand(const std::vector<std::string>& args) {
       return FrameUsage("give at most one skin");
     }
   }
-  std::unique_ptr<TbsSkinData> skin;
-  try {
-    skin = LoadFrameSkin(o.source);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "tilebrook-skin: %s\n", e.what());
+  const std::unique_ptr<TbsSkinData> skin = LoadShownSkin(o.source);
+  if (!skin)
     return 1;
-  }
-  if (skin->Empty) {
-    std::fprintf(stderr, "tilebrook-skin: the skin was refused\n");
-    return 1;
-  }
-  if (!o.screenshot.empty())
-    return Screenshot(skin.get(), o);
-#if TILEBROOK_PREVIEW_X11
-  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-skin");
-  TScreen screen;
-  TApplication application;
-  application.SetTitle("Skin frame");
-  MakeFrameForm(application, skin.get(), o);
-  application.Run();
-  return 0;
-#else
-  std::fprintf(stderr,
-               "tilebrook-skin: this build has no display backend; use --screenshot FILE.png\n");
-  return 1;
-#endif
+  const auto make = [&](TApplication& application) {
+    return MakeFrameForm(application, skin.get(), o);
+  };
+  // Another window takes the activation; the frame fades to its inactive
+  // look.
+  const auto deactivate = [&](TApplication& application) {
+    if (!o.inactive)
+      return;
+    auto* other = new TForm(&application);
+    other->SetBorderStyle(bsNone);
+    other->SetBounds(0, 0, 1, 1);
+    other->Show();
+  };
+  return ShowToolForm("Skin frame", o.screenshot, make, deactivate);
 }

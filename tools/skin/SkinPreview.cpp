@@ -299,17 +299,29 @@ int PreviewUsage(const std::string& message) {
   return 2;
 }
 
-std::unique_ptr<TbsSkinData> LoadPreviewSkin(const std::string& source) {
-  if (!source.empty())
-    return LoadSkinSource(source).data;
-  TbsStoredSkin stored(nullptr);
-  ReadProductSkin(stored);
-  auto data = std::make_unique<TbsSkinData>(nullptr);
-  data->ApplyStoredSkin(&stored);
-  return data;
-}
-
 }  // namespace
+
+std::unique_ptr<TbsSkinData> LoadShownSkin(const std::string& source) {
+  std::unique_ptr<TbsSkinData> skin;
+  try {
+    if (!source.empty()) {
+      skin = LoadSkinSource(source).data;
+    } else {
+      TbsStoredSkin stored(nullptr);
+      ReadProductSkin(stored);
+      skin = std::make_unique<TbsSkinData>(nullptr);
+      skin->ApplyStoredSkin(&stored);
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tilebrook-skin: %s\n", e.what());
+    return nullptr;
+  }
+  if (skin->Empty) {
+    std::fprintf(stderr, "tilebrook-skin: the skin was refused\n");
+    return nullptr;
+  }
+  return skin;
+}
 
 void SettleHeadless(win::HeadlessDesktop& headless, TApplication& application) {
   for (int i = 0; i < 15; ++i) {
@@ -318,6 +330,41 @@ void SettleHeadless(win::HeadlessDesktop& headless, TApplication& application) {
   }
   application.ProcessMessages();
   win::GdiFlush();
+}
+
+int ShowToolForm(const std::string& title, const std::string& screenshot,
+                 const std::function<TForm*(TApplication&)>& make,
+                 const std::function<void(TApplication&)>& shown) {
+  if (!screenshot.empty()) {
+    win::HeadlessDesktop headless;
+    TScreen screen;
+    TApplication application;
+    TForm* form = make(application);
+    application.AddForm(form);
+    form->Show();
+    if (shown)
+      shown(application);
+    SettleHeadless(headless, application);
+    if (!headless.Backend().SaveWindowShot(form->Handle(), screenshot)) {
+      std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", screenshot.c_str());
+      return 1;
+    }
+    return 0;
+  }
+#if TILEBROOK_PREVIEW_X11
+  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-skin");
+  TScreen screen;
+  TApplication application;
+  application.SetTitle(title);
+  application.AddForm(make(application));
+  application.Run();
+  return 0;
+#else
+  (void)title;
+  std::fprintf(stderr,
+               "tilebrook-skin: this build has no display backend; use --screenshot FILE.png\n");
+  return 1;
+#endif
 }
 
 int PreviewCommand(const std::vector<std::string>& args) {
@@ -342,49 +389,19 @@ int PreviewCommand(const std::vector<std::string>& args) {
       return PreviewUsage("give at most one skin");
     }
   }
-  std::unique_ptr<TbsSkinData> skin;
-  try {
-    skin = LoadPreviewSkin(source);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "tilebrook-skin: %s\n", e.what());
+  const std::unique_ptr<TbsSkinData> skin = LoadShownSkin(source);
+  if (!skin)
     return 1;
-  }
-  if (skin->Empty) {
-    std::fprintf(stderr, "tilebrook-skin: the skin was refused\n");
-    return 1;
-  }
   TbsSkinData* shown = plain ? nullptr : skin.get();
-  if (!dialogs.empty() && !SaveDialogsScreenshot(shown, dialogs)) {
-    std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", dialogs.c_str());
-    return 1;
-  }
-  if (!screenshot.empty()) {
-    win::HeadlessDesktop headless;
-    TScreen screen;
-    TApplication application;
-    auto* form = new TSkinPreviewForm(&application, shown);
-    application.AddForm(form);
-    form->Show();
-    SettleHeadless(headless, application);
-    if (!headless.Backend().SaveWindowShot(form->Handle(), screenshot)) {
-      std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", screenshot.c_str());
+  if (!dialogs.empty()) {
+    if (!SaveDialogsScreenshot(shown, dialogs)) {
+      std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", dialogs.c_str());
       return 1;
     }
-    return 0;
+    if (screenshot.empty())
+      return 0;
   }
-  if (!dialogs.empty())
-    return 0;
-#if TILEBROOK_PREVIEW_X11
-  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-skin");
-  TScreen screen;
-  TApplication application;
-  application.SetTitle("Skin preview");
-  application.AddForm(new TSkinPreviewForm(&application, shown));
-  application.Run();
-  return 0;
-#else
-  std::fprintf(stderr,
-               "tilebrook-skin: this build has no display backend; use --screenshot FILE.png\n");
-  return 1;
-#endif
+  return ShowToolForm("Skin preview", screenshot, [shown](TApplication& application) {
+    return new TSkinPreviewForm(&application, shown);
+  });
 }

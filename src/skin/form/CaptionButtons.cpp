@@ -296,7 +296,7 @@ void TbsSkinForm::ApplyBorderIcons() {
       // A button drawn as part of the frame picture stays, disabled; one
       // with a look of its own leaves the row.
       o->Enabled = false;
-      o->Visible = !o->SkinRectInAPicture && FSkinLoaded;
+      o->Visible = !o->SkinRectInAPicture;
     }
   }
 }

@@ -28,7 +28,11 @@ Point TbsSkinForm::ToFramePoint(Point Screen) const {
 
 void TbsSkinForm::HitTest(TMessage& m) {
   const Point p = ToFramePoint({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)});
-  m.Result = FSkinLoaded ? SkinHitTest(p) : PlainHitTest(p);
+  // Without a frame the client area covers the whole window.
+  if (FOwnerForm->BorderStyle() == bsNone)
+    m.Result = win::HTCLIENT;
+  else
+    m.Result = FSkinLoaded ? SkinHitTest(p) : PlainHitTest(p);
   if (m.Result == win::HTOBJECT && !FHoverTimer.Enabled() && !FInSizeMove) {
     TrackActiveObject(p, true);
     FHoverTimer.SetEnabled(WindowIsActive());
@@ -129,6 +133,19 @@ win::LRESULT TbsSkinForm::PlainHitTest(Point P) const {
   return HTOBJECT;
 }
 
+// An object's hint goes to the frame's hint component, and to whoever
+// listens for it.
+void TbsSkinForm::ObjectHint(TbsActiveSkinObject& Object, bool Show) {
+  if (FSkinHint != nullptr) {
+    if (Show)
+      FSkinHint->ShowObjectHintText(Object.Hint);
+    else
+      FSkinHint->HideObjectHint();
+  }
+  if (OnObjectHint)
+    OnObjectHint(Object, Show);
+}
+
 void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
   if (FObjectList.empty() || !WindowIsActive())
     return;
@@ -150,13 +167,13 @@ void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
     return;
   FActiveObject = next;
   const int count = static_cast<int>(FObjectList.size());
-  const bool hints = FShowObjectHint && FSkinHint != nullptr;
+  const bool hints = FShowObjectHint && (FSkinHint != nullptr || OnObjectHint);
   if (FPreviousActiveObject >= 0 && FPreviousActiveObject < count) {
     TbsActiveSkinObject& previous = *FObjectList[FPreviousActiveObject];
     if (previous.Enabled && previous.Visible) {
       previous.MouseLeave();
       if (hints && !previous.Hint.empty())
-        FSkinHint->HideObjectHint();
+        ObjectHint(previous, false);
     }
   }
   if (FActiveObject >= 0) {
@@ -164,7 +181,7 @@ void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
     if (now.Enabled && now.Visible) {
       now.MouseEnter();
       if (hints && !now.Hint.empty())
-        FSkinHint->ShowObjectHintText(now.Hint);
+        ObjectHint(now, true);
     }
   }
 }

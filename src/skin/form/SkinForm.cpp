@@ -7,8 +7,6 @@
 #include "skin/form/SkinHint.h"
 #include "ui/Application.h"
 
-using gfx::Rect;
-
 namespace {
 
 // The container reaches every form of the application through its window
@@ -217,16 +215,20 @@ void TbsSkinForm::ApplySkinData() {
     CreateSkinObjects();
     ApplyBorderIcons();
   } else {
-    FObjectList.clear();
+    // The plain frame's own buttons, ready for the mouse before the first
+    // paint.
+    CreatePlainButtons();
     RemoveWindowRegion();
   }
   EnforceMinimumSize();
   FFrameWidth = FOwnerForm->Width();
   FFrameHeight = FOwnerForm->Height();
-  if (FSkinLoaded)
+  if (FSkinLoaded) {
     UpdateFrame();
-  else
+  } else {
     CalcSizedGeometry();
+    PlaceObjects();
+  }
   if (FOwnerForm->HandleAllocated()) {
     win::RedrawWindow(FOwnerForm->Handle(), nullptr, nullptr,
                       win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN);

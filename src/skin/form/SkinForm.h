@@ -39,6 +39,9 @@ using TbsObjectMouseEvent = std::function<void(const std::string& IDName, int X,
                                                const gfx::Rect& ObjectRect, TMouseButton Button)>;
 using TbsObjectMoveEvent =
     std::function<void(const std::string& IDName, int X, int Y, const gfx::Rect& ObjectRect)>;
+// Shows (true) or hides (false) the hint of a frame object; the skinned
+// hint component connects here.
+using TbsObjectHintEvent = std::function<void(const TbsActiveSkinObject& Object, bool Show)>;
 using TbsObjectPaintEvent = std::function<void(const std::string& IDName, gfx::DeviceContext& dc,
                                                const gfx::Rect& ObjectRect)>;
 
@@ -153,8 +156,10 @@ class TbsSkinForm : public TComponent {
   win::LRESULT SkinHitTest(gfx::Point P) const;
   win::LRESULT PlainHitTest(gfx::Point P) const;
   void TrackActiveObject(gfx::Point P, bool InFrame);
+  void ObjectHint(TbsActiveSkinObject& Object, bool Show);
   void SetFormState(TbsFormState Value);
   void RollUp(bool Value);
+  // This program has no tray icon: the tray commands do nothing.
   void MinimizeToTray() {}
   // The menu item whose children are the system menu now.
   TMenuItem* GetSystemMenuItems();
@@ -185,12 +190,12 @@ class TbsSkinForm : public TComponent {
   TbsObjectMouseEvent OnMouseUpEvent;
   TbsObjectMoveEvent OnMouseMoveEvent;
   TbsObjectPaintEvent OnPaintEvent;
+  TbsObjectHintEvent OnObjectHint;
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  friend class TbsSkinFormHook;
   void HookedWindowProc(TMessage& Message);
   void CallOld(TMessage& Message) { FOldWindowProc(Message); }
   bool HandleFrameMessage(TMessage& Message);
@@ -255,6 +260,7 @@ class TbsSkinForm : public TComponent {
   bool FUseDefaultSysMenu = true;
   TPopupMenu* FSystemMenu = nullptr;
   bool FAlwaysMinimizeToTray = false;
+  bool FShowObjectHint = false;
 
   bool FSkinLoaded = false;
   std::vector<std::unique_ptr<TbsActiveSkinObject>> FObjectList;
@@ -283,5 +289,4 @@ class TbsSkinForm : public TComponent {
   TPopupMenu FDefaultSysMenu;
   TbsSkinMenu* FSkinMenu = nullptr;  // owned as a component
   TbsSkinHint* FSkinHint = nullptr;
-  bool FShowObjectHint = false;
 };

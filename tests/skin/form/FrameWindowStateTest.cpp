@@ -147,3 +147,21 @@ TEST(CaptionText, TooLongEndsInDotsAndFitsItsWidth) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FrameWindowState, NoBorderMeansNoFrameAndNoShape) {
+  MakeSkinnedForm(400, 300);
+  form->SetBorderStyle(bsNone);
+  app->ProcessMessages();
+  EXPECT_EQ(form->ClientWidth(), form->Width());
+  EXPECT_EQ(form->ClientHeight(), form->Height());
+  EXPECT_FALSE(frame->WindowRegion().has_value());
+  EXPECT_FALSE(win::GetWindowRgn(form->Handle()).has_value());
+  const Point corner = ScreenOf(1, 1);
+  EXPECT_EQ(
+      win::SendMessage(form->Handle(), win::WM_NCHITTEST, 0, win::MAKELPARAM(corner.x, corner.y)),
+      win::HTCLIENT);
+}
+
+}  // namespace

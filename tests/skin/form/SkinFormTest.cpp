@@ -200,15 +200,28 @@ TEST_F(FrameBehaviour, SkinChangeEndsLikeAFreshStart) {
   const auto region = frame->WindowRegion();
   const size_t objects = frame->ObjectList().size();
   const Rect bounds = form->BoundsRect();
-  const gfx::Bitmap before = Shot();
+  Shot();
+  const gfx::Bitmap before = script.Screenshot();
   TbsStoredSkin stored(nullptr);
   stored.LoadFromSkinFile(frametest::ProductSkinFile());
-  skin->ApplyStoredSkin(&stored);
-  EXPECT_EQ(frame->ObjectList().size(), objects);
-  ASSERT_TRUE(frame->WindowRegion().has_value());
-  EXPECT_EQ(*frame->WindowRegion(), *region);
-  EXPECT_EQ(form->BoundsRect(), bounds);
-  EXPECT_TRUE(Shot().SameAs(before));
+  // Loaded again, and emptied then loaded again.
+  for (const bool emptyFirst : {false, true}) {
+    if (emptyFirst) {
+      TbsStoredSkin empty(nullptr);
+      skin->ApplyStoredSkin(&empty);
+      ASSERT_FALSE(frame->SkinLoaded());
+      Shot();
+    }
+    skin->ApplyStoredSkin(&stored);
+    EXPECT_EQ(frame->ObjectList().size(), objects);
+    ASSERT_TRUE(frame->WindowRegion().has_value());
+    EXPECT_EQ(*frame->WindowRegion(), *region);
+    EXPECT_EQ(form->BoundsRect(), bounds);
+    EXPECT_EQ(form->ClientWidth(), 760);
+    // The screen shows the same; pixels outside the shape are not shown.
+    Shot();
+    EXPECT_TRUE(script.Screenshot().SameAs(before));
+  }
 }
 
 TEST_F(FrameBehaviour, AnEmptiedSkinLeavesThePlainFrame) {
@@ -221,12 +234,14 @@ TEST_F(FrameBehaviour, AnEmptiedSkinLeavesThePlainFrame) {
   const gfx::Bitmap shot = Shot();
   EXPECT_EQ(shot.GetPixel(0, 0), gfx::cl3DLight);
   EXPECT_EQ(shot.GetPixel(form->Width() - 1, form->Height() - 1), gfx::cl3DDkShadow);
-  // The built-in buttons lie at the caption's right, without gaps; the
-  // browser has no maximise or tray button.
+  // The built-in buttons lie at the caption's right, without gaps; those
+  // the border icons leave out show disabled.
   const int w = form->Width();
   EXPECT_EQ(frame->FindObject("closebutton")->ObjectRect, (Rect{w - 20, 4, w - 3, 21}));
-  EXPECT_EQ(frame->FindObject("minbutton")->ObjectRect, (Rect{w - 37, 4, w - 20, 21}));
-  EXPECT_FALSE(frame->FindObject("maxbutton")->Visible);
+  EXPECT_EQ(frame->FindObject("maxbutton")->ObjectRect, (Rect{w - 37, 4, w - 20, 21}));
+  EXPECT_EQ(frame->FindObject("minbutton")->ObjectRect, (Rect{w - 54, 4, w - 37, 21}));
+  EXPECT_FALSE(frame->FindObject("maxbutton")->Enabled);
+  EXPECT_TRUE(frame->FindObject("minbutton")->Enabled);
   const auto hit = [&](int x, int y) {
     const Point s = ScreenOf(x, y);
     return win::SendMessage(form->Handle(), win::WM_NCHITTEST, 0, win::MAKELPARAM(s.x, s.y));
@@ -333,10 +348,15 @@ TEST_F(SkinFormTest, SkinChangeReachesTheFormsControlsAfterTheFrame) {
   EXPECT_TRUE(stranger->Log.empty());
 }
 
-TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBack) {
+TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBackWithItsHint) {
   MakeSkinnedForm(400, 300);
   TbsActiveSkinObject* close = frame->FindObject("closebutton");
   ASSERT_TRUE(close->Morphing);
+  std::vector<std::string> hints;
+  frame->SetShowObjectHint(true);
+  frame->OnObjectHint = [&](const TbsActiveSkinObject& o, bool show) {
+    hints.push_back((show ? "show " : "hide ") + o.Hint);
+  };
   const Point c = ScreenOf(close->ObjectRect.left + 7, close->ObjectRect.top + 8);
   // The 50 ms hover poll finds the button; then ten steps of 20 ms.
   script.MoveTo(c.x, c.y).Wait(50);
@@ -353,10 +373,81 @@ TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBack) {
   script.MoveTo(away.x, away.y).Wait(50).Wait(250);
   RunScript();
   EXPECT_FALSE(close->Highlighted);
+  EXPECT_EQ(hints, (std::vector<std::string>{"show Close", "hide Close"}));
   EXPECT_EQ(close->MorphProgress, 0);
   // Away from the buttons only the hover poll runs.
   EXPECT_TRUE(frame->HoverTimerRunning());
   EXPECT_FALSE(frame->FadeTimerRunning());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, ButtonLosingTheMouseToAnotherWindowLetsGo) {
+  MakeSkinnedForm(400, 300);
+  auto* close = dynamic_cast<TbsSkinButtonObject*>(frame->FindObject("closebutton"));
+  const Point c = ScreenOf(close->ObjectRect.left + 7, close->ObjectRect.top + 8);
+  int closes = 0;
+  form->OnClose = [&](TObject*, TCloseAction& action) {
+    ++closes;
+    action = caNone;
+  };
+  TForm* other = nullptr;
+  script.MoveTo(c.x, c.y).Wait(60).Press().Then([&] {
+    EXPECT_TRUE(close->Pressed);
+    // A notice takes the mouse while the button is held.
+    other = MakeForm(100, 100);
+    win::SetCapture(other->Handle());
+  });
+  script.Release().Wait(100);
+  RunScript();
+  EXPECT_FALSE(close->Pressed);
+  EXPECT_EQ(frame->CaptureObject(), -1);
+  EXPECT_EQ(closes, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, InactiveFrameTakesTheInactivePictureOrTheEffect) {
+  MakeSkinnedForm(400, 300);
+  const Point border{3, 150};
+  const gfx::ColorRef active = Shot().GetPixel(border.x, border.y);
+  skin->InactivePicture = gfx::Bitmap(skin->Picture.Width(), skin->Picture.Height(), gfx::clBlue);
+  MakeForm(100, 100);
+  EXPECT_EQ(Shot().GetPixel(border.x, border.y), gfx::clBlue);
+  // Without an inactive picture, a skin may ask for an effect instead.
+  skin->InactivePicture = gfx::Bitmap();
+  skin->autorenderinginactiveimage = true;
+  skin->inactiveeffect = TbsInactiveEffect::ieInvert;
+  form->Perform(win::WM_NCPAINT, 1, 0);
+  EXPECT_EQ(Shot().GetPixel(border.x, border.y), active ^ 0xFFFFFF);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, OnlyTheHoverPollWakesAnActiveFrameAndNothingAnInactiveOne) {
+  MakeSkinnedForm(400, 300);
+  const Point inside = ScreenOf(200, 200);
+  script.MoveTo(inside.x, inside.y).Wait(300);
+  RunScript();
+  int timers = 0;
+  app->OnMessage = [&](win::MSG& msg, bool&) { timers += msg.message == win::WM_TIMER; };
+  script.Wait(1000);
+  RunScript();
+  EXPECT_GE(timers, 19);
+  EXPECT_LE(timers, 21);
+  MakeForm(100, 100);
+  script.Wait(300);
+  RunScript();
+  timers = 0;
+  script.Wait(1000);
+  RunScript();
+  EXPECT_EQ(timers, 0);
 }
 
 }  // namespace
