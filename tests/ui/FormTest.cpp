@@ -430,3 +430,29 @@ TEST_F(Program, ControlsAndTheScreenChooseTheCursor) {
 
 }  // namespace
 }  // namespace uitest
+
+namespace uitest {
+namespace {
+
+// A message handler may put another in its place while it runs, as a menu
+// that closes gives back the handler it saved; the running one stays whole
+// until it returns.
+TEST_F(Forms, AMessageHandlerMayReplaceItselfWhileItRuns) {
+  std::vector<std::string> seen;
+  const std::string name(64, 'h');  // kept by the handler, on the heap
+  app->OnMessage = [this, name, &seen](win::MSG& msg, bool&) {
+    if (msg.message != win::WM_KEYDOWN)
+      return;
+    app->OnMessage = [&seen](win::MSG& m, bool&) {
+      if (m.message == win::WM_KEYDOWN)
+        seen.push_back("second");
+    };
+    seen.push_back(name.substr(0, 1));
+  };
+  script.Key('A', 'a').Key('B', 'b');
+  RunScript();
+  EXPECT_THAT(seen, ElementsAre("h", "second"));
+}
+
+}  // namespace
+}  // namespace uitest
