@@ -1,10 +1,10 @@
 #include "browser/Browser.h"
 
 #include "app/Global.h"
-#include "browser/NoticeDialog.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinLabels.h"
+#include "skin/controls/SkinMessage.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/StoredSkin.h"
@@ -89,9 +89,11 @@ TBrowser::TBrowser(TComponent* AOwner) : TForm(AOwner) {
   bsSkinData1->SetName("bsSkinData1");
   bsSkinData1->SetStoredSkin(bsStoredSkin1);
 
-  CreateBrowserControls(*this, bsSkinData1);
+  CreateBrowserComponents(*this, bsSkinData1);
   ilstSeverity = Named<TImageList>("ilstSeverity");
   ilstPuzzles = Named<TImageList>("ilstPuzzles");
+  dlgMessage = Named<TbsSkinMessage>("dlgMessage");
+  msgDialog = Named<TbsSkinMessage>("msgDialog");
   bsSkinLinkImage1 = Named<TbsSkinLinkImage>("bsSkinLinkImage1");
   lblMore = Named<TbsSkinLinkLabel>("lblMore");
   lblCal = Named<TbsSkinLinkLabel>("lblCal");
@@ -155,6 +157,7 @@ void TBrowser::FormCreate(TObject*) {
 }
 
 void TBrowser::ShowNotice(const std::string& Text) {
-  const std::string caption = Application ? Application->Title() : Caption();
-  ShowPlainNotice(bsSkinData1, caption, Text);
+  // A custom notice: no icon, the application's title as its caption, and
+  // one OK button that Enter and Escape press as well.
+  dlgMessage->ShowMessageDialog(Text, mtCustom, TMsgDlgButtons{mbOK}, 0);
 }

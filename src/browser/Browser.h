@@ -23,6 +23,7 @@ class TbsSkinComboBox;
 class TbsSkinData;
 class TbsSkinLinkImage;
 class TbsSkinLinkLabel;
+class TbsSkinMessage;
 class TbsSkinStdLabel;
 class TbsSkinUpDown;
 class TbsStoredSkin;
@@ -91,6 +92,8 @@ class TBrowser : public TForm, public TNoticeTarget {
   TbsStoredSkin* bsStoredSkin1 = nullptr;
   TImageList* ilstSeverity = nullptr;
   TImageList* ilstPuzzles = nullptr;
+  TbsSkinMessage* dlgMessage = nullptr;
+  TbsSkinMessage* msgDialog = nullptr;
   TbsSkinLinkImage* bsSkinLinkImage1 = nullptr;
   TbsSkinLinkLabel* lblMore = nullptr;
   TbsSkinLinkLabel* lblCal = nullptr;

@@ -4,6 +4,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinLabels.h"
+#include "skin/controls/SkinMessage.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/SkinData.h"
 #include "ui/ExtCtrls.h"
@@ -183,7 +184,7 @@ TControl* CreateControl(TForm& Form, const TControlDesign& d, TbsSkinData* Skin)
 
 }  // namespace
 
-void CreateBrowserControls(TForm& Form, TbsSkinData* Skin) {
+void CreateBrowserComponents(TForm& Form, TbsSkinData* Skin) {
   std::array<TWinControl*, BrowserControls.size()> byTabOrder{};
   for (const TControlDesign& d : BrowserControls) {
     TControl* control = CreateControl(Form, d, Skin);
@@ -226,4 +227,20 @@ void CreateBrowserControls(TForm& Form, TbsSkinData* Skin) {
   puzzles->SetName("ilstPuzzles");
   puzzles->SetWidth(150);
   puzzles->SetHeight(150);
+
+  // The notices: dlgMessage shows every one; msgDialog is kept as designed
+  // although nothing uses it.
+  for (const char* name : {"dlgMessage", "msgDialog"}) {
+    auto* dialog = new TbsSkinMessage(&Form);
+    dialog->SetName(name);
+    dialog->SetSkinData(Skin);
+    dialog->SetCtrlSkinData(Skin);
+    dialog->ButtonSkinDataName = "button";
+    dialog->MessageLabelSkinDataName = "stdlabel";
+    UseArial14(dialog->DefaultFont());
+    UseArial14(dialog->DefaultButtonFont());
+    dialog->UseSkinFont = true;
+    dialog->AlphaBlend = false;
+    dialog->AlphaBlendValue = 200;
+  }
 }

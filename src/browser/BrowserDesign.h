@@ -60,7 +60,8 @@ extern const std::array<TSlotDesign, SlotCount> BrowserSlots;
 std::string HomePageAddress();
 std::string NewsletterAddress();
 
-// Creates every control of the table on Form, owned by it; bound controls
-// refer to Skin. The severity list's pictures and the background picture
-// come from the embedded design pictures.
-void CreateBrowserControls(TForm& Form, TbsSkinData* Skin);
+// Creates every control of the table on Form, owned by it, then the image
+// lists and the two notice dialogs; bound controls and the dialogs refer to
+// Skin. The severity list's pictures and the background picture come from
+// the embedded design pictures.
+void CreateBrowserComponents(TForm& Form, TbsSkinData* Skin);

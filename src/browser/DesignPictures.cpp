@@ -1,7 +1,6 @@
 #include "browser/DesignPictures.h"
 
 #include <memory>
-#include <string>
 
 #include "ui/Graphics.h"
 #include "ui/ImageList.h"
@@ -9,7 +8,7 @@
 void LoadBackgroundPicture(TPicture& Picture) {
   auto jpeg = std::make_unique<TJPEGImage>();
   try {
-    jpeg->LoadFromBytes(EmbeddedDesignFile("background.jpg"));
+    jpeg->LoadFromBytes(EmbeddedDesignFile(BackgroundDesignFile));
   } catch (const EInvalidGraphic&) {
     Picture.Clear();
     return;
@@ -22,7 +21,7 @@ void LoadSeverityImages(TImageList& Images) {
   for (int stars = 1; stars <= 5; ++stars) {
     TBitmap strip;
     try {
-      strip.LoadFromBytes(EmbeddedDesignFile("stars-" + std::to_string(stars) + ".bmp"));
+      strip.LoadFromBytes(EmbeddedDesignFile(stars));
     } catch (const EInvalidGraphic&) {
       // Keeps the other levels in their places: an empty cell of its own.
       strip.SetSize(Images.Width(), Images.Height());

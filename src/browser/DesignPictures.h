@@ -7,14 +7,14 @@
 
 #include <cstdint>
 #include <span>
-#include <string_view>
 
 class TPicture;
 class TImageList;
 
-// The bytes of an embedded design file by name ("background.jpg",
-// "stars-1.bmp" ...), or an empty span.
-std::span<const uint8_t> EmbeddedDesignFile(std::string_view fileName);
+// The bytes of an embedded design file: 0 the background (a JPEG), 1 to 5
+// the strips of one to five stars (BMP); empty for another index.
+std::span<const std::uint8_t> EmbeddedDesignFile(int index);
+inline constexpr int BackgroundDesignFile = 0;
 
 // Puts the background picture into Picture; a damaged picture leaves it
 // empty, so the window still works on its form colour.
