@@ -115,6 +115,8 @@ TBrowser::TBrowser(TComponent* AOwner) : TForm(AOwner) {
     Bevels[s] = Named<TbsSkinBevel>(BrowserSlots[s].Bevel);
     AuthorButtons[s] = Named<TbsSkinButton>(BrowserSlots[s].AuthorButton);
   }
+  // The keyboard starts at the package box, the first stop of the Tab order.
+  SetActiveControl(cbxPackage);
   BindEvents();
 }
 

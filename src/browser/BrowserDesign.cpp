@@ -193,8 +193,10 @@ void CreateBrowserComponents(TForm& Form, TbsSkinData* Skin) {
     control->SetCaption(d.Text);
     control->SetVisible(d.Visible);
     control->SetParent(&Form);
-    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && d.TabOrder >= 0)
+    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && d.TabOrder >= 0) {
+      windowed->SetTabStop(true);
       byTabOrder.at(static_cast<std::size_t>(d.TabOrder)) = windowed;
+    }
   }
   // Tab positions are given once every windowed control is on the form, in
   // ascending order, so that each lands where the design says.
