@@ -8,6 +8,7 @@
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/StoredSkin.h"
+#include "skin/form/SkinForm.h"
 #include "skin/product/ProductSkin.h"
 #include "ui/Application.h"
 #include "ui/ExtCtrls.h"
@@ -90,6 +91,7 @@ TBrowser::TBrowser(TComponent* AOwner) : TForm(AOwner) {
   bsSkinData1->SetStoredSkin(bsStoredSkin1);
 
   CreateBrowserComponents(*this, bsSkinData1);
+  bsSkinForm1 = Named<TbsSkinForm>("bsSkinForm1");
   ilstSeverity = Named<TImageList>("ilstSeverity");
   ilstPuzzles = Named<TImageList>("ilstPuzzles");
   dlgMessage = Named<TbsSkinMessage>("dlgMessage");

@@ -21,6 +21,7 @@ class TbsSkinBevel;
 class TbsSkinButton;
 class TbsSkinComboBox;
 class TbsSkinData;
+class TbsSkinForm;
 class TbsSkinLinkImage;
 class TbsSkinLinkLabel;
 class TbsSkinMessage;
@@ -88,6 +89,7 @@ class TBrowser : public TForm, public TNoticeTarget {
   TPuzzleStarter StartPuzzle = StartPuzzleProgram;
 
   // The window's components, as its design names them.
+  TbsSkinForm* bsSkinForm1 = nullptr;
   TbsSkinData* bsSkinData1 = nullptr;
   TbsStoredSkin* bsStoredSkin1 = nullptr;
   TImageList* ilstSeverity = nullptr;

@@ -7,6 +7,7 @@
 #include "skin/controls/SkinMessage.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/SkinForm.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
@@ -185,6 +186,30 @@ TControl* CreateControl(TForm& Form, const TControlDesign& d, TbsSkinData* Skin)
 }  // namespace
 
 void CreateBrowserComponents(TForm& Form, TbsSkinData* Skin) {
+  // The skinned frame: system menu, minimise and roll-up; the platform
+  // frame's own buttons stay off.
+  auto* frame = new TbsSkinForm(&Form);
+  frame->SetName("bsSkinForm1");
+  frame->SetBorderIcons(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize,
+                                       TbsBorderIcon::biRollUp});
+  frame->SetShowIcon(false);
+  frame->SetAlphaBlend(false);
+  frame->SetAlphaBlendValue(200);
+  frame->SetMagnetic(false);
+  frame->SetMagneticSize(5);
+  frame->SetUseDefaultSysMenu(true);
+  frame->SetHideCaptionButtons(false);
+  frame->SetMinWidth(0);
+  frame->SetMinHeight(0);
+  for (TFont* font : {&frame->DefCaptionFont(), &frame->DefInActiveCaptionFont()}) {
+    UseArial14(*font);
+    font->SetStyle(TFontStyles{fsBold});
+  }
+  frame->DefCaptionFont().SetColor(gfx::clBtnText);
+  frame->DefInActiveCaptionFont().SetColor(gfx::clBtnShadow);
+  frame->SetMenusSkinData(Skin);
+  frame->SetSkinData(Skin);
+
   std::array<TWinControl*, BrowserControls.size()> byTabOrder{};
   for (const TControlDesign& d : BrowserControls) {
     TControl* control = CreateControl(Form, d, Skin);
