@@ -59,10 +59,10 @@ TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm* form,
     IDName = name;
     return;
   }
-  RestoreRect = record->restorerect;
-  RestoreActiveRect = record->restoreactiverect;
-  RestoreDownRect = record->restoredownrect;
-  RestoreInactiveRect = record->restoreinactiverect;
+  RestoreRect = BoundedFrameRect(record->restorerect);
+  RestoreActiveRect = BoundedFrameRect(record->restoreactiverect);
+  RestoreDownRect = BoundedFrameRect(record->restoredownrect);
+  RestoreInactiveRect = BoundedFrameRect(record->restoreinactiverect);
 }
 
 bool TbsSkinStdButtonObject::RestoreLook() const {
@@ -291,7 +291,7 @@ void TbsSkinForm::ApplyBorderIcons() {
       // A button drawn as part of the frame picture stays, disabled; one
       // with a look of its own leaves the row.
       o->Enabled = false;
-      o->Visible = !o->SkinRectInAPicture && FSkinLoaded;
+      o->Visible = !o->SkinRectInAPicture;
     }
   }
 }

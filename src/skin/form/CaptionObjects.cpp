@@ -4,6 +4,7 @@
 
 #include "skin/data/EffectBmp.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/FrameGeometry.h"
 #include "skin/form/SkinForm.h"
 
 using gfx::Bitmap;
@@ -32,8 +33,8 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm* form, const TbsDataSkinObj
   const TbsSkinData* skin = form->SkinData();
   IDName = record->IDName;
   Hint = record->hint;
-  SkinRect = record->skinrect;
-  ActiveSkinRect = record->activeskinrect;
+  SkinRect = BoundedFrameRect(record->skinrect);
+  ActiveSkinRect = BoundedFrameRect(record->activeskinrect);
   ObjectRect = SkinRect;
   Morphing = record->morphing;
   MorphKind = record->morphkind;
@@ -47,6 +48,13 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm* form, const TbsDataSkinObj
     ActiveSkinRect = {};
   if (ActiveSkinRect.IsEmpty())
     Morphing = false;
+}
+
+bool TbsActiveSkinObject::Drawable() const {
+  constexpr long long kLargestArea = 16LL * 1024 * 1024;
+  const int w = ObjectRect.Width(), h = ObjectRect.Height();
+  return w > 0 && h > 0 && w <= gfx::Bitmap::kMaxDimension && h <= gfx::Bitmap::kMaxDimension &&
+         static_cast<long long>(w) * h <= kLargestArea;
 }
 
 bool TbsActiveSkinObject::CanMorph() const {
@@ -151,8 +159,8 @@ TbsSkinButtonObject::TbsSkinButtonObject(TbsSkinForm* form, const TbsDataSkinBut
     : TbsActiveSkinObject(form, record) {
   if (record == nullptr)
     return;
-  DownRect = record->downrect;
-  DisabledRect = record->disableskinrsect;
+  DownRect = BoundedFrameRect(record->downrect);
+  DisabledRect = BoundedFrameRect(record->disableskinrsect);
 }
 
 bool TbsSkinButtonObject::CanMorph() const {
@@ -244,9 +252,11 @@ TbsSkinAnimateObject::TbsSkinAnimateObject(TbsSkinForm* form, const TbsDataSkinA
 
 void TbsSkinAnimateObject::Draw(DeviceContext& dc, bool) {
   const int w = SkinRect.Width(), h = SkinRect.Height();
-  const Rect cell =
-      Rect::FromXYWH(ActiveSkinRect.left + w * (CurrentFrame - 1), ActiveSkinRect.top, w, h);
-  DrawLook(dc, StatesPicture, cell);
+  const long long left = ActiveSkinRect.left + static_cast<long long>(w) * (CurrentFrame - 1);
+  // A frame beyond any picture shows nothing.
+  if (left > kFarFrameCoordinate)
+    return;
+  DrawLook(dc, StatesPicture, Rect::FromXYWH(static_cast<int>(left), ActiveSkinRect.top, w, h));
 }
 
 void TbsSkinAnimateObject::MouseEnter() {

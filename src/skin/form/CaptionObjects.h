@@ -40,6 +40,9 @@ class TbsActiveSkinObject {
   virtual void MouseEnter();
   virtual void MouseLeave();
   virtual bool IsCaption() const { return false; }
+  // Whether the object has a size that can be drawn; a damaged skin may
+  // give one far larger than any window.
+  bool Drawable() const;
 
   // Morphs on the frame's timer, or paints at once.
   void RedrawObject();

@@ -6,6 +6,7 @@
 
 #include "skin/data/EffectBmp.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinFont.h"
 #include "skin/form/SkinForm.h"
 
 using gfx::Bitmap;
@@ -39,15 +40,15 @@ TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm* form, const TbsDataSkinC
   FontColor = record->fontcolor;
   ActiveFontColor = record->activefontcolor;
   Alignment = record->alignment;
-  TextRectKey = record->textrect;
+  TextRectKey = BoundedFrameRect(record->textrect);
   Shadow = record->shadow;
   ShadowColor = record->shadowcolor;
   ActiveShadowColor = record->activeshadowcolor;
-  FrameRect = record->framerect;
-  ActiveFrameRect = record->activeframerect;
-  FrameTextRect = record->frametextrect;
-  FrameLeftOffset = record->frameleftoffset;
-  FrameRightOffset = record->framerightoffset;
+  FrameRect = BoundedFrameRect(record->framerect);
+  ActiveFrameRect = BoundedFrameRect(record->activeframerect);
+  FrameTextRect = BoundedFrameRect(record->frametextrect);
+  FrameLeftOffset = BoundedFrameValue(record->frameleftoffset);
+  FrameRightOffset = BoundedFrameValue(record->framerightoffset);
 }
 
 void TbsSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
@@ -111,15 +112,8 @@ void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bo
   const Rect t = TextRect();
   if (caption.empty() || TextRectKey.IsEmpty() || t.IsEmpty())
     return;
-  gfx::LogFont lf;
-  lf.faceName = FontName;
-  lf.height = FontHeight;
-  lf.weight = FontStyle.fsBold ? gfx::FW_BOLD : gfx::FW_NORMAL;
-  lf.italic = FontStyle.fsItalic;
-  lf.underline = FontStyle.fsUnderline;
-  lf.strikeOut = FontStyle.fsStrikeOut;
   gfx::SavedDC saved(dc);
-  dc.SelectFont(gfx::Font(lf));
+  dc.SelectFont(MakeSkinFont(FontName, FontHeight, FontStyle));
   const std::string text = CaptionTextFit(dc, caption, t.Width());
   const gfx::Size size = dc.GetTextExtent(text);
   int x = t.left;
@@ -138,7 +132,10 @@ void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bo
     const int width = FrameRect.Width() + size.cx - FrameTextRect.Width();
     const int a = std::clamp(FrameLeftOffset, 0, source.Width());
     const int b = std::clamp(FrameRightOffset, 0, source.Width() - a);
-    if (width > 0) {
+    const bool sane = width > 0 && width <= gfx::Bitmap::kMaxDimension && source.Height() > 0 &&
+                      source.Height() <= gfx::Bitmap::kMaxDimension &&
+                      static_cast<long long>(width) * source.Height() <= gfx::Bitmap::kMaxPixels;
+    if (sane) {
       Bitmap frame(width, source.Height());
       DeviceContext fdc(frame);
       const Rect middle{source.left + a, source.top, source.right - b, source.bottom};

@@ -27,7 +27,11 @@ Point TbsSkinForm::ToFramePoint(Point Screen) const {
 
 void TbsSkinForm::HitTest(TMessage& m) {
   const Point p = ToFramePoint({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)});
-  m.Result = FSkinLoaded ? SkinHitTest(p) : PlainHitTest(p);
+  // Without a frame the client area covers the whole window.
+  if (FOwnerForm->BorderStyle() == bsNone)
+    m.Result = win::HTCLIENT;
+  else
+    m.Result = FSkinLoaded ? SkinHitTest(p) : PlainHitTest(p);
   if (m.Result == win::HTOBJECT && !FHoverTimer.Enabled() && !FInSizeMove) {
     TrackActiveObject(p, true);
     FHoverTimer.SetEnabled(WindowIsActive());
@@ -149,15 +153,22 @@ void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
     return;
   FActiveObject = next;
   const int count = static_cast<int>(FObjectList.size());
+  const bool hints = FShowObjectHint && OnObjectHint;
   if (FPreviousActiveObject >= 0 && FPreviousActiveObject < count) {
     TbsActiveSkinObject& previous = *FObjectList[FPreviousActiveObject];
-    if (previous.Enabled && previous.Visible)
+    if (previous.Enabled && previous.Visible) {
       previous.MouseLeave();
+      if (hints && !previous.Hint.empty())
+        OnObjectHint(previous, false);
+    }
   }
   if (FActiveObject >= 0) {
     TbsActiveSkinObject& now = *FObjectList[FActiveObject];
-    if (now.Enabled && now.Visible)
+    if (now.Enabled && now.Visible) {
       now.MouseEnter();
+      if (hints && !now.Hint.empty())
+        OnObjectHint(now, true);
+    }
   }
 }
 

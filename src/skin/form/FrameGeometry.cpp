@@ -98,6 +98,19 @@ Bitmap ComposeVertical(const Bitmap& picture, const VerticalPiece& p, int height
 
 }  // namespace
 
+int BoundedFrameValue(int value) {
+  return std::clamp(value, -kFarFrameCoordinate, kFarFrameCoordinate);
+}
+
+Point BoundedFramePoint(Point p) {
+  return {BoundedFrameValue(p.x), BoundedFrameValue(p.y)};
+}
+
+Rect BoundedFrameRect(const Rect& r) {
+  return {BoundedFrameValue(r.left), BoundedFrameValue(r.top), BoundedFrameValue(r.right),
+          BoundedFrameValue(r.bottom)};
+}
+
 TbsFrameLayout TbsFrameLayout::FromSkin(const TbsSkinData& skin) {
   return {skin.lefttoppoint,     skin.righttoppoint, skin.leftbottompoint,
           skin.rightbottompoint, skin.clientrect,    skin.leftstretch,
@@ -106,16 +119,18 @@ TbsFrameLayout TbsFrameLayout::FromSkin(const TbsSkinData& skin) {
 
 TbsSizedFrame SizeFrameLayout(const TbsFrameLayout& layout, gfx::Size pictureSize, int width,
                               int height) {
-  const int dx = width - pictureSize.cx;
-  const int dy = height - pictureSize.cy;
+  width = BoundedFrameValue(width);
+  height = BoundedFrameValue(height);
+  const int dx = width - BoundedFrameValue(pictureSize.cx);
+  const int dy = height - BoundedFrameValue(pictureSize.cy);
   TbsSizedFrame f;
   f.Width = width;
   f.Height = height;
-  f.SizedLeftTop = layout.lefttoppoint;
-  f.SizedRightTop = Moved(layout.righttoppoint, dx, 0);
-  f.SizedLeftBottom = Moved(layout.leftbottompoint, 0, dy);
-  f.SizedRightBottom = Moved(layout.rightbottompoint, dx, dy);
-  const Rect& c = layout.clientrect;
+  f.SizedLeftTop = BoundedFramePoint(layout.lefttoppoint);
+  f.SizedRightTop = Moved(BoundedFramePoint(layout.righttoppoint), dx, 0);
+  f.SizedLeftBottom = Moved(BoundedFramePoint(layout.leftbottompoint), 0, dy);
+  f.SizedRightBottom = Moved(BoundedFramePoint(layout.rightbottompoint), dx, dy);
+  const Rect c = BoundedFrameRect(layout.clientrect);
   f.SizedClientRect = {c.left, c.top, c.right + dx, c.bottom + dy};
   return f;
 }
@@ -123,33 +138,36 @@ TbsSizedFrame SizeFrameLayout(const TbsFrameLayout& layout, gfx::Size pictureSiz
 TbsSizedFrame CalcSizedGeometry(const TbsSkinData& skin, int width, int height) {
   const gfx::Size picture = skin.Picture.GetSize();
   TbsSizedFrame f = SizeFrameLayout(TbsFrameLayout::FromSkin(skin), picture, width, height);
-  const int dx = width - picture.cx;
-  const int dy = height - picture.cy;
-  f.SizedCaptionRect = skin.captionrect;
+  const int dx = f.Width - picture.cx;
+  const int dy = f.Height - picture.cy;
+  f.SizedCaptionRect = BoundedFrameRect(skin.captionrect);
   if (!f.SizedCaptionRect.IsEmpty())
     f.SizedCaptionRect.right += dx;
-  f.SizedButtonsRect = skin.buttonsrect;
+  f.SizedButtonsRect = BoundedFrameRect(skin.buttonsrect);
   // A button row in the right half of the picture belongs to the right edge.
   if (!f.SizedButtonsRect.IsEmpty() && f.SizedButtonsRect.left > picture.cx / 2)
     f.SizedButtonsRect = f.SizedButtonsRect.Offset(dx, 0);
-  f.ButtonsOffset = skin.buttonsoffset;
+  f.ButtonsOffset = BoundedFrameValue(skin.buttonsoffset);
   f.ButtonsInLeft = skin.buttonsinleft;
-  f.SizedHitLeftTop = skin.hittestlefttoppoint;
-  f.SizedHitRightTop = Moved(skin.hittestrighttoppoint, dx, 0);
-  f.SizedHitLeftBottom = Moved(skin.hittestleftbottompoint, 0, dy);
-  f.SizedHitRightBottom = Moved(skin.hittestrightbottompoint, dx, dy);
-  const Rect& a = skin.maskrectarea;
+  f.SizedHitLeftTop = BoundedFramePoint(skin.hittestlefttoppoint);
+  f.SizedHitRightTop = Moved(BoundedFramePoint(skin.hittestrighttoppoint), dx, 0);
+  f.SizedHitLeftBottom = Moved(BoundedFramePoint(skin.hittestleftbottompoint), 0, dy);
+  f.SizedHitRightBottom = Moved(BoundedFramePoint(skin.hittestrightbottompoint), dx, dy);
+  const Rect a = BoundedFrameRect(skin.maskrectarea);
   f.SizedMaskArea = {a.left, a.top, a.right + dx, a.bottom + dy};
   return f;
 }
 
-Rect MapObjectRect(const TbsSkinData& skin, const TbsSizedFrame& frame, const Rect& r) {
+Rect MapObjectRect(const TbsSkinData& skin, const TbsSizedFrame& frame, const Rect& skinRect) {
+  const Rect r = BoundedFrameRect(skinRect);
   const int pw = skin.Picture.Width();
   const int ph = skin.Picture.Height();
-  const int dx = frame.SizedRightBottom.x - skin.rightbottompoint.x;
-  const int dy = frame.SizedRightBottom.y - skin.rightbottompoint.y;
-  const Point lt = skin.lefttoppoint, rt = skin.righttoppoint;
-  const Point lb = skin.leftbottompoint, rb = skin.rightbottompoint;
+  const Point lt = BoundedFramePoint(skin.lefttoppoint);
+  const Point rt = BoundedFramePoint(skin.righttoppoint);
+  const Point lb = BoundedFramePoint(skin.leftbottompoint);
+  const Point rb = BoundedFramePoint(skin.rightbottompoint);
+  const int dx = frame.SizedRightBottom.x - rb.x;
+  const int dy = frame.SizedRightBottom.y - rb.y;
   const Rect LT{0, 0, lt.x, lt.y};
   const Rect RT{rt.x, 0, pw, rt.y};
   const Rect LB{0, lb.y, lb.x, ph};
@@ -182,10 +200,14 @@ void ComposeFrameStrips(TbsFrameStrips& strips, const Bitmap& picture, const Tbs
                         int width, int height) {
   strips = {};
   const TbsSizedFrame f = SizeFrameLayout(layout, picture.GetSize(), width, height);
-  const Rect& c = layout.clientrect;
+  width = f.Width;
+  height = f.Height;
+  const Rect c = BoundedFrameRect(layout.clientrect);
   const Rect& sc = f.SizedClientRect;
-  const Point lt = layout.lefttoppoint, rt = layout.righttoppoint;
-  const Point lb = layout.leftbottompoint, rb = layout.rightbottompoint;
+  const Point lt = BoundedFramePoint(layout.lefttoppoint);
+  const Point rt = BoundedFramePoint(layout.righttoppoint);
+  const Point lb = BoundedFramePoint(layout.leftbottompoint);
+  const Point rb = BoundedFramePoint(layout.rightbottompoint);
   if (width > 0 && sc.top > 0 && rt.x > lt.x)
     strips.Top = ComposeHorizontal(
         picture,
@@ -232,10 +254,12 @@ void ComposeMaskStrips(TbsFrameStrips& strips, const TbsSkinData& skin,
     return;
   const Bitmap& mask = skin.MaskPicture;
   const int mw = mask.Width(), mh = mask.Height();
-  const Rect& a = skin.maskrectarea;
+  const Rect& a = skin.maskrectarea;  // inside the mask, as checked above
   const Rect& sa = frame.SizedMaskArea;
-  const Point lt = skin.lefttoppoint, rt = skin.righttoppoint;
-  const Point lb = skin.leftbottompoint, rb = skin.rightbottompoint;
+  const Point lt = BoundedFramePoint(skin.lefttoppoint);
+  const Point rt = BoundedFramePoint(skin.righttoppoint);
+  const Point lb = BoundedFramePoint(skin.leftbottompoint);
+  const Point rb = BoundedFramePoint(skin.rightbottompoint);
   const int sideHeight = sa.Height();
   if (lb.y >= lt.y)
     strips.Left =

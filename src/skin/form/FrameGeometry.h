@@ -16,6 +16,14 @@
 
 class TbsSkinData;
 
+// Skin values are any non-negative integer; the frame works with them
+// bounded far beyond any picture or window, so that moving them by a window
+// size can never overflow.
+inline constexpr int kFarFrameCoordinate = 1 << 24;
+int BoundedFrameValue(int value);
+gfx::Point BoundedFramePoint(gfx::Point p);
+gfx::Rect BoundedFrameRect(const gfx::Rect& r);
+
 // The corner points, client rectangle and stretch flags of a frame picture,
 // in picture coordinates.
 struct TbsFrameLayout {

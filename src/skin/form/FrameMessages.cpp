@@ -21,7 +21,14 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_CREATE:
       CallOld(m);
+      // A window made anew (a new border style) takes the frame's shape and
+      // alpha again.
       StripCaptionStyle();
+      if (FRegion && FOwnerForm->BorderStyle() == bsNone)
+        RemoveWindowRegion();
+      else if (FRegion && FOwnerForm->HandleAllocated())
+        win::SetWindowRgn(FOwnerForm->Handle(), FRegion, false);
+      ApplyAlpha();
       return true;
     case WM_DESTROY:
       FHoverTimer.SetEnabled(false);
@@ -149,6 +156,22 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
       FFullDragging = full != 0;
       return false;
     }
+    case WM_CAPTURECHANGED:
+      CallOld(m);
+      // Another window took the mouse from a pressed button (a notice, a
+      // menu): the button lets go without running its command.
+      if (FCaptureObject >= 0 && FCaptureObject < static_cast<int>(FObjectList.size()) &&
+          static_cast<std::uint32_t>(m.LParam) != FOwnerForm->Handle().id) {
+        TbsActiveSkinObject* object = FObjectList[FCaptureObject].get();
+        FCaptureObject = -1;
+        object->Hovered = object->Highlighted = false;
+        auto* button = dynamic_cast<TbsSkinButtonObject*>(object);
+        if (button != nullptr && button->PopupItem == nullptr && button->Pressed)
+          button->SetPressed(false);
+        else
+          PaintObjectNow(*object);
+      }
+      return true;
     case WM_EXITSIZEMOVE:
       FHoverTimer.SetEnabled(false);
       FActiveObject = FPreviousActiveObject = FCaptureObject = -1;
@@ -265,9 +288,9 @@ void TbsSkinForm::ReleaseAt(Point P, TMouseButton Button) {
   if (FCaptureObject < 0 || FCaptureObject >= static_cast<int>(FObjectList.size()))
     return;
   TbsActiveSkinObject* object = FObjectList[FCaptureObject].get();
+  FCaptureObject = -1;
   if (!object->IsCaption())
     win::ReleaseCapture();
-  FCaptureObject = -1;
   // The command may close the form or change the skin: nothing of the
   // frame is touched after it.
   object->MouseUp(P.x, P.y, Button);
@@ -275,13 +298,14 @@ void TbsSkinForm::ReleaseAt(Point P, TMouseButton Button) {
 
 void TbsSkinForm::CaptionDoubleClick() {
   const bool sizeable = Sizeable();
-  if (sizeable && FFormState == TbsFormState::Minimized)
+  const bool restores =
+      sizeable && (FFormState == TbsFormState::Minimized ||
+                   (FFormState == TbsFormState::Maximized && !FRolledWhileMaximized));
+  if (restores)
     SetFormState(TbsFormState::Normal);
   else if (sizeable && FFormState != TbsFormState::Maximized && !FRollUpState &&
            FBorderIcons.Contains(TbsBorderIcon::biMaximize))
     SetFormState(TbsFormState::Maximized);
-  else if (sizeable && FFormState == TbsFormState::Maximized && !FRolledWhileMaximized)
-    SetFormState(TbsFormState::Normal);
   else
     RollUp(!FRollUpState);
 }

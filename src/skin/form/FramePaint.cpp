@@ -125,7 +125,7 @@ void TbsSkinForm::PaintFrame() {
 }
 
 void TbsSkinForm::PaintObjectNow(TbsActiveSkinObject& Object) {
-  if (!FOwnerForm->HandleAllocated() || FOwnerForm->BorderStyle() == bsNone)
+  if (!FOwnerForm->HandleAllocated() || FOwnerForm->BorderStyle() == bsNone || !Object.Drawable())
     return;
   const win::HWND h = FOwnerForm->Handle();
   win::HDC dc = win::GetWindowDC(h);
@@ -152,7 +152,7 @@ void TbsSkinForm::PaintSkinFrame(DeviceContext& dc) {
   ComposeFrameStrips(strips, source, TbsFrameLayout::FromSkin(*FSD), w, h);
   const Rect& client = FSized.SizedClientRect;
   for (const auto& object : FObjectList) {
-    if (!object->Visible)
+    if (!object->Visible || !object->Drawable())
       continue;
     const bool bottom = object->ObjectRect.bottom > client.top;
     Bitmap& strip = bottom ? strips.Bottom : strips.Top;
@@ -242,15 +242,13 @@ void TbsSkinForm::PaintPlainFrame(DeviceContext& dc) {
 void TbsSkinForm::PaintClientBackground(DeviceContext& dc) {
   const Rect client = FOwnerForm->ClientRect();
   const int cw = client.Width(), ch = client.Height();
-  if (!FSkinLoaded) {
-    dc.FillRect(client, gfx::clBtnFace);
-  } else if (const Bitmap* bg = FSD->ActivePicture(FSD->bgpictureindex)) {
+  const Bitmap* bg = FSkinLoaded ? FSD->ActivePicture(FSD->bgpictureindex) : nullptr;
+  if (bg != nullptr)
     TileClient(dc, *bg, bg->Bounds(), cw, ch);
-  } else if (FSD->clientrect.IsEmpty()) {
-    dc.FillRect(client, gfx::clBtnFace);
-  } else {
+  else if (FSkinLoaded && !FSD->clientrect.IsEmpty())
     TileClient(dc, FSD->Picture, FSD->clientrect, cw, ch);
-  }
+  else
+    dc.FillRect(client, gfx::clBtnFace);
   if (FLogoBitMap.Empty())
     return;
   const Bitmap& logo = FLogoBitMap.Pixels();

@@ -6,8 +6,6 @@
 #include "skin/data/SkinChangeClient.h"
 #include "ui/Application.h"
 
-using gfx::Rect;
-
 namespace {
 
 // The container reaches every form of the application through its window
@@ -85,14 +83,19 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner)
 
 TbsSkinForm::~TbsSkinForm() {
   FObjectList.clear();
-  if (FOwnerForm != nullptr && FOldWindowProc) {
+  // A form frees its components after its own parts are gone; only a
+  // frame removed from a living form gives the form its procedure back.
+  const bool ownerAlive =
+      FOwnerForm != nullptr && !FOwnerForm->ComponentState().Contains(csDestroying);
+  if (ownerAlive && FOldWindowProc) {
     FOwnerForm->WindowProc = FOldWindowProc;
     if (FRegion && FOwnerForm->HandleAllocated())
-      win::SetWindowRgn(FOwnerForm->Handle(), std::nullopt, false);
+      win::SetWindowRgn(FOwnerForm->Handle(), std::nullopt, true);
   }
-  SetSkinData(nullptr);
-  SetMenusSkinData(nullptr);
-  SetSystemMenu(nullptr);
+  for (TComponent* c : {static_cast<TComponent*>(FSD), static_cast<TComponent*>(FMenusSD),
+                        static_cast<TComponent*>(FSystemMenu)})
+    if (c != nullptr)
+      c->RemoveFreeNotification(this);
 }
 
 TbsSkinForm* TbsSkinForm::FrameOf(const TCustomForm* form) {
@@ -159,10 +162,22 @@ void TbsSkinForm::SetSystemMenu(TPopupMenu* Value) {
     Value->FreeNotification(this);
 }
 
+// With a skin the skin's own objects are made anew for the new set, so the
+// frame never shows the plain buttons on skin pictures, whatever order the
+// properties are set in.
 void TbsSkinForm::SetBorderIcons(TbsBorderIcons Value) {
   FBorderIcons = Value;
-  CreatePlainButtons();
-  ApplyBorderIcons();
+  FActiveObject = FPreviousActiveObject = FCaptureObject = -1;
+  if (!FSkinLoaded) {
+    CreatePlainButtons();
+  } else {
+    CreateSkinObjects();
+    ApplyBorderIcons();
+    CalcSizedGeometry();
+    PlaceObjects();
+  }
+  if (FOwnerForm != nullptr && FOwnerForm->HandleAllocated())
+    FOwnerForm->Perform(win::WM_NCPAINT, 1, 0);
 }
 
 void TbsSkinForm::SetShowIcon(bool Value) {
@@ -187,16 +202,20 @@ void TbsSkinForm::ApplySkinData() {
     CreateSkinObjects();
     ApplyBorderIcons();
   } else {
-    FObjectList.clear();
+    // The plain frame's own buttons, ready for the mouse before the first
+    // paint.
+    CreatePlainButtons();
     RemoveWindowRegion();
   }
   EnforceMinimumSize();
   FFrameWidth = FOwnerForm->Width();
   FFrameHeight = FOwnerForm->Height();
-  if (FSkinLoaded)
+  if (FSkinLoaded) {
     UpdateFrame();
-  else
+  } else {
     CalcSizedGeometry();
+    PlaceObjects();
+  }
   if (FOwnerForm->HandleAllocated()) {
     win::RedrawWindow(FOwnerForm->Handle(), nullptr, nullptr,
                       win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN);

@@ -41,6 +41,9 @@ using TbsObjectMouseEvent = std::function<void(const std::string& IDName, int X,
                                                const gfx::Rect& ObjectRect, TMouseButton Button)>;
 using TbsObjectMoveEvent =
     std::function<void(const std::string& IDName, int X, int Y, const gfx::Rect& ObjectRect)>;
+// Shows (true) or hides (false) the hint of a frame object; the skinned
+// hint component connects here.
+using TbsObjectHintEvent = std::function<void(const TbsActiveSkinObject& Object, bool Show)>;
 using TbsObjectPaintEvent = std::function<void(const std::string& IDName, gfx::DeviceContext& dc,
                                                const gfx::Rect& ObjectRect)>;
 
@@ -89,6 +92,8 @@ class TbsSkinForm : public TComponent {
   void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
   TPopupMenu* SystemMenu() const { return FSystemMenu; }
   void SetSystemMenu(TPopupMenu* Value);
+  bool ShowObjectHint() const { return FShowObjectHint; }
+  void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
   bool AlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
   void SetAlwaysMinimizeToTray(bool Value) { FAlwaysMinimizeToTray = Value; }
 
@@ -135,6 +140,7 @@ class TbsSkinForm : public TComponent {
   void TrackActiveObject(gfx::Point P, bool InFrame);
   void SetFormState(TbsFormState Value);
   void RollUp(bool Value);
+  // This program has no tray icon: the tray commands do nothing.
   void MinimizeToTray() {}
   // The menu item whose children are the system menu now.
   TMenuItem* GetSystemMenuItems();
@@ -163,12 +169,12 @@ class TbsSkinForm : public TComponent {
   TbsObjectMouseEvent OnMouseUpEvent;
   TbsObjectMoveEvent OnMouseMoveEvent;
   TbsObjectPaintEvent OnPaintEvent;
+  TbsObjectHintEvent OnObjectHint;
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  friend class TbsSkinFormHook;
   void HookedWindowProc(TMessage& Message);
   void CallOld(TMessage& Message) { FOldWindowProc(Message); }
   bool HandleFrameMessage(TMessage& Message);
@@ -233,6 +239,7 @@ class TbsSkinForm : public TComponent {
   bool FUseDefaultSysMenu = true;
   TPopupMenu* FSystemMenu = nullptr;
   bool FAlwaysMinimizeToTray = false;
+  bool FShowObjectHint = false;
 
   bool FSkinLoaded = false;
   std::vector<std::unique_ptr<TbsActiveSkinObject>> FObjectList;

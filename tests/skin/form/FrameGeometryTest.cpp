@@ -145,3 +145,66 @@ TEST(FrameGeometry, DamagedLayoutsDrawNothingOutsideTheWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// A container holding only what the frame reads.
+std::unique_ptr<TbsSkinData> HandMadeSkin(int pw, int ph, Rect client) {
+  auto skin = std::make_unique<TbsSkinData>(nullptr);
+  skin->Empty = false;
+  skin->Picture = Bitmap(pw, ph, gfx::clRed);
+  skin->clientrect = client;
+  skin->maskrectarea = client;
+  skin->lefttoppoint = {client.left, client.top};
+  skin->righttoppoint = {client.right, client.top};
+  skin->leftbottompoint = {client.left, client.bottom};
+  skin->rightbottompoint = {client.right, client.bottom};
+  return skin;
+}
+
+TEST(FrameGeometry, SkinsThatCannotDrawAFrameAreRecognised) {
+  auto good = HandMadeSkin(20, 20, {2, 5, 18, 18});
+  EXPECT_TRUE(SkinCanDrawFrame(*good));
+  EXPECT_FALSE(SkinHasUsableMask(*good));  // no mask at all
+  good->MaskPicture = Bitmap(20, 20);
+  EXPECT_TRUE(SkinHasUsableMask(*good));
+  // A mask of another size than the picture cuts no shape.
+  good->MaskPicture = Bitmap(21, 20);
+  EXPECT_FALSE(SkinHasUsableMask(*good));
+  TbsFrameStrips mask;
+  ComposeMaskStrips(mask, *good, CalcSizedGeometry(*good, 40, 40));
+  EXPECT_TRUE(mask.Top.IsEmpty() && mask.Left.IsEmpty() && mask.Right.IsEmpty() &&
+              mask.Bottom.IsEmpty());
+
+  auto noPicture = HandMadeSkin(20, 20, {2, 5, 18, 18});
+  noPicture->Picture = Bitmap();
+  EXPECT_FALSE(SkinCanDrawFrame(*noPicture));
+  EXPECT_FALSE(SkinCanDrawFrame(*HandMadeSkin(20, 20, {2, 5, 21, 18})));
+  EXPECT_FALSE(SkinCanDrawFrame(*HandMadeSkin(20, 20, {-1, 5, 18, 18})));
+  EXPECT_FALSE(SkinCanDrawFrame(*HandMadeSkin(20, 20, {10, 5, 8, 18})));
+  auto empty = HandMadeSkin(20, 20, {2, 5, 18, 18});
+  empty->Empty = true;
+  EXPECT_FALSE(SkinCanDrawFrame(*empty));
+}
+
+TEST(FrameGeometry, MaskRegionNeverLeavesTheWindow) {
+  auto skin = HandMadeSkin(20, 20, {2, 5, 18, 18});
+  skin->MaskPicture = Bitmap(20, 20);  // all black: everything inside
+  for (const auto& [w, h] : {std::pair{20, 20}, {50, 33}, {3, 3}, {0, 0}}) {
+    const TbsSizedFrame sized = CalcSizedGeometry(*skin, w, h);
+    TbsFrameStrips mask;
+    ComposeMaskStrips(mask, *skin, sized);
+    const auto region = FrameRegionFromMask(mask, sized);
+    if (w == 0) {
+      EXPECT_FALSE(region.has_value());
+      continue;
+    }
+    ASSERT_TRUE(region.has_value()) << w << "x" << h;
+    EXPECT_EQ(region->Bounds().Intersect({0, 0, w, h}), region->Bounds());
+    if (w >= 20 && h >= 20) {
+      EXPECT_EQ(region->Area(), w * h);
+    }
+  }
+}
+
+}  // namespace

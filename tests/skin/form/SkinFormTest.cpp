@@ -1,7 +1,11 @@
+// The skinned frame as the player meets it on the headless desktop: its size
+// and pictures, the caption objects and the mouse on them, skin changes.
+
 #include <gtest/gtest.h>
 
 #include "FrameTestSupport.h"
 #include "platform/win/Win.h"
+#include "skin/data/SkinChangeClient.h"
 #include "support/GfxPrinters.h"
 #include "support/GoldenImage.h"
 
@@ -32,10 +36,6 @@ TEST_F(SkinFormTest, CaptionDragMovesTheWindow) {
   EXPECT_EQ(form->Left(), before.x + 30);
   EXPECT_EQ(form->Top(), before.y + 40);
 }
-
-}  // namespace
-
-namespace {
 
 class FrameBehaviour : public FrameTest {
  protected:
@@ -200,15 +200,28 @@ TEST_F(FrameBehaviour, SkinChangeEndsLikeAFreshStart) {
   const auto region = frame->WindowRegion();
   const size_t objects = frame->ObjectList().size();
   const Rect bounds = form->BoundsRect();
-  const gfx::Bitmap before = Shot();
+  Shot();
+  const gfx::Bitmap before = script.Screenshot();
   TbsStoredSkin stored(nullptr);
   stored.LoadFromSkinFile(frametest::ProductSkinFile());
-  skin->ApplyStoredSkin(&stored);
-  EXPECT_EQ(frame->ObjectList().size(), objects);
-  ASSERT_TRUE(frame->WindowRegion().has_value());
-  EXPECT_EQ(*frame->WindowRegion(), *region);
-  EXPECT_EQ(form->BoundsRect(), bounds);
-  EXPECT_TRUE(Shot().SameAs(before));
+  // Loaded again, and emptied then loaded again.
+  for (const bool emptyFirst : {false, true}) {
+    if (emptyFirst) {
+      TbsStoredSkin empty(nullptr);
+      skin->ApplyStoredSkin(&empty);
+      ASSERT_FALSE(frame->SkinLoaded());
+      Shot();
+    }
+    skin->ApplyStoredSkin(&stored);
+    EXPECT_EQ(frame->ObjectList().size(), objects);
+    ASSERT_TRUE(frame->WindowRegion().has_value());
+    EXPECT_EQ(*frame->WindowRegion(), *region);
+    EXPECT_EQ(form->BoundsRect(), bounds);
+    EXPECT_EQ(form->ClientWidth(), 760);
+    // The screen shows the same; pixels outside the shape are not shown.
+    Shot();
+    EXPECT_TRUE(script.Screenshot().SameAs(before));
+  }
 }
 
 TEST_F(FrameBehaviour, AnEmptiedSkinLeavesThePlainFrame) {
@@ -221,11 +234,27 @@ TEST_F(FrameBehaviour, AnEmptiedSkinLeavesThePlainFrame) {
   const gfx::Bitmap shot = Shot();
   EXPECT_EQ(shot.GetPixel(0, 0), gfx::cl3DLight);
   EXPECT_EQ(shot.GetPixel(form->Width() - 1, form->Height() - 1), gfx::cl3DDkShadow);
+  // The built-in buttons lie at the caption's right, without gaps; those
+  // the border icons leave out show disabled.
+  const int w = form->Width();
+  EXPECT_EQ(frame->FindObject("closebutton")->ObjectRect, (Rect{w - 20, 4, w - 3, 21}));
+  EXPECT_EQ(frame->FindObject("maxbutton")->ObjectRect, (Rect{w - 37, 4, w - 20, 21}));
+  EXPECT_EQ(frame->FindObject("minbutton")->ObjectRect, (Rect{w - 54, 4, w - 37, 21}));
+  EXPECT_FALSE(frame->FindObject("maxbutton")->Enabled);
+  EXPECT_TRUE(frame->FindObject("minbutton")->Enabled);
+  const auto hit = [&](int x, int y) {
+    const Point s = ScreenOf(x, y);
+    return win::SendMessage(form->Handle(), win::WM_NCHITTEST, 0, win::MAKELPARAM(s.x, s.y));
+  };
+  EXPECT_EQ(hit(w / 2, 10), win::HTCAPTION);
+  EXPECT_EQ(hit(1, 100), win::HTOBJECT);
+  EXPECT_EQ(hit(w / 2, 100), win::HTCLIENT);
+  // Its buttons work: a click on the close button closes.
+  const Point close = ScreenOf(w - 11, 12);
+  script.MoveTo(close.x, close.y).Wait(60).Click(close.x, close.y);
+  RunScript();
+  EXPECT_EQ(closes, 1);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(SkinFormTest, InactiveFrameKeepsItsPictureAndDimsTheCaption) {
   MakeSkinnedForm(760, 570);
@@ -250,6 +279,175 @@ TEST_F(SkinFormTest, InactiveFrameKeepsItsPictureAndDimsTheCaption) {
       testsupport::MatchesGolden(active, "tests/skin/form/golden/browser_frame_active.png"));
   EXPECT_TRUE(
       testsupport::MatchesGolden(inactive, "tests/skin/form/golden/browser_frame_inactive.png"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, ButtonsOfTheFramePictureShowDisabledWhenTheirIconIsMissing) {
+  MakeSkinnedForm(760, 570);
+  frame->SetBorderIcons({TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp});
+  auto* sys = dynamic_cast<TbsSkinStdButtonObject*>(frame->FindObject("systemmenubutton"));
+  ASSERT_NE(sys, nullptr);
+  EXPECT_TRUE(sys->Visible);
+  EXPECT_FALSE(sys->Enabled);
+  // Drawn in its disabled look, from the objects picture.
+  const gfx::Bitmap shot = Shot();
+  const Rect at = sys->ObjectRect;
+  for (int y = 0; y < at.Height(); ++y)
+    for (int x = 0; x < at.Width(); ++x)
+      ASSERT_EQ(
+          shot.GetPixel(at.left + x, at.top + y),
+          sys->StatesPicture->GetPixel(sys->DisabledRect.left + x, sys->DisabledRect.top + y));
+  // It no longer reacts: hovering lights nothing and a press opens no menu.
+  int menus = 0;
+  frame->OnSkinMenuOpen = [&](TObject*) { ++menus; };
+  const Point p = ScreenOf(at.left + 5, at.top + 5);
+  script.MoveTo(p.x, p.y).Wait(60).Click(p.x, p.y);
+  RunScript();
+  EXPECT_EQ(menus, 0);
+  EXPECT_FALSE(sys->Highlighted);
+}
+
+// A control that logs what a skin change tells it, and what the frame has
+// at that moment.
+class TLoggingClient : public TGraphicControl, public TbsSkinChangeClient {
+ public:
+  TLoggingClient(TWinControl* parent, TbsSkinData* skin, TbsSkinForm* frame)
+      : TGraphicControl(parent), FSkin(skin), FFrame(frame) {
+    SetParent(parent);
+  }
+  TbsSkinData* SkinChangeContainer() const override { return FSkin; }
+  void SkinChangeBegin() override {
+    Log.push_back("begin objects=" + std::to_string(FFrame->ObjectList().size()));
+  }
+  void SkinChangeApply() override {
+    Log.push_back("apply objects=" + std::to_string(FFrame->ObjectList().size()));
+  }
+  std::vector<std::string> Log;
+
+ private:
+  TbsSkinData* FSkin;
+  TbsSkinForm* FFrame;
+};
+
+TEST_F(SkinFormTest, SkinChangeReachesTheFormsControlsAfterTheFrame) {
+  MakeSkinnedForm(400, 300);
+  const size_t objects = frame->ObjectList().size();
+  auto* client = new TLoggingClient(form, skin, frame);
+  TbsSkinData other(nullptr);
+  auto* stranger = new TLoggingClient(form, &other, frame);
+  TbsStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(frametest::ProductSkinFile());
+  skin->ApplyStoredSkin(&stored);
+  // The frame lets go of its objects before the controls drop their
+  // records, and has them again before the controls look theirs up.
+  EXPECT_EQ(client->Log, (std::vector<std::string>{"begin objects=0",
+                                                   "apply objects=" + std::to_string(objects)}));
+  EXPECT_TRUE(stranger->Log.empty());
+}
+
+TEST_F(SkinFormTest, HoveredButtonFadesInTenStepsAndBackWithItsHint) {
+  MakeSkinnedForm(400, 300);
+  TbsActiveSkinObject* close = frame->FindObject("closebutton");
+  ASSERT_TRUE(close->Morphing);
+  std::vector<std::string> hints;
+  frame->SetShowObjectHint(true);
+  frame->OnObjectHint = [&](const TbsActiveSkinObject& o, bool show) {
+    hints.push_back((show ? "show " : "hide ") + o.Hint);
+  };
+  const Point c = ScreenOf(close->ObjectRect.left + 7, close->ObjectRect.top + 8);
+  // The 50 ms hover poll finds the button; then ten steps of 20 ms.
+  script.MoveTo(c.x, c.y).Wait(50);
+  RunScript();
+  EXPECT_TRUE(close->Highlighted);
+  script.Wait(100);
+  RunScript();
+  EXPECT_NEAR(close->MorphProgress, 0.5, 0.11);
+  script.Wait(120);
+  RunScript();
+  EXPECT_EQ(close->MorphProgress, 1);
+  EXPECT_FALSE(frame->FadeTimerRunning());
+  const Point away = ScreenOf(200, 200);
+  script.MoveTo(away.x, away.y).Wait(50).Wait(250);
+  RunScript();
+  EXPECT_FALSE(close->Highlighted);
+  EXPECT_EQ(hints, (std::vector<std::string>{"show Close", "hide Close"}));
+  EXPECT_EQ(close->MorphProgress, 0);
+  // Away from the buttons only the hover poll runs.
+  EXPECT_TRUE(frame->HoverTimerRunning());
+  EXPECT_FALSE(frame->FadeTimerRunning());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, ButtonLosingTheMouseToAnotherWindowLetsGo) {
+  MakeSkinnedForm(400, 300);
+  auto* close = dynamic_cast<TbsSkinButtonObject*>(frame->FindObject("closebutton"));
+  const Point c = ScreenOf(close->ObjectRect.left + 7, close->ObjectRect.top + 8);
+  int closes = 0;
+  form->OnClose = [&](TObject*, TCloseAction& action) {
+    ++closes;
+    action = caNone;
+  };
+  TForm* other = nullptr;
+  script.MoveTo(c.x, c.y).Wait(60).Press().Then([&] {
+    EXPECT_TRUE(close->Pressed);
+    // A notice takes the mouse while the button is held.
+    other = MakeForm(100, 100);
+    win::SetCapture(other->Handle());
+  });
+  script.Release().Wait(100);
+  RunScript();
+  EXPECT_FALSE(close->Pressed);
+  EXPECT_EQ(frame->CaptureObject(), -1);
+  EXPECT_EQ(closes, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, InactiveFrameTakesTheInactivePictureOrTheEffect) {
+  MakeSkinnedForm(400, 300);
+  const Point border{3, 150};
+  const gfx::ColorRef active = Shot().GetPixel(border.x, border.y);
+  skin->InactivePicture = gfx::Bitmap(skin->Picture.Width(), skin->Picture.Height(), gfx::clBlue);
+  MakeForm(100, 100);
+  EXPECT_EQ(Shot().GetPixel(border.x, border.y), gfx::clBlue);
+  // Without an inactive picture, a skin may ask for an effect instead.
+  skin->InactivePicture = gfx::Bitmap();
+  skin->autorenderinginactiveimage = true;
+  skin->inactiveeffect = TbsInactiveEffect::ieInvert;
+  form->Perform(win::WM_NCPAINT, 1, 0);
+  EXPECT_EQ(Shot().GetPixel(border.x, border.y), active ^ 0xFFFFFF);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFormTest, OnlyTheHoverPollWakesAnActiveFrameAndNothingAnInactiveOne) {
+  MakeSkinnedForm(400, 300);
+  const Point inside = ScreenOf(200, 200);
+  script.MoveTo(inside.x, inside.y).Wait(300);
+  RunScript();
+  int timers = 0;
+  app->OnMessage = [&](win::MSG& msg, bool&) { timers += msg.message == win::WM_TIMER; };
+  script.Wait(1000);
+  RunScript();
+  EXPECT_GE(timers, 19);
+  EXPECT_LE(timers, 21);
+  MakeForm(100, 100);
+  script.Wait(300);
+  RunScript();
+  timers = 0;
+  script.Wait(1000);
+  RunScript();
+  EXPECT_EQ(timers, 0);
 }
 
 }  // namespace
