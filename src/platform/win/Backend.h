@@ -29,6 +29,10 @@ struct SurfaceInfo {
   bool popup = false;
   bool toolWindow = false;
   bool topmost = false;
+  // A dialog is a managed top-level window of its own, even when it has the
+  // popup style and an owner: it is transient for its owner and takes the
+  // keyboard when it is activated.
+  bool dialog = false;
   HWND owner;
   gfx::Rect bounds;  // screen coordinates
 };

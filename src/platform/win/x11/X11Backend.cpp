@@ -338,7 +338,8 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   // Hints, drop-down lists and menus (owned popups and tool popups) live
   // outside the window manager; a popup of its own, such as a main window
   // without caption, is a normal window without decoration.
-  s.overrideRedirect = info.popup && (info.toolWindow || static_cast<bool>(info.owner));
+  s.overrideRedirect =
+      info.popup && !info.dialog && (info.toolWindow || static_cast<bool>(info.owner));
 
   XSetWindowAttributes a{};
   a.background_pixmap = None;
@@ -374,6 +375,7 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   MotifHints motif;
   m.SetProperty(s.window, m.atoms.motifWmHints, m.atoms.motifWmHints, 32, &motif, 5);
   Atom windowType = s.overrideRedirect ? m.atoms.typePopupMenu
+                    : info.dialog      ? m.atoms.typeDialog
                     : info.toolWindow  ? m.atoms.typeUtility
                     : info.owner       ? m.atoms.typeDialog
                                        : m.atoms.typeNormal;
@@ -405,6 +407,8 @@ void X11Backend::DestroySurface(HWND hwnd) {
   m.byWindow.erase(s->window);
   if (m.pendingFocus == hwnd)
     m.pendingFocus = nullptr;
+  if (m.pendingGrab == hwnd)
+    m.pendingGrab = nullptr;
   m.surfaces.erase(hwnd.id);
   XFlush(m.display);
 }
@@ -546,6 +550,9 @@ void X11Backend::CaptureSurface(HWND hwnd) {
   Impl& m = *impl_;
   X11Surface* s = m.Find(hwnd);
   m.grabbing = s && s->viewable;
+  // A popup that has just been shown is not mapped yet: it is grabbed for
+  // as soon as the display maps it.
+  m.pendingGrab = s && !s->viewable ? hwnd : HWND{};
   if (m.grabbing) {
     XGrabPointer(
         m.display, s->window, False,

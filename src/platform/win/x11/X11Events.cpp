@@ -147,6 +147,8 @@ void X11Backend::Impl::Handle(XEvent& event) {
         s->viewable = true;
         if (pendingFocus == s->hwnd)
           Focus(*s);
+        if (pendingGrab == s->hwnd && desktop != nullptr)
+          desktop->GetBackend().CaptureSurface(s->hwnd);
       }
       break;
     case UnmapNotify:

@@ -80,6 +80,8 @@ struct X11Backend::Impl {
   HWND pendingFocus;
   // A window of ours holds the pointer (the capture).
   bool grabbing = false;
+  // The capture window waiting to be mapped before the pointer is grabbed.
+  HWND pendingGrab;
   // Focus events older than our last focus request describe a focus we
   // have already moved on from.
   unsigned long focusSerial = 0;
