@@ -205,6 +205,10 @@ void CreateBrowserComponents(TForm& Form, TbsSkinData* Skin) {
     UseArial14(*font);
     font->SetStyle(TFontStyles{fsBold});
   }
+  UseArial14(frame->DefMenuItemFont());
+  frame->SetDefMenuItemHeight(20);
+  frame->SetUseSkinFontInMenu(true);
+  frame->SetShowObjectHint(false);
   frame->DefCaptionFont().SetColor(gfx::clBtnText);
   frame->DefInActiveCaptionFont().SetColor(gfx::clBtnShadow);
   frame->SetMenusSkinData(Skin);
