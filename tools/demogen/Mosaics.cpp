@@ -198,15 +198,4 @@ gfx::Bitmap DrawMosaic(int number) {
   return Render(kSize, [&](double x, double y) { return pattern(x, y); });
 }
 
-std::vector<art::AssetFile> GenerateDemoPreviews() {
-  std::vector<art::AssetFile> files;
-  for (int n = 1; n <= kLandscapes; ++n)
-    files.push_back(
-        {.name = "brookside/landscape-" + std::to_string(n) + ".jpg", .picture = DrawLandscape(n)});
-  for (int n = 1; n <= kMosaics; ++n)
-    files.push_back(
-        {.name = "stonework/mosaic-" + std::to_string(n) + ".jpg", .picture = DrawMosaic(n)});
-  return files;
-}
-
 }  // namespace demogen
