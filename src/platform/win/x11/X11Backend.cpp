@@ -8,6 +8,8 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <map>
 
 #include "platform/gfx/Region.h"
 #include "platform/win/Constants.h"
@@ -20,9 +22,31 @@ namespace win {
 
 namespace {
 
-// Requests on windows the window manager has just destroyed or reparented
-// fail harmlessly; the default handler would end the program for them.
-int IgnoreErrors(Display*, XErrorEvent*) {
+// The backends whose errors the handler records, by display. Requests on
+// windows the window manager has just destroyed or reparented fail
+// harmlessly; the default handler would end the program for them, so the
+// handler records and goes on.
+std::map<Display*, X11Backend::Impl*>& Recorders() {
+  static std::map<Display*, X11Backend::Impl*> recorders;
+  return recorders;
+}
+
+int RecordError(Display* display, XErrorEvent* error) {
+  auto it = Recorders().find(display);
+  if (it == Recorders().end())
+    return 0;
+  X11Backend::Impl& m = *it->second;
+  // A shared-memory attach fails on a display on another machine; the
+  // presenter then goes through the connection.
+  if (m.attachingShm) {
+    m.attachFailed = true;
+    return 0;
+  }
+  // The window manager's frames come and go without telling us; a request
+  // on one that is gone is expected.
+  if (m.byFrame.count(error->resourceid))
+    return 0;
+  m.errors.push_back({error->error_code, error->request_code, error->resourceid});
   return 0;
 }
 
@@ -70,6 +94,7 @@ std::string Latin1(const std::string& utf8) {
 X11Backend::Impl::~Impl() {
   if (!display)
     return;
+  Recorders().erase(display);
   for (auto& [id, s] : surfaces) {
     FreeShm(s);
     XDestroyWindow(display, s.window);
@@ -78,6 +103,8 @@ X11Backend::Impl::~Impl() {
     XFreeCursor(display, c);
   if (gc)
     XFreeGC(display, gc);
+  if (alphaVisual)
+    XFreeColormap(display, colormap);
   XCloseDisplay(display);
 }
 
@@ -112,6 +139,31 @@ void X11Backend::Impl::SetNormalHints(const X11Surface& s) {
   hints.min_width = hints.max_width = std::max(s.info.bounds.Width(), 1);
   hints.min_height = hints.max_height = std::max(s.info.bounds.Height(), 1);
   XSetWMNormalHints(display, s.window, &hints);
+}
+
+// The time of the input that led to a request. Before any input (the first
+// window shown at start-up) the server's present time is fetched through a
+// property change, since window managers take a time of 0 for a bug.
+Time X11Backend::Impl::InputTime() {
+  if (lastInputTime != CurrentTime || surfaces.empty())
+    return lastInputTime;
+  ::Window w = surfaces.begin()->second.window;
+  XChangeProperty(display, w, atoms.netWmPid, XA_CARDINAL, 32, PropModeAppend, nullptr, 0);
+  XEvent e;
+  XWindowEvent(display, w, PropertyChangeMask, &e);
+  lastInputTime = e.xproperty.time;
+  // The event is still of interest to the rest of the backend.
+  XPutBackEvent(display, &e);
+  return lastInputTime;
+}
+
+InputEvent::Held X11Backend::Impl::HeldFrom(unsigned state) const {
+  return {.shift = (state & ShiftMask) != 0,
+          .control = (state & ControlMask) != 0,
+          .alt = (state & altMask) != 0,
+          .left = (state & Button1Mask) != 0,
+          .right = (state & Button3Mask) != 0,
+          .middle = (state & Button2Mask) != 0};
 }
 
 Cursor X11Backend::Impl::CursorFor(HCURSOR cursor) {
@@ -169,6 +221,7 @@ void X11Backend::Impl::Focus(X11Surface& s) {
     return;
   }
   pendingFocus = nullptr;
+  const Time time = InputTime();
   focusSerial = NextRequest(display);
   if (windowManager) {
     XEvent e{};
@@ -177,11 +230,64 @@ void X11Backend::Impl::Focus(X11Surface& s) {
     e.xclient.message_type = atoms.netActiveWindow;
     e.xclient.format = 32;
     e.xclient.data.l[0] = 1;  // a request from an application
-    e.xclient.data.l[1] = CurrentTime;
+    e.xclient.data.l[1] = static_cast<long>(time);
     XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
   }
-  XSetInputFocus(display, target->window, RevertToParent, CurrentTime);
+  XSetInputFocus(display, target->window, RevertToParent, windowManager ? time : CurrentTime);
 }
+
+namespace {
+
+// A 32-bit visual whose pixels hold blue, green, red and alpha, as our
+// bitmaps do (with the unused byte made opaque).
+bool FindAlphaVisual(Display* dpy, int screen, XVisualInfo& out) {
+  if (!XMatchVisualInfo(dpy, screen, 32, TrueColor, &out))
+    return false;
+  return out.red_mask == 0xFF0000 && out.green_mask == 0xFF00 && out.blue_mask == 0xFF;
+}
+
+// The modifier bit of the Alt keys, which is Mod1 on nearly every keyboard
+// map but not all.
+unsigned FindAltMask(Display* dpy) {
+  unsigned mask = Mod1Mask;
+  XModifierKeymap* map = XGetModifierMapping(dpy);
+  if (!map)
+    return mask;
+  for (int mod = Mod1MapIndex; mod <= Mod5MapIndex; ++mod) {
+    for (int k = 0; k < map->max_keypermod; ++k) {
+      KeyCode code = map->modifiermap[mod * map->max_keypermod + k];
+      KeySym sym = code ? XkbKeycodeToKeysym(dpy, code, 0, 0) : NoSymbol;
+      if (sym == XK_Alt_L || sym == XK_Alt_R) {
+        mask = 1u << mod;
+        XFreeModifiermap(map);
+        return mask;
+      }
+    }
+  }
+  XFreeModifiermap(map);
+  return mask;
+}
+
+// Whether the root lists `atom` among the window manager's supported hints.
+bool Supported(Display* dpy, ::Window root, Atom list, Atom atom) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long after = 0;
+  unsigned char* data = nullptr;
+  bool found = false;
+  if (XGetWindowProperty(dpy, root, list, 0, 4096, False, XA_ATOM, &type, &format, &count, &after,
+                         &data) == Success &&
+      data) {
+    const auto* atoms = reinterpret_cast<const Atom*>(data);
+    for (unsigned long i = 0; i < count && format == 32; ++i)
+      found = found || atoms[i] == atom;
+    XFree(data);
+  }
+  return found;
+}
+
+}  // namespace
 
 std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::string& error) {
   auto impl = std::make_unique<Impl>();
@@ -192,7 +298,8 @@ std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::str
     error = "cannot open the X display \"" + std::string(XDisplayName(name)) + "\"";
     return nullptr;
   }
-  XSetErrorHandler(IgnoreErrors);
+  Recorders()[impl->display] = impl.get();
+  XSetErrorHandler(RecordError);
   XSetIOErrorHandler(ConnectionLost);
   Display* dpy = impl->display;
   impl->screen = DefaultScreen(dpy);
@@ -203,9 +310,23 @@ std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::str
     error = "the X display offers no true-colour visual";
     return nullptr;
   }
+  impl->colormap = DefaultColormap(dpy, impl->screen);
+  // A display of fewer colours keeps its own visual: what it shows is
+  // converted anyway, and no compositor runs on it.
+  XVisualInfo alpha{};
+  if (impl->depth == 24 && FindAlphaVisual(dpy, impl->screen, alpha)) {
+    impl->visual = alpha.visual;
+    impl->depth = alpha.depth;
+    impl->colormap = XCreateColormap(dpy, impl->root, alpha.visual, AllocNone);
+    impl->alphaVisual = true;
+  }
+  impl->altMask = FindAltMask(dpy);
+  // The graphics context must match the depth of the windows drawn on.
+  Pixmap sample = XCreatePixmap(dpy, impl->root, 1, 1, static_cast<unsigned>(impl->depth));
   XGCValues values{};
   values.graphics_exposures = False;
-  impl->gc = XCreateGC(dpy, impl->root, GCGraphicsExposures, &values);
+  impl->gc = XCreateGC(dpy, sample, GCGraphicsExposures, &values);
+  XFreePixmap(dpy, sample);
 
   // Our bitmaps hold blue, green, red and an unused byte, least significant
   // first: a 24- or 32-bit visual with these masks takes them as they are.
@@ -247,7 +368,9 @@ std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::str
                          "_NET_CURRENT_DESKTOP",
                          "_NET_ACTIVE_WINDOW",
                          "_NET_WM_PID",
-                         "_NET_SUPPORTING_WM_CHECK"};
+                         "_NET_SUPPORTING_WM_CHECK",
+                         "_NET_SUPPORTED",
+                         "_NET_WM_MOVERESIZE"};
   static_assert(sizeof(X11Atoms) == sizeof(names) / sizeof(names[0]) * sizeof(Atom));
   XInternAtoms(dpy, const_cast<char**>(names), sizeof(names) / sizeof(names[0]), False,
                reinterpret_cast<Atom*>(&impl->atoms));
@@ -262,6 +385,8 @@ std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::str
     impl->windowManager = count == 1;
     XFree(data);
   }
+  impl->systemMoves = impl->windowManager && Supported(dpy, impl->root, impl->atoms.netSupported,
+                                                       impl->atoms.netWmMoveResize);
   return std::unique_ptr<X11Backend>(new X11Backend(std::move(impl)));
 }
 
@@ -282,6 +407,20 @@ bool X11Backend::HasWindowManager() const {
   return impl_->windowManager;
 }
 
+bool X11Backend::HasSystemMoves() const {
+  return impl_->systemMoves;
+}
+
+std::vector<std::string> X11Backend::TakeErrors() {
+  XSync(impl_->display, False);
+  std::vector<std::string> out;
+  for (const X11Error& e : impl_->errors)
+    out.push_back("error " + std::to_string(e.code) + " of request " + std::to_string(e.request) +
+                  " on resource " + std::to_string(e.resource));
+  impl_->errors.clear();
+  return out;
+}
+
 void X11Backend::Sync() {
   XSync(impl_->display, False);
 }
@@ -290,6 +429,16 @@ gfx::Size X11Backend::ScreenSize() const {
   return {DisplayWidth(impl_->display, impl_->screen),
           DisplayHeight(impl_->display, impl_->screen)};
 }
+
+namespace {
+
+// A move of a managed window is a request to the window manager, carried
+// out later or not at all.
+bool ManagedMove(const X11Backend::Impl& m, const X11Surface& s, const gfx::Rect& to) {
+  return m.windowManager && !s.overrideRedirect && to.TopLeft() != s.info.bounds.TopLeft();
+}
+
+}  // namespace
 
 // The window manager publishes the part of the screen its panels leave
 // free, one rectangle per virtual desktop; without it the whole screen is
@@ -341,10 +490,13 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   s.overrideRedirect = info.popup && (info.toolWindow || static_cast<bool>(info.owner));
 
   XSetWindowAttributes a{};
+  // With the alpha visual, what was never drawn (outside the shape) is
+  // transparent; otherwise it is left as the screen had it.
   a.background_pixmap = None;
+  a.background_pixel = 0;
   a.border_pixel = 0;
   a.bit_gravity = NorthWestGravity;
-  a.colormap = DefaultColormap(m.display, m.screen);
+  a.colormap = m.colormap;
   a.override_redirect = s.overrideRedirect ? True : False;
   a.cursor = m.cursor;
   a.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
@@ -354,8 +506,8 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   s.window = XCreateWindow(
       m.display, m.root, b.left, b.top, static_cast<unsigned>(std::max(b.Width(), 1)),
       static_cast<unsigned>(std::max(b.Height(), 1)), 0, m.depth, InputOutput, m.visual,
-      CWBackPixmap | CWBorderPixel | CWBitGravity | CWColormap | CWOverrideRedirect | CWEventMask |
-          CWCursor,
+      (m.alphaVisual ? CWBackPixel : CWBackPixmap) | CWBorderPixel | CWBitGravity | CWColormap |
+          CWOverrideRedirect | CWEventMask | CWCursor,
       &a);
 
   XWMHints wmHints{};
@@ -371,6 +523,11 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   XSetWMProtocols(m.display, s.window, &m.atoms.wmDeleteWindow, 1);
   long pid = getpid();
   m.SetProperty(s.window, m.atoms.netWmPid, XA_CARDINAL, 32, &pid, 1);
+  // The process number means something only on the machine that runs it.
+  char host[256] = {};
+  if (gethostname(host, sizeof host - 1) == 0)
+    m.SetProperty(s.window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, host,
+                  static_cast<int>(std::strlen(host)));
   MotifHints motif;
   m.SetProperty(s.window, m.atoms.motifWmHints, m.atoms.motifWmHints, 32, &motif, 5);
   Atom windowType = s.overrideRedirect ? m.atoms.typePopupMenu
@@ -401,11 +558,22 @@ void X11Backend::DestroySurface(HWND hwnd) {
   if (!s)
     return;
   m.FreeShm(*s);
+  if (s->frame)
+    m.byFrame.erase(s->frame);
+  if (m.grabWindow == s->window) {
+    XUngrabPointer(m.display, CurrentTime);
+    m.grabWindow = 0;
+  }
   XDestroyWindow(m.display, s->window);
   m.byWindow.erase(s->window);
   if (m.pendingFocus == hwnd)
     m.pendingFocus = nullptr;
+  if (m.captureHwnd == hwnd)
+    m.captureHwnd = nullptr;
+  if (m.systemMove == hwnd)
+    m.systemMove = nullptr;
   m.surfaces.erase(hwnd.id);
+  m.UpdateGrab();
   XFlush(m.display);
 }
 
@@ -419,11 +587,16 @@ void X11Backend::ShowSurface(HWND hwnd, bool visible) {
     // Mapping an iconified window is also how it is restored.
     s->minimized = false;
     XMapWindow(m.display, s->window);
+    // A popup is mapped at once, without asking a window manager: its
+    // grab can follow in the same breath, before a press could slip by.
+    if (s->overrideRedirect)
+      s->viewable = true;
   } else if (s->overrideRedirect) {
     XUnmapWindow(m.display, s->window);
   } else {
     XWithdrawWindow(m.display, s->window, m.screen);
   }
+  m.UpdateGrab();
   XFlush(m.display);
 }
 
@@ -437,6 +610,7 @@ void X11Backend::MinimizeSurface(HWND hwnd) {
     XIconifyWindow(m.display, s->window, m.screen);
   else
     XUnmapWindow(m.display, s->window);
+  m.UpdateGrab();
   XFlush(m.display);
 }
 
@@ -445,7 +619,13 @@ void X11Backend::MoveSurface(HWND hwnd, const gfx::Rect& bounds) {
   X11Surface* s = m.Find(hwnd);
   if (!s)
     return;
+  if (bounds == s->info.bounds)
+    return;  // where the window is already, perhaps as the system reported it
   const bool resized = bounds.GetSize() != s->info.bounds.GetSize();
+  if (ManagedMove(m, *s, bounds)) {
+    s->awaitingMove = true;
+    s->leftFrom = s->info.bounds.TopLeft();
+  }
   s->info.bounds = bounds;
   if (resized) {
     m.FreeShm(*s);
@@ -465,10 +645,31 @@ void X11Backend::RestackSurfaces(const std::vector<HWND>& topFirst) {
   for (HWND h : topFirst)
     if (X11Surface* s = m.Find(h))
       windows.push_back(s->window);
-  if (windows.size() > 1)
-    XRestackWindows(m.display, windows.data(), static_cast<int>(windows.size()));
-  else if (windows.size() == 1)
-    XRaiseWindow(m.display, windows.front());
+  if (!m.windowManager) {
+    if (windows.size() > 1)
+      XRestackWindows(m.display, windows.data(), static_cast<int>(windows.size()));
+    else if (windows.size() == 1)
+      XRaiseWindow(m.display, windows.front());
+    return;
+  }
+  // Under a window manager our windows are not siblings (each sits in a
+  // frame): the topmost managed one is raised by request, and the popups,
+  // which are the root's children, go above it in order.
+  X11Surface* topManaged = nullptr;
+  std::vector<::Window> popups;
+  for (HWND h : topFirst) {
+    X11Surface* s = m.Find(h);
+    if (!s)
+      continue;
+    if (s->overrideRedirect)
+      popups.push_back(s->window);
+    else if (!topManaged)
+      topManaged = s;
+  }
+  if (topManaged)
+    XRaiseWindow(m.display, topManaged->window);
+  for (auto it = popups.rbegin(); it != popups.rend(); ++it)
+    XRaiseWindow(m.display, *it);
 }
 
 void X11Backend::SetSurfaceShape(HWND hwnd, const gfx::Region* shape) {
@@ -538,33 +739,6 @@ void X11Backend::SetCursor(HCURSOR cursor) {
   for (auto& [id, s] : m.surfaces)
     XDefineCursor(m.display, s.window, m.cursor);
   XFlush(m.display);
-}
-
-// While a window holds the capture, the pointer is grabbed for it: the move
-// loop must keep hearing of the pointer when it runs ahead of the window.
-void X11Backend::CaptureSurface(HWND hwnd) {
-  Impl& m = *impl_;
-  X11Surface* s = m.Find(hwnd);
-  m.grabbing = s && s->viewable;
-  if (m.grabbing) {
-    XGrabPointer(
-        m.display, s->window, False,
-        ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask | LeaveWindowMask,
-        GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
-  } else {
-    XUngrabPointer(m.display, CurrentTime);
-  }
-  XFlush(m.display);
-}
-
-void X11Backend::WarpPointer(gfx::Point screen) {
-  Impl& m = *impl_;
-  XWarpPointer(m.display, None, m.root, 0, 0, 0, 0, screen.x, screen.y);
-  XFlush(m.display);
-  InputEvent e;
-  e.kind = InputEvent::Kind::MouseMove;
-  e.pt = screen;
-  m.Post(e);
 }
 
 }  // namespace win

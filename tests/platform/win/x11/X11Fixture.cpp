@@ -1,5 +1,8 @@
 #include "platform/win/x11/X11Fixture.h"
 
+#include <memory>
+#include <optional>
+
 #include "platform/win/Win.h"
 
 // Xlib after the window system's headers, whose names its macros would
@@ -9,12 +12,6 @@
 #include <X11/extensions/shape.h>
 
 namespace x11test {
-
-namespace {
-
-constexpr DWORD kTimeoutMs = 10000;
-
-}  // namespace
 
 void X11Test::SetUp() {
   ASSERT_FALSE(server.Display().empty()) << server.Error();
@@ -28,6 +25,11 @@ void X11Test::SetUp() {
 }
 
 void X11Test::TearDown() {
+  // The program's error handler swallows X errors so that a request on a
+  // window gone meanwhile does not end it; none should have happened.
+  if (backend) {
+    EXPECT_THAT(backend->TakeErrors(), ::testing::IsEmpty());
+  }
   rec.reset();
   desktop.reset();
   if (probe)
@@ -52,6 +54,8 @@ void X11Test::Open(bool sharedMemory) {
     // The timer wakes the loop so that the test's condition is checked
     // often; past the deadline it ends a move loop that waits for a release
     // that never comes.
+    if (message == WM_TIMER && nextStep_ < steps_.size() && steps_[nextStep_]())
+      ++nextStep_;
     if (message == WM_TIMER && TickNotAfter(deadline_, desktop->Now()) && GetCapture())
       ReleaseCapture();
     return DefWindowProc(hwnd, message, wParam, lParam);
@@ -60,8 +64,8 @@ void X11Test::Open(bool sharedMemory) {
   pump_ = CreateWindowEx(0, "Pump", "", WS_POPUP, 0, 0, 1, 1, nullptr);
 }
 
-bool X11Test::RunUntil(const std::function<bool()>& done) {
-  deadline_ = desktop->Now() + kTimeoutMs;
+bool X11Test::RunUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  deadline_ = desktop->Now() + timeoutMs;
   SetTimer(pump_, 1, 5);
   bool reached = false;
   while (!(reached = done()) && !TickNotAfter(deadline_, desktop->Now())) {
@@ -73,6 +77,24 @@ bool X11Test::RunUntil(const std::function<bool()>& done) {
   }
   KillTimer(pump_, 1);
   return reached;
+}
+
+bool X11Test::RunSteps(std::vector<Step> steps) {
+  steps_ = std::move(steps);
+  nextStep_ = 0;
+  bool done = RunUntil([&] { return nextStep_ == steps_.size(); });
+  steps_.clear();
+  nextStep_ = 0;
+  return done;
+}
+
+X11Test::Step X11Test::Pause(DWORD ms) {
+  auto until = std::make_shared<std::optional<DWORD>>();
+  return [this, ms, until] {
+    if (!*until)
+      *until = desktop->Now() + ms;
+    return TickNotAfter(**until, desktop->Now());
+  };
 }
 
 bool X11Test::Viewable(HWND hwnd) {
