@@ -154,6 +154,13 @@ void RunMoveLoop(HWND hwnd, gfx::Point start, int edge, bool byPress) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
+    if (GetCapture() != hwnd) {
+      // The capture went while the loop waited (the system broke the
+      // grab): what came meanwhile is the program's, not the drag's.
+      TranslateMessage(msg);
+      DispatchMessage(msg);
+      break;
+    }
     gfx::Point offset{msg.pt.x - start.x, msg.pt.y - start.y};
     switch (msg.message) {
       case WM_MOUSEMOVE:

@@ -587,15 +587,23 @@ void X11Backend::ShowSurface(HWND hwnd, bool visible) {
     // Mapping an iconified window is also how it is restored.
     s->minimized = false;
     XMapWindow(m.display, s->window);
-    // A popup is mapped at once, without asking a window manager: its
-    // grab can follow in the same breath, before a press could slip by.
-    if (s->overrideRedirect)
+    // Without a window manager to ask (always, for a popup) the window is
+    // mapped at once: its grab or focus can follow in the same breath,
+    // before a press could slip by.
+    if (s->overrideRedirect || !m.windowManager) {
       s->viewable = true;
+      if (m.pendingFocus == hwnd)
+        m.Focus(*s);
+    }
   } else if (s->overrideRedirect) {
     XUnmapWindow(m.display, s->window);
   } else {
     XWithdrawWindow(m.display, s->window, m.screen);
   }
+  // Requests that need the window on the screen (focus) must not follow
+  // its unmapping.
+  if (!visible)
+    s->viewable = false;
   m.UpdateGrab();
   XFlush(m.display);
 }
@@ -610,6 +618,7 @@ void X11Backend::MinimizeSurface(HWND hwnd) {
     XIconifyWindow(m.display, s->window, m.screen);
   else
     XUnmapWindow(m.display, s->window);
+  s->viewable = false;
   m.UpdateGrab();
   XFlush(m.display);
 }

@@ -156,6 +156,13 @@ void X11Backend::Impl::Handle(XEvent& event) {
       if (!s || f.serial < focusSerial || f.detail == NotifyInferior || f.detail == NotifyPointer ||
           f.mode == NotifyGrab || f.mode == NotifyUngrab)
         break;
+      // A focus already gone elsewhere when we read of it is old news:
+      // taking it for activation would pull the keyboard back.
+      ::Window focus = 0;
+      int revert = 0;
+      XGetInputFocus(display, &focus, &revert);
+      if (focus != s->window)
+        break;
       e.kind = InputEvent::Kind::FocusChange;
       // Keys released while another program had the keyboard (Alt after
       // Alt+Tab) are up now, whatever we last heard of them.
