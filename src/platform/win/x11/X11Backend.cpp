@@ -689,11 +689,27 @@ void X11Backend::SetSurfaceShape(HWND hwnd, const gfx::Region* shape) {
   if (!shape) {
     XShapeCombineMask(m.display, s->window, ShapeBounding, 0, 0, None, ShapeSet);
   } else {
-    std::vector<XRectangle> rects;
-    for (const gfx::Rect& r : shape->Rects())
-      rects.push_back(XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
+    auto toX = [](const std::vector<gfx::Rect>& list) {
+      std::vector<XRectangle> out;
+      for (const gfx::Rect& r : list)
+        out.push_back(XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
                                  static_cast<unsigned short>(r.Width()),
                                  static_cast<unsigned short>(r.Height())});
+      return out;
+    };
+    if (m.alphaVisual) {
+      // A compositor shows the window's whole picture, shape or not: what
+      // was drawn outside the new shape becomes transparent, while the
+      // old shape still lets it be drawn on.
+      XShapeCombineMask(m.display, s->window, ShapeBounding, 0, 0, None, ShapeSet);
+      const gfx::Rect all{0, 0, s->info.bounds.Width(), s->info.bounds.Height()};
+      std::vector<XRectangle> outside = toX(gfx::Region(all).Subtract(*shape).Rects());
+      XSetForeground(m.display, m.gc, 0);
+      if (!outside.empty())
+        XFillRectangles(m.display, s->window, m.gc, outside.data(),
+                        static_cast<int>(outside.size()));
+    }
+    std::vector<XRectangle> rects = toX(shape->Rects());
     XShapeCombineRectangles(m.display, s->window, ShapeBounding, 0, 0, rects.data(),
                             static_cast<int>(rects.size()), ShapeSet, YXBanded);
   }

@@ -22,6 +22,13 @@ void X11Test::SetUp() {
   int major = 0;
   int minor = 0;
   ASSERT_TRUE(XTestQueryExtension(probe, &event, &error, &major, &minor));
+  // Under a compositor, input comes from its seat: the pointer and keys of
+  // the server it shows its output on, at the same coordinates.
+  input_ = probe;
+  if (server.HostDisplay() != server.Display()) {
+    input_ = XOpenDisplay(server.HostDisplay().c_str());
+    ASSERT_NE(input_, nullptr);
+  }
 }
 
 void X11Test::TearDown() {
@@ -32,6 +39,8 @@ void X11Test::TearDown() {
   }
   rec.reset();
   desktop.reset();
+  if (input_ && input_ != probe)
+    XCloseDisplay(input_);
   if (probe)
     XCloseDisplay(probe);
 }
@@ -151,15 +160,15 @@ unsigned long X11Test::XFocus() {
 }
 
 void X11Test::FakeMotion(int x, int y) {
-  XTestFakeMotionEvent(probe, 0, x, y, CurrentTime);
+  XTestFakeMotionEvent(input_, 0, x, y, CurrentTime);
 }
 
 void X11Test::FakeButton(unsigned button, bool down) {
-  XTestFakeButtonEvent(probe, button, down ? True : False, CurrentTime);
+  XTestFakeButtonEvent(input_, button, down ? True : False, CurrentTime);
 }
 
 void X11Test::FakeKey(unsigned long keysym, bool down) {
-  XTestFakeKeyEvent(probe, XKeysymToKeycode(probe, keysym), down ? True : False, CurrentTime);
+  XTestFakeKeyEvent(input_, XKeysymToKeycode(input_, keysym), down ? True : False, CurrentTime);
 }
 
 void X11Test::FakeKeyStroke(unsigned long keysym) {
@@ -168,6 +177,8 @@ void X11Test::FakeKeyStroke(unsigned long keysym) {
 }
 
 void X11Test::Flush() {
+  if (input_ != probe)
+    XSync(input_, False);
   XSync(probe, False);
 }
 

@@ -65,6 +65,7 @@ class X11Test : public ::testing::Test {
   std::unique_ptr<wintest::Recorder> rec;
 
  private:
+  _XDisplay* input_ = nullptr;  // where XTest input goes
   HWND pump_;
   DWORD deadline_ = 0;
   std::vector<Step> steps_;
