@@ -10,6 +10,7 @@ find_package(X11 REQUIRED)
 pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
 pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
+pkg_check_modules(XKBCOMMON REQUIRED IMPORTED_TARGET xkbcommon)
 pkg_check_modules(TURBOJPEG IMPORTED_TARGET libturbojpeg)
 
 if(TILEBROOK_TESTS)

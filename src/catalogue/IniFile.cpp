@@ -18,11 +18,7 @@ std::string TIniFile::ReadString(std::string_view Section, std::string_view Iden
 }
 
 int TIniFile::ReadInteger(std::string_view Section, std::string_view Ident, int Default) const {
-  std::optional<std::string_view> value = Document().Find(Section, Ident);
-  if (!value)
-    return Default;
-  return sys::ParseProfileInteger(sys::TruncateUtf8(*value, sys::kProfileStringMax))
-      .value_or(Default);
+  return sys::ReadProfileInteger(Document(), Section, Ident, Default);
 }
 
 bool TIniFile::ReadBool(std::string_view Section, std::string_view Ident, bool Default) const {

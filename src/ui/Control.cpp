@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/sys/Encoding.h"
 #include "platform/win/Win.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -70,7 +71,6 @@ TShiftState MouseShiftState(win::WPARAM keys) {
 }
 
 bool IsAccel(unsigned Char, const std::string& Caption) {
-  auto upper = [](unsigned c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; };
   for (std::size_t i = 0; i + 1 < Caption.size(); ++i) {
     if (Caption[i] != '&')
       continue;
@@ -79,7 +79,11 @@ bool IsAccel(unsigned Char, const std::string& Caption) {
       ++i;
       continue;
     }
-    return upper(static_cast<unsigned char>(Caption[i + 1])) == upper(Char);
+    // The marked character is a whole one ("&Über" is marked by "Ü"),
+    // matched regardless of letter case.
+    const std::string_view marked = sys::TruncateUtf8(std::string_view(Caption).substr(i + 1), 1);
+    const std::string typed = sys::EncodeUtf8(static_cast<char32_t>(Char));
+    return !typed.empty() && sys::EqualsIgnoreCase(marked, typed);
   }
   return false;
 }

@@ -105,7 +105,8 @@ using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, win::WORD& Key, TShiftState Shift)>;
-using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
+// Key is the typed character as a Unicode code point; 0 swallows it.
+using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;
 
 // The shift state of a keyboard or mouse message, from the key state the
 // message queue keeps.

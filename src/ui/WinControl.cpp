@@ -416,10 +416,11 @@ void TWinControl::WndProc(TMessage& m) {
       return;
     }
     case WM_CHAR: {
-      char key = static_cast<char>(m.WParam);
+      // The whole code point the window system typed, not its low byte.
+      char32_t key = static_cast<char32_t>(m.WParam);
       if (DoKeyPress(key))
         return;
-      m.WParam = static_cast<unsigned char>(key);
+      m.WParam = key;
       DefaultHandler(m);
       return;
     }

@@ -112,10 +112,10 @@ class TWinControl : public TControl {
   // Each returns true when the key was used up.
   virtual bool DoKeyDown(win::WORD& Key, TShiftState Shift);
   virtual bool DoKeyUp(win::WORD& Key, TShiftState Shift);
-  virtual bool DoKeyPress(char& Key);
+  virtual bool DoKeyPress(char32_t& Key);
   virtual void KeyDown(win::WORD& Key, TShiftState Shift);
   virtual void KeyUp(win::WORD& Key, TShiftState Shift);
-  virtual void KeyPress(char& Key);
+  virtual void KeyPress(char32_t& Key);
   virtual void DoEnter();
   virtual void DoExit();
 

@@ -165,7 +165,7 @@ bool TWinControl::DoKeyUp(win::WORD& Key, TShiftState Shift) {
   return false;
 }
 
-bool TWinControl::DoKeyPress(char& Key) {
+bool TWinControl::DoKeyPress(char32_t& Key) {
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() &&
       static_cast<TWinControl*>(form)->DoKeyPress(Key))
@@ -188,7 +188,7 @@ void TWinControl::KeyUp(win::WORD& Key, TShiftState Shift) {
     OnKeyUp(this, Key, Shift);
 }
 
-void TWinControl::KeyPress(char& Key) {
+void TWinControl::KeyPress(char32_t& Key) {
   if (OnKeyPress)
     OnKeyPress(this, Key);
 }

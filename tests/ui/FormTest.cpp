@@ -14,6 +14,11 @@ using win::VK_TAB;
 
 class Forms : public UiTest {
  protected:
+  // The forms (owned by the application) outlive this fixture's members;
+  // destroying them moves the focus, so the buttons' events must not find
+  // a log that is already gone.
+  ~Forms() override { app.reset(); }
+
   TForm* form = MakeForm();
   std::vector<std::string> log;
   TTestButton* Button(const std::string& name, int tabOrder = -1) {
@@ -54,14 +59,46 @@ TEST_F(Forms, TabVisitsTheTabOrderSkippingHiddenDisabledAndNonStopControls) {
   script.KeyDown(VK_SHIFT).Key(VK_TAB).Then(note).Key(VK_TAB).Then(note).KeyUp(VK_SHIFT);
   RunScript();
   EXPECT_THAT(visited, ElementsAre("c", "e", "c", "e"));
-  // Showing and enabling brings controls back into the cycle; a hidden
-  // parent hides its children from it.
+  // Showing and enabling brings controls back into the cycle.
   b->Show();
   d->SetEnabled(true);
   visited.clear();
   script.Key(VK_TAB).Then(note).Key(VK_TAB).Then(note).Key(VK_TAB).Then(note);
   RunScript();
   EXPECT_THAT(visited, ElementsAre("c", "b", "d"));
+}
+
+TEST_F(Forms, AHiddenOrDisabledParentKeepsItsChildrenOutOfTheFocus) {
+  TTestButton* a = Button("a", 0);
+  TTestButton* panel = Button("panel", 1);
+  panel->SetTabStop(false);
+  panel->SetBounds(10, 40, 200, 60);
+  auto* inner = new TTestButton(form, panel, "inner", &log);
+  TTestButton* z = Button("z", 2);
+  a->SetFocus();
+  std::vector<std::string> visited;
+  auto note = [&] { visited.push_back(FocusName()); };
+  EXPECT_TRUE(inner->CanFocus());
+  script.Key(VK_TAB).Then(note).Key(VK_TAB).Then(note);
+  RunScript();
+  EXPECT_THAT(visited, ElementsAre("inner", "z"));
+  for (bool hide : {true, false}) {
+    if (hide)
+      panel->Hide();
+    else
+      panel->SetEnabled(false);
+    EXPECT_FALSE(inner->CanFocus()) << hide;
+    inner->SetFocus();
+    EXPECT_FALSE(inner->Focused()) << hide;
+    a->SetFocus();
+    visited.clear();
+    script.Key(VK_TAB).Then(note).Key(VK_TAB).Then(note);
+    RunScript();
+    EXPECT_THAT(visited, ElementsAre("z", "a")) << hide;
+    panel->Show();
+    panel->SetEnabled(true);
+  }
+  EXPECT_TRUE(z->CanFocus());
 }
 
 TEST_F(Forms, FocusMovesWithExitAndEnterNoticesAndTheActiveControlIsAnnounced) {
@@ -145,16 +182,22 @@ TEST_F(Forms, AnAcceleratorClicksItsControlWithAltOrAsAPlainLetter) {
 TEST_F(Forms, PlainLettersStayWithAControlThatWantsCharacters) {
   TTestButton* start = Button("start");
   start->SetCaption("&Start");
+  TTestButton* umlaut = Button("umlaut");
+  umlaut->SetCaption("&\u00DCber");
   TTestButton* edit = Button("edit");
   edit->DlgCode = win::DLGC_WANTCHARS;
-  std::string typed;
-  edit->OnKeyPress = [&](TObject*, char& key) { typed += key; };
+  std::u32string typed;
+  edit->OnKeyPress = [&](TObject*, char32_t& key) { typed += key; };
   edit->SetFocus();
   log.clear();
   script.Key('S', 's').KeyDown(VK_MENU).Key('S', 's').KeyUp(VK_MENU);
+  // Characters beyond ASCII arrive whole, not as their low byte ("B" for
+  // "\u0142"); a marked letter beyond ASCII is an accelerator of any case.
+  script.Key('L', U'\u0142').Key('A', U'\u00E4').Key('X', U'\U0001F642');
+  script.KeyDown(VK_MENU).Key(0xBA, U'\u00FC').KeyUp(VK_MENU);
   RunScript();
-  EXPECT_EQ(typed, "s");
-  EXPECT_THAT(Clicks(), ElementsAre("click start"));
+  EXPECT_EQ(typed, U"s\u0142\u00E4\U0001F642");
+  EXPECT_THAT(Clicks(), ElementsAre("click start", "click umlaut"));
 }
 
 TEST_F(Forms, EnterAndEscapeReachTheDefaultAndCancelControlsOrAControlThatWantsThem) {

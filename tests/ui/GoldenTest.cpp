@@ -28,7 +28,7 @@ class Looks : public UiTest {
     bevel->SetParent(form);
     bevel->SetShape(bsFrame);
     bevel->SetBounds(8, 28, 70, 70);
-    auto* image = new TImage(form);
+    image = new TImage(form);
     image->SetParent(form);
     image->SetBounds(13, 33, 60, 60);
     image->SetCenter(true);
@@ -62,14 +62,34 @@ class Looks : public UiTest {
     return part;
   }
   TForm* form;
+  TImage* image;
   TListBox* list;
 };
 
 TEST_F(Looks, FormWithStandardControlsAndAHint) {
   TPoint p = At(form, 40, 60);
   script.MoveTo(p.x, p.y).Wait(500).Then([&] {
-    EXPECT_TRUE(
-        testsupport::MatchesGolden(Screen({0, 0, 320, 260}), "tests/ui/golden/form_with_hint.png"));
+    const gfx::Bitmap shot = Screen({0, 0, 320, 260});
+    EXPECT_TRUE(testsupport::MatchesGolden(shot, "tests/ui/golden/form_with_hint.png"));
+    // Checked apart from the reference: the 40 x 40 picture centred in its
+    // 60 x 60 image, and the chosen row of the list in the highlight.
+    auto pixel = [&](TControl* c, int x, int y) {
+      const TPoint s = At(c, x, y);
+      return shot.GetPixel(s.x, s.y);
+    };
+    // (The hint covers the image's lower right part.)
+    EXPECT_EQ(pixel(image, 10, 10), gfx::RGB(46, 120, 128));
+    EXPECT_EQ(pixel(image, 49, 10), gfx::RGB(46, 120, 128));
+    EXPECT_EQ(pixel(image, 10, 49), gfx::RGB(46, 120, 128));
+    EXPECT_NE(pixel(image, 9, 10), gfx::RGB(46, 120, 128));
+    EXPECT_NE(pixel(image, 50, 10), gfx::RGB(46, 120, 128));
+    EXPECT_NE(pixel(image, 10, 50), gfx::RGB(46, 120, 128));
+    EXPECT_EQ(pixel(image, 20, 20), gfx::RGB(244, 236, 220));
+    EXPECT_EQ(pixel(image, 39, 39), gfx::RGB(244, 236, 220));
+    const TRect chosen = list->ItemRect(2);
+    EXPECT_EQ(pixel(list, chosen.right - 2, chosen.top), gfx::ColorToRGB(gfx::clHighlight));
+    EXPECT_EQ(pixel(list, chosen.right - 2, chosen.bottom - 1), gfx::ColorToRGB(gfx::clHighlight));
+    EXPECT_EQ(pixel(list, chosen.right - 2, chosen.bottom), gfx::ColorToRGB(gfx::clWindow));
   });
   RunScript();
 }
@@ -86,8 +106,27 @@ TEST_F(Looks, PlainPopupMenu) {
   menu.Items().Items(0)->SetChecked(true);
   menu.Items().Items(3)->SetShortCut(scAlt | win::VK_F4);
   script.Key(win::VK_DOWN).Key(win::VK_DOWN).Then([&] {
-    EXPECT_TRUE(
-        testsupport::MatchesGolden(Screen({60, 60, 200, 160}), "tests/ui/golden/popup_menu.png"));
+    const gfx::Bitmap shot = Screen({60, 60, 200, 160});
+    EXPECT_TRUE(testsupport::MatchesGolden(shot, "tests/ui/golden/popup_menu.png"));
+    // Checked apart from the reference: the second Down skips the disabled
+    // item and the separator, so the last item is highlighted; the rows
+    // above it are two items of the same height and an 8-pixel separator.
+    const gfx::ColorRef highlight = gfx::ColorToRGB(gfx::clHighlight);
+    const int x = 70 + 8 - 60;
+    int top = -1, bottom = -1;
+    for (int y = 0; y < shot.Height(); ++y)
+      if (shot.GetPixel(x, y) == highlight) {
+        if (top < 0)
+          top = y;
+        bottom = y + 1;
+      }
+    ASSERT_GE(top, 0);
+    const int itemHeight = bottom - top;
+    EXPECT_GE(itemHeight, 16);
+    const int firstItem = top - 2 * itemHeight - 8;
+    EXPECT_EQ(shot.GetPixel(x, firstItem), gfx::ColorToRGB(gfx::clMenu));
+    EXPECT_NE(shot.GetPixel(x, firstItem - 1), gfx::ColorToRGB(gfx::clMenu));
+    EXPECT_NE(shot.GetPixel(x, bottom), gfx::ColorToRGB(gfx::clMenu));
   });
   script.Key(win::VK_ESCAPE);
   menu.Popup(70, 70);

@@ -1,9 +1,17 @@
 #include "Checker.h"
 
+#include <dirent.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include <cstdint>
+#include <cstdio>
 
 #include "JsonText.h"
+#include "catalogue/IniFile.h"
 #include "catalogue/Notices.h"
+#include "catalogue/Package.h"
 #include "catalogue/PackageList.h"
 #include "catalogue/Switches.h"
 #include "platform/sys/FileSystem.h"
@@ -58,6 +66,56 @@ std::vector<std::string> FindProblems(const TPackage& package) {
   return problems;
 }
 
+// The remarks about one package directory: a definition that exists but
+// cannot be read (the browser calls that package incomplete) and a puzzle
+// count that is not a whole number (the browser counts the previews).
+void AddRemarks(const std::string& packageDirectory, std::vector<std::string>& remarks) {
+  const std::string definition = packageDirectory + sys::PathSeparator + PackageDefinitionName;
+  if (!sys::FileExists(definition))
+    return;  // the notice says so
+  std::string why;
+  if (!sys::ReadFileBytes(definition, &why)) {
+    remarks.push_back(definition + " cannot be read (" + why +
+                      "); the browser reports the package as incomplete");
+    return;
+  }
+  const TIniFile ini(definition);
+  const std::string puzzles = ini.ReadString("Package", "puzzles", "");
+  // A value that converts gives the same number whatever the default.
+  if (!puzzles.empty() && ini.ReadInteger("Package", "puzzles", INT32_MIN) == INT32_MIN &&
+      ini.ReadInteger("Package", "puzzles", INT32_MAX) == INT32_MAX)
+    remarks.push_back(definition + ": puzzles=" + puzzles +
+                      " is not a whole number the browser can read; it counts the previews "
+                      "instead");
+}
+
+// The package list cannot tell an unreadable directory from an empty one.
+bool CanListDirectory(const std::string& directory, std::string& why) {
+  DIR* dir = ::opendir(directory.c_str());
+  if (dir == nullptr) {
+    why = std::strerror(errno);
+    return false;
+  }
+  ::closedir(dir);
+  return true;
+}
+
+// Control characters as \xHH; line breaks are the caller's.
+std::string Printable(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      char buffer[8];
+      std::snprintf(buffer, sizeof buffer, "\\x%02x", byte);
+      out += buffer;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 template <typename T, typename Format>
 std::string JsonArray(const std::vector<T>& items, Format format) {
   std::string out = "[";
@@ -69,19 +127,28 @@ std::string JsonArray(const std::vector<T>& items, Format format) {
 // Notices break lines with single carriage returns; shown indented here.
 std::string Indented(const std::string& text, const std::string& indent) {
   std::string out = indent;
-  for (char c : text)
-    out += c == '\r' ? "\n" + indent : std::string(1, c);
-  return out + "\n";
+  std::size_t start = 0;
+  for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', start)) {
+    out += Printable(text.substr(start, cr - start)) + "\n" + indent;
+    start = cr + 1;
+  }
+  return out + Printable(text.substr(start)) + "\n";
 }
 
 }  // namespace
 
 CheckReport CheckInstallation(const std::string& directory, bool ignoreErrors) {
   CheckReport report;
+  std::string reason;
   NoticeCollector collector(report.notices);
   bool savedIgnore = IgnoreErrors;
   IgnoreErrors = ignoreErrors;
   sys::SetProgramDirectory(directory);
+  if (!CanListDirectory(directory, reason))
+    report.remarks.push_back(directory + " cannot be read (" + reason +
+                             "); the browser would find no packages in it");
+  for (const std::string& name : sys::ListDirectories(directory))
+    AddRemarks(sys::ProgramDirectory() + name, report.remarks);
   {
     TPackageList list;
     for (int i = 0; i < list.Count(); ++i) {
@@ -116,6 +183,7 @@ std::string FormatJson(const CheckReport& report) {
            ", \"severities\": " + JsonArray(p.severities, [](int s) { return std::to_string(s); }) +
            ", \"problems\": " + JsonArray(p.problems, JsonString) + "}";
   });
+  out += ", \"remarks\": " + JsonArray(report.remarks, JsonString);
   return out + "}\n";
 }
 
@@ -123,16 +191,19 @@ std::string FormatText(const CheckReport& report) {
   std::string out;
   for (const std::string& notice : report.notices)
     out += "notice:\n" + Indented(notice, "    ");
+  for (const std::string& remark : report.remarks)
+    out += "remark: " + Printable(remark) + "\n";
   for (const CheckedPackage& p : report.packages) {
-    out += "package \"" + p.name + "\" in " + p.directory + "\n";
-    out += "    file " + p.file + ", preview " + p.preview + ", " + std::to_string(p.puzzles) +
-           " puzzles, last puzzle " + std::to_string(p.lastPuzzle) + "\n";
+    out += "package \"" + Printable(p.name) + "\" in " + Printable(p.directory) + "\n";
+    out += "    file " + Printable(p.file) + ", preview " + Printable(p.preview) + ", " +
+           std::to_string(p.puzzles) + " puzzles, last puzzle " + std::to_string(p.lastPuzzle) +
+           "\n";
     out += "    severities";
     for (int s : p.severities)
       out += " " + std::to_string(s);
     out += "\n";
     for (const std::string& problem : p.problems)
-      out += "    problem: " + problem + "\n";
+      out += "    problem: " + Printable(problem) + "\n";
   }
   std::size_t count = report.packages.size();
   out += std::to_string(count) + (count == 1 ? " package" : " packages") + " listed\n";

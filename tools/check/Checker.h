@@ -22,6 +22,10 @@ struct CheckedPackage {
 struct CheckReport {
   std::vector<std::string> notices;      // in the order the browser would show them
   std::vector<CheckedPackage> packages;  // in list order
+  // What the notices do not say: a directory or definition that cannot be
+  // read, a puzzle count that does not convert and falls back to the
+  // previews. In the order the directories are listed.
+  std::vector<std::string> remarks;
 };
 
 // Discovery with directory as the program directory; ignoreErrors acts like
@@ -29,8 +33,11 @@ struct CheckReport {
 CheckReport CheckInstallation(const std::string& directory, bool ignoreErrors);
 
 // {"notices": [...], "packages": [{"name", "directory", "file", "preview",
-// "puzzles", "last_puzzle", "severities", "problems"}]} on one line.
+// "puzzles", "last_puzzle", "severities", "problems"}], "remarks": [...]} on
+// one line.
 std::string FormatJson(const CheckReport& report);
 
-// The same in readable lines.
+// The same in readable lines; control characters from names and files are
+// shown as \xHH, so that nothing read from a package reaches the terminal as
+// a command.
 std::string FormatText(const CheckReport& report);

@@ -2,10 +2,12 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -65,23 +67,24 @@ TEST_F(CheckerTest, ReportsPackagesNoticesAndProblemsAsJson) {
   MakeInstallation();
   CheckReport report = CheckInstallation(dir_.Path(), false);
   std::string d = dir_.Path();
-  EXPECT_EQ(FormatJson(report),
-            "{\"notices\": [\"Configuration for puzzle package not found. Package will be "
-            "skipped:\\r\\rKonfiguration für Puzzle-Paket nicht gefunden. Packet wird "
-            "übersprungen:\\r\\r" +
-                d +
-                "/docs/PuzzlePackage.ini\"], \"packages\": [{\"name\": \"Broken \\\"&\\\" Co\", "
-                "\"directory\": \"" +
-                d +
-                "/broken\", \"file\": \"b\", \"preview\": \"m\", \"puzzles\": 2, "
-                "\"last_puzzle\": 3, \"severities\": [7, 1], \"problems\": [\"last_puzzle 3 is "
-                "outside 1 to 2\", \"puzzle 1: severity 7 is outside 1 to 5\", \"puzzle 1: "
-                "executable not executable: " +
-                d + "/broken/b-1-Maniac.exe\", \"puzzle 2: detail file missing although " + d +
-                "/broken/m-2.ini shows the author button: " + d +
-                "/broken/b-2.ini\"]}, {\"name\": \"Photos\", \"directory\": \"" + d +
-                "/photos\", \"file\": \"photo\", \"preview\": \"pv\", \"puzzles\": 2, "
-                "\"last_puzzle\": 2, \"severities\": [3, 1], \"problems\": []}]}\n");
+  EXPECT_EQ(
+      FormatJson(report),
+      "{\"notices\": [\"Configuration for puzzle package not found. Package will be "
+      "skipped:\\r\\rKonfiguration für Puzzle-Paket nicht gefunden. Packet wird "
+      "übersprungen:\\r\\r" +
+          d +
+          "/docs/PuzzlePackage.ini\"], \"packages\": [{\"name\": \"Broken \\\"&\\\" Co\", "
+          "\"directory\": \"" +
+          d +
+          "/broken\", \"file\": \"b\", \"preview\": \"m\", \"puzzles\": 2, "
+          "\"last_puzzle\": 3, \"severities\": [7, 1], \"problems\": [\"last_puzzle 3 is "
+          "outside 1 to 2\", \"puzzle 1: severity 7 is outside 1 to 5\", \"puzzle 1: "
+          "executable not executable: " +
+          d + "/broken/b-1-Maniac.exe\", \"puzzle 2: detail file missing although " + d +
+          "/broken/m-2.ini shows the author button: " + d +
+          "/broken/b-2.ini\"]}, {\"name\": \"Photos\", \"directory\": \"" + d +
+          "/photos\", \"file\": \"photo\", \"preview\": \"pv\", \"puzzles\": 2, "
+          "\"last_puzzle\": 2, \"severities\": [3, 1], \"problems\": []}], \"remarks\": []}\n");
   EXPECT_EQ(CheckInstallation(dir_.Path(), true).notices.size(), 0u);
 }
 
@@ -122,7 +125,7 @@ int RunChecker(const std::string& args, std::string* out = nullptr) {
 TEST_F(CheckerTest, ExitStatusSaysWhetherAnythingIsListed) {
   std::string out;
   EXPECT_EQ(RunChecker("--json " + dir_.Path(), &out), 1);
-  EXPECT_EQ(out, "{\"notices\": [], \"packages\": []}\n");
+  EXPECT_EQ(out, "{\"notices\": [], \"packages\": [], \"remarks\": []}\n");
   MakeInstallation();
   EXPECT_EQ(RunChecker("--ignore --json '" + dir_.Path() + "'", &out), 0);
   EXPECT_EQ(out.rfind("{\"notices\": [], \"packages\": [{\"name\": \"Broken", 0), 0u) << out;
@@ -132,9 +135,77 @@ TEST_F(CheckerTest, ExitStatusSaysWhetherAnythingIsListed) {
   EXPECT_EQ(RunChecker(dir_ / "missing"), 2);
 }
 
+TEST_F(CheckerTest, RemarksSayWhatTheNoticesDoNot) {
+  MakeInstallation();
+  // A puzzle count that does not convert falls back to the previews.
+  for (const char* count : {"2.0", "99999999999"}) {
+    WriteTextFile(
+        dir_ / "photos/PuzzlePackage.ini",
+        std::string("[Package]\nname=Photos\nfile=photo\npreview=pv\npuzzles=") + count + "\n");
+    CheckReport report = CheckInstallation(dir_.Path(), true);
+    ASSERT_EQ(report.remarks.size(), 1u) << count;
+    EXPECT_EQ(report.remarks[0], dir_ / "photos/PuzzlePackage.ini" + ": puzzles=" + count +
+                                     " is not a whole number the browser can read; it counts "
+                                     "the previews instead");
+  }
+  // A definition that cannot be read is more than an incomplete package.
+  std::filesystem::remove(dir_ / "photos/PuzzlePackage.ini");
+  ASSERT_EQ(::mkfifo((dir_ / "photos/PuzzlePackage.ini").c_str(), 0644), 0);
+  CheckReport report = CheckInstallation(dir_.Path(), false);
+  ASSERT_EQ(report.remarks.size(), 1u);
+  EXPECT_EQ(report.remarks[0], dir_ / "photos/PuzzlePackage.ini" +
+                                   " cannot be read (not a regular file); the browser reports "
+                                   "the package as incomplete");
+  EXPECT_NE(FormatText(report).find("remark: " + report.remarks[0] + "\n"), std::string::npos);
+
+  // A directory that cannot be listed is not an empty one. Permissions do
+  // not bind the superuser, so the check runs in a child without them.
+  std::filesystem::create_directory(dir_ / "closed");
+  ::chmod((dir_ / "closed").c_str(), 0);
+  pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+      ::_exit(10);
+    CheckReport closed = CheckInstallation(dir_ / "closed", false);
+    ::_exit(closed.remarks.size() == 1 &&
+                    closed.remarks[0] == dir_ / "closed" +
+                                             " cannot be read (Permission denied); the browser "
+                                             "would find no packages in it"
+                ? 0
+                : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  ::chmod((dir_ / "closed").c_str(), 0755);
+}
+
+TEST_F(CheckerTest, ControlCharactersFromPackagesNeverReachTheTerminal) {
+  MakeInstallation();
+  WriteTextFile(dir_ / "photos/PuzzlePackage.ini",
+                "[Package]\nname=Ph\x1b]0;owned\x07otos\nfile=ph\x1b[2Jto\npreview=pv\n");
+  const std::string text = FormatText(CheckInstallation(dir_.Path(), false));
+  EXPECT_EQ(text.find('\x1b'), std::string::npos);
+  EXPECT_EQ(text.find('\x07'), std::string::npos);
+  EXPECT_NE(text.find("package \"Ph\\x1b]0;owned\\x07otos\""), std::string::npos) << text;
+  EXPECT_NE(text.find("file ph\\x1b[2Jto,"), std::string::npos) << text;
+}
+
+TEST_F(CheckerTest, UnwritableOutputFailsAndSaysWhy) {
+  MakeInstallation();
+  const std::string command = std::string(TILEBROOK_CHECK_BINARY) + " --json '" + dir_.Path() +
+                              "' >/dev/full 2>'" + dir_ / "err.txt" + "'";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+  EXPECT_EQ(ReadTextFile(dir_ / "err.txt"),
+            "tilebrook-check: cannot write to standard output: No space left on device\n");
+}
+
 TEST(DemoInstallation, ListsBothPackagesWithoutProblems) {
   CheckReport report = CheckInstallation(TILEBROOK_SOURCE_DIR "/assets/demo", false);
   EXPECT_TRUE(report.notices.empty());
+  EXPECT_TRUE(report.remarks.empty());
   ASSERT_EQ(report.packages.size(), 2u);
   for (const CheckedPackage& package : report.packages)
     EXPECT_TRUE(package.problems.empty()) << package.name << ": " << package.problems.front();

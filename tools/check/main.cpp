@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Checker.h"
+#include "ToolOutput.h"
 #include "platform/sys/FileSystem.h"
 
 namespace {
@@ -23,6 +24,15 @@ int UsageError(const std::string& message) {
   return 2;
 }
 
+// Prints the output; a failed write turns any status into 1.
+int Print(const std::string& out, int status) {
+  std::string why;
+  if (WriteStandardOutput(out, why))
+    return status;
+  std::fprintf(stderr, "tilebrook-check: cannot write to standard output: %s\n", why.c_str());
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,8 +48,7 @@ int main(int argc, char** argv) {
     } else if (!optionsEnded && arg == "--ignore") {
       ignore = true;
     } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-      std::fputs(kUsage, stdout);
-      return 0;
+      return Print(kUsage, 0);
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && !arg.empty() && arg[0] == '-') {
@@ -56,6 +65,5 @@ int main(int argc, char** argv) {
 
   CheckReport report = CheckInstallation(directory, ignore);
   std::string out = json ? FormatJson(report) : FormatText(report);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return report.packages.empty() ? 1 : 0;
+  return Print(out, report.packages.empty() ? 1 : 0);
 }

@@ -8,6 +8,15 @@
 
 namespace {
 
+// A value quoted from the skin text, cut so that a finding stays one
+// readable line whatever the text holds.
+std::string Shortened(std::string_view value) {
+  constexpr size_t kShown = 64;
+  if (value.size() <= kShown)
+    return std::string(value);
+  return std::string(value.substr(0, kShown)) + "...";
+}
+
 std::string RectText(const gfx::Rect& r) {
   return RectToString(r);
 }
@@ -184,21 +193,29 @@ class Checker {
             " x " + std::to_string(skinrect.Height()));
   }
 
+  // A run of missing entries is one finding, however long, so that a count
+  // of billions costs one line rather than one per number.
+  void AddMissingEntries(const char* section, int first, int last, int count) {
+    if (last < first)
+      return;
+    const std::string key =
+        first == last ? std::to_string(first) : std::to_string(first) + "-" + std::to_string(last);
+    Add(section, key,
+        std::string(first == last ? "entry missing" : "entries missing") + ": count is " +
+            std::to_string(count));
+  }
+
   void CheckEntries(const char* section, bool objects) {
     const int count = ini_.ReadInteger(section, "count", 0);
-    const int last = std::min(count, ini_.LargestIndexKey(section) + 1);
-    for (int k = 0; k < count; ++k) {
+    int expected = 0;
+    for (int k : ini_.IndexKeys(section, count)) {
+      AddMissingEntries(section, expected, k - 1, count);
+      expected = k + 1;
       const std::string key = std::to_string(k);
-      if (k >= last || !ini_.ValueExists(section, key)) {
-        Add(section, key, "entry missing: count is " + std::to_string(count));
-        if (k >= last)
-          return;  // every further one is missing as well
-        continue;
-      }
       const std::string entry = ini_.ReadString(section, key, "");
       const size_t colon = entry.find(':');
       if (colon == std::string::npos) {
-        Add(section, key, "entry \"" + entry + "\" is not of the form name:type");
+        Add(section, key, "entry \"" + Shortened(entry) + "\" is not of the form name:type");
         continue;
       }
       const std::string name = entry.substr(0, colon);
@@ -208,9 +225,9 @@ class Checker {
       std::string message;
       if (!known) {
         message = objects ? "unknown object type word \"" : "unknown control type word \"";
-        message += type;
+        message += Shortened(type);
         message += "\"; no record is made for ";
-        message += name;
+        message += Shortened(name);
       } else if (!ini_.SectionExists(name)) {
         message = "record " + name;
         message += " has no section [";
@@ -220,6 +237,8 @@ class Checker {
       if (!message.empty())
         Add(section, key, std::move(message));
     }
+    if (count > 0)
+      AddMissingEntries(section, expected, count - 1, count);
   }
 
   void CheckFormInfo() {

@@ -87,8 +87,9 @@ std::string LocateConvertError(const std::vector<std::string>& text) {
   TbsDataSkinHintWindow().VisitKeys(probe);
   for (const char* list : {"SKINOBJECTS", "SKINCONTROLS"}) {
     const int count = ini.ReadInteger(list, "count", 0);
-    const int last = std::min(count, ini.LargestIndexKey(list) + 1);
-    for (int k = 0; k < last && probe.Failure().empty(); ++k) {
+    for (int k : ini.IndexKeys(list, count)) {
+      if (!probe.Failure().empty())
+        break;
       const std::string entry = ini.ReadString(list, std::to_string(k), "");
       const size_t colon = entry.find(':');
       if (colon == std::string::npos)
@@ -135,11 +136,12 @@ std::vector<std::string> PlainStreamText(std::span<const uint8_t> plain) {
   if (in.ReadInt32() != 1)
     return {};
   gfx::Bitmap skip;
-  for (int i = 0; i < 3; ++i)
-    ReadFlaggedPicture(in, skip);
+  TbsPixelBudget budget;
+  for (const char* picture : {"main picture", "inactive picture", "mask picture"})
+    ReadFlaggedPicture(in, skip, budget, picture);
   const int32_t count = in.ReadInt32();
   for (int32_t i = 0; i < count; ++i)
-    ReadBitmap(in, skip);
+    ReadBitmap(in, skip, budget, ActivePictureName(static_cast<size_t>(i)));
   return SplitLines(in.Rest());
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,6 +59,19 @@ ToolRun RunTool(std::initializer_list<std::string> args) {
   const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
+}
+
+// Runs a shell command line around the tool and returns its exit status,
+// with its standard error in err.
+int RunToolShell(const std::string& arguments, std::string& err, const TempDir& dir) {
+  const std::string errFile = dir.Path("stderr.txt");
+  const std::string command = "'" TILEBROOK_SKIN_BINARY "' " + arguments + " 2>'" + errFile + "'";
+  const int status = std::system(command.c_str());
+  std::ifstream in(errFile);
+  std::stringstream text;
+  text << in.rdbuf();
+  err = text.str();
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // A small skin: 16 x 16 main picture, one 20 x 10 active picture.
@@ -275,6 +291,91 @@ TEST(SkinTool, CommandLineExitStatuses) {
   EXPECT_EQ(RunTool({"dump", kProductSkin}).status, 2);
   EXPECT_EQ(RunTool({"import", kProductSkin}).status, 2);
   EXPECT_EQ(RunTool({"check"}).status, 2);
+}
+
+TEST(SkinTool, HostileSourcesAreRefusedAtOnceNamingTheFile) {
+  TempDir dir("skintool-hostile");
+  WritePictures(dir);
+  ASSERT_EQ(::mkfifo(dir.Path("pipe").c_str(), 0644), 0);
+  std::filesystem::create_directory(dir.Path("folder"));
+  EXPECT_EQ(RefusalOf(dir.Path("pipe")), dir.Path("pipe") + ": Cannot open file \"" +
+                                             dir.Path("pipe") + "\": not a regular file");
+  EXPECT_EQ(RefusalOf(dir.Path("folder")), dir.Path("folder") + ": Cannot open file \"" +
+                                               dir.Path("folder") + "\": a directory, not a file");
+  EXPECT_NE(RefusalOf("/dev/zero").find("not a regular file"), std::string::npos);
+  dir.Write("pipepicture.ini",
+            std::string(kSkinHead).replace(std::string(kSkinHead).find("main.bmp"), 8, "pipe") +
+                "[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
+  EXPECT_NE(RefusalOf(dir.Path("pipepicture.ini")).find(dir.Path("pipe") + "\": not a regular"),
+            std::string::npos);
+  EXPECT_THROW(CompressSkin(dir.Path("pipepicture.ini")), SkinToolError);
+
+  // A value of a million digits is quoted by its first few.
+  dir.Write("longnumber.ini", std::string(kSkinHead) + "[FORMINFO]\nclientrect=1,2,3," +
+                                  std::string(1000000, '7') + "\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
+  const std::string refusal = RefusalOf(dir.Path("longnumber.ini"));
+  EXPECT_LT(refusal.size(), 300u);
+  EXPECT_NE(refusal.find("'" + std::string(32, '7') + "...' is not a valid integer value"),
+            std::string::npos)
+      << refusal.substr(0, 300);
+}
+
+TEST(SkinTool, CheckReportsAGapInAnEntryListAsOneFinding) {
+  TempDir dir("skintool-gap");
+  WritePictures(dir);
+  dir.Write("skin.ini", std::string(kSkinHead) +
+                            "[FORMINFO]\n[SKINOBJECTS]\ncount=3\n1=caption1:caption\n"
+                            "[SKINCONTROLS]\ncount=2147483647\n999999999=button:button\n"
+                            "[caption1]\n[button]\n");
+  std::vector<std::string> findings = Findings(dir.Path("skin.ini"));
+  findings.resize(4);
+  EXPECT_EQ(findings, (std::vector<std::string>{
+                          "[SKINOBJECTS] 0: entry missing: count is 3",
+                          "[SKINOBJECTS] 2: entry missing: count is 3",
+                          "[SKINCONTROLS] 0-999999998: entries missing: count is 2147483647",
+                          "[SKINCONTROLS] 1000000000-2147483646: entries missing: count is "
+                          "2147483647",
+                      }));
+}
+
+TEST(SkinTool, OutputsThatCannotBeWrittenFailAndSayWhy) {
+  TempDir dir("skintool-output");
+  std::string err;
+  EXPECT_EQ(RunToolShell("dump --json '" + kProductSkin + "' >/dev/full", err, dir), 1);
+  EXPECT_EQ(err, "tilebrook-skin: cannot write to standard output: No space left on device\n");
+  EXPECT_EQ(RunToolShell("check '" + kProductSkin + "' >/dev/full", err, dir), 0) << err;
+
+  // A pipe or a directory named by -o stays what it is.
+  ASSERT_EQ(::mkfifo(dir.Path("pipe").c_str(), 0644), 0);
+  std::filesystem::create_directory(dir.Path("folder"));
+  for (const char* verb : {"import", "compress"}) {
+    for (const std::string& target : {dir.Path("pipe"), dir.Path("folder")}) {
+      EXPECT_EQ(
+          RunToolShell(std::string(verb) + " '" + kProductSkin + "' -o '" + target + "'", err, dir),
+          1)
+          << verb << " " << target;
+      EXPECT_EQ(err, "tilebrook-skin: unable to write " + target + ": not a regular file\n");
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.Path("pipe")));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.Path("folder")));
+
+  // Names up to the system's limit, and links to regular files, are written.
+  const std::string longName = dir.Path(std::string(250, 'k'));
+  EXPECT_EQ(RunToolShell("import '" + kProductSkin + "' -o '" + longName + "'", err, dir), 0)
+      << err;
+  std::filesystem::create_symlink(longName, dir.Path("link"));
+  EXPECT_EQ(RunToolShell("compress '" + kProductSkin + "' -o '" + dir.Path("link") + "'", err, dir),
+            0)
+      << err;
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("link")));
+  EXPECT_EQ(DetectSkinSource(ReadWholeFile(longName)), SkinSourceKind::CompressedSkinFile);
+
+  // A write that fails gives the system's reason.
+  EXPECT_EQ(RunToolShell("import '" + kProductSkin + "' -o '" + dir.Path("gone/x") + "'", err, dir),
+            1);
+  EXPECT_EQ(err, "tilebrook-skin: unable to write " + dir.Path("gone/x") +
+                     ": No such file or directory\n");
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 // found), 1 for a refused skin, a failed write or findings, 2 for a usage
 // error.
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@
 #include "SkinJson.h"
 #include "SkinPreview.h"
 #include "SkinSource.h"
+#include "ToolOutput.h"
 #include "platform/sys/AtomicFile.h"
 
 namespace {
@@ -48,6 +51,21 @@ int Failure(const std::string& message) {
   return 1;
 }
 
+// Prints the command's output; a failed write turns any status into 1.
+int Print(const std::string& out, int status) {
+  std::string why;
+  if (!WriteStandardOutput(out, why))
+    return Failure("cannot write to standard output: " + why);
+  return status;
+}
+
+// The output of import and compress replaces a regular file or nothing; a
+// directory, a pipe or a device in its place is left alone.
+bool IsReplaceable(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode);
+}
+
 // import and compress: SKIN.ini -o FILE, the option before or after.
 int Write(const std::vector<std::string>& args, bool compress) {
   std::string source, output;
@@ -68,6 +86,8 @@ int Write(const std::vector<std::string>& args, bool compress) {
   }
   if (source.empty() || output.empty())
     return UsageError("give a skin text and -o FILE");
+  if (!IsReplaceable(output))
+    return Failure("unable to write " + output + ": not a regular file");
   std::vector<uint8_t> bytes;
   try {
     bytes = compress ? CompressSkin(source) : ImportSkin(source);
@@ -78,7 +98,7 @@ int Write(const std::vector<std::string>& args, bool compress) {
   // half-written skin in place of the old one.
   if (!sys::ReplaceFileAtomically(output,
                                   {reinterpret_cast<const char*>(bytes.data()), bytes.size()}))
-    return Failure("unable to write " + output);
+    return Failure("unable to write " + output + ": " + LastSystemError());
   return 0;
 }
 
@@ -108,8 +128,7 @@ int Dump(const std::vector<std::string>& args) {
     out = JsonError(e.what());
     status = 1;
   }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return status;
+  return Print(out, status);
 }
 
 int Check(const std::vector<std::string>& args) {
@@ -120,13 +139,12 @@ int Check(const std::vector<std::string>& args) {
     LoadedSkin skin = LoadSkinSource(args[0]);
     findings = CheckSkin(*skin.data, skin.text);
   } catch (const SkinToolError& e) {
-    std::string out = JsonError(e.what());
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return 1;
+    return Print(JsonError(e.what()), 1);
   }
+  std::string out;
   for (const SkinFinding& finding : findings)
-    std::printf("%s\n", FormatFinding(finding).c_str());
-  return findings.empty() ? 0 : 1;
+    out += FormatFinding(finding) + "\n";
+  return Print(out, findings.empty() ? 0 : 1);
 }
 
 }  // namespace
@@ -137,8 +155,7 @@ int main(int argc, char** argv) {
   const std::string verb = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (verb == "--help" || verb == "-h" || verb == "help") {
-    std::fputs(kUsage, stdout);
-    return 0;
+    return Print(kUsage, 0);
   }
   if (verb == "import")
     return Write(args, false);

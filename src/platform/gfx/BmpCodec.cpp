@@ -126,6 +126,11 @@ void DecodeRows(const Header& h, Data data, std::size_t stride, const std::vecto
 // Run-length encoded pixels (bottom-up only). Returns the number of bytes
 // read, or 0 when the data is damaged. Pixels the runs skip stay at the
 // first palette colour.
+//
+// The column stays within 0..width and the row within 0..height at every
+// step: runs stop at the right edge, and a move that would leave the
+// picture marks the data as damaged, so no escape sequence, however long,
+// can steer a store outside the bitmap.
 std::size_t DecodeRle(const Header& h, Data data, const std::vector<Pixel>& palette, Bitmap& out) {
   const bool four = h.compression == BI_RLE4;
   auto colour = [&](unsigned index) { return index < palette.size() ? palette[index] : 0; };
@@ -134,7 +139,7 @@ std::size_t DecodeRle(const Header& h, Data data, const std::vector<Pixel>& pale
   int y = 0;  // counted from the bottom
   std::size_t i = 0;
   auto put = [&](unsigned index) {
-    if (x < h.width && y < h.height)
+    if (x >= 0 && x < h.width && y >= 0 && y < h.height)
       out.Row(h.height - 1 - y)[x] = colour(index);
     ++x;
   };
@@ -152,11 +157,15 @@ std::size_t DecodeRle(const Header& h, Data data, const std::vector<Pixel>& pale
       ++y;
     } else if (value == 1) {  // end of picture
       return i;
-    } else if (value == 2) {  // move
+    } else if (value == 2) {  // move right and up
       if (i + 1 >= data.size)
         return 0;
-      x += data.p[i];
-      y += data.p[i + 1];
+      const int dx = data.p[i];
+      const int dy = data.p[i + 1];
+      if (dx > h.width - x || dy > h.height - y)
+        return 0;
+      x += dx;
+      y += dy;
       i += 2;
     } else {  // a literal run of `value` pixels, padded to 16 bits
       const std::size_t bytes = four ? (value + 1) / 2 : value;
@@ -303,6 +312,21 @@ DecodedImage ReadBmp(std::span<const std::uint8_t> bytes, const ImageLimits& lim
   const std::size_t end = h.offBits + used;
   result.bytesUsed = (h.fileSize >= end && h.fileSize <= size) ? h.fileSize : end;
   return result;
+}
+
+std::int64_t BmpPixelCount(std::span<const std::uint8_t> bytes) {
+  const std::uint8_t* p = bytes.data();
+  if (bytes.size() < kFileHeaderSize + 12 || p[0] != 'B' || p[1] != 'M')
+    return 0;
+  const std::uint32_t infoSize = U32(p + 14);
+  const std::uint8_t* info = p + kFileHeaderSize;
+  if (infoSize == 12)
+    return std::int64_t{U16(info + 4)} * U16(info + 6);
+  if (infoSize < 40 || bytes.size() < kFileHeaderSize + 40)
+    return 0;
+  const std::int64_t width = static_cast<std::int32_t>(U32(info + 4));
+  const std::int64_t height = static_cast<std::int32_t>(U32(info + 8));
+  return width > 0 ? width * (height < 0 ? -height : height) : 0;
 }
 
 std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap, int bitsPerPixel) {

@@ -39,6 +39,10 @@ struct ImageLimits {
 // field masks; RLE4 and RLE8; the old 12-byte header as well as the 40- to
 // 124-byte ones.
 DecodedImage ReadBmp(std::span<const std::uint8_t> bytes, const ImageLimits& limits = {});
+// The number of pixels the BMP file at the front of bytes declares (width
+// times height), read from its header alone; 0 when the header is not one.
+// Lets a caller refuse a picture before it is decoded.
+std::int64_t BmpPixelCount(std::span<const std::uint8_t> bytes);
 // A complete file with its own file header: 24 or 32 bits per pixel,
 // bottom-up rows.
 std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap, int bitsPerPixel = 24);

@@ -17,6 +17,7 @@ int FileSystemCalls::LStat(const std::string& path, FileStatus& status) {
     return -1;
   status.exists = true;
   status.isSymlink = S_ISLNK(st.st_mode);
+  status.isRegularFile = S_ISREG(st.st_mode);
   status.mode = st.st_mode & 07777;
   status.uid = st.st_uid;
   status.gid = st.st_gid;
@@ -92,6 +93,8 @@ bool WriteAll(FileSystemCalls& calls, int fd, std::string_view bytes) {
     long n = calls.Write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR)
       continue;
+    if (n == 0)
+      errno = ENOSPC;  // a write that makes no progress has run out of room
     if (n <= 0)
       return false;
     done += static_cast<std::size_t>(n);
@@ -112,6 +115,12 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
       return false;
     calls.LStat(target, status);
   }
+  // A pipe or a device in the file's place is somebody else's; renaming a
+  // regular file over it would destroy the node.
+  if (status.exists && !status.isRegularFile) {
+    errno = EINVAL;
+    return false;
+  }
   // The rename would succeed over a write-protected file; honour the
   // protection the way an in-place write would.
   if (status.exists && calls.AccessWrite(target) != 0)
@@ -120,6 +129,11 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
   std::size_t slash = target.rfind('/');
   std::string directory = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
   std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  // The temporary name adds eight bytes to the file's name; a name near the
+  // system's limit is shortened in it, so that it still fits.
+  constexpr std::size_t kAddedBytes = 8;  // "." before, ".XXXXXX" after
+  if (base.size() + kAddedBytes > NAME_MAX)
+    base.resize(NAME_MAX - kAddedBytes);
   std::string temporary = directory + "." + base + ".XXXXXX";
 
   int fd = calls.MakeTemporary(temporary);
@@ -133,16 +147,21 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
   ok = (calls.Close(fd) == 0) && ok;
   ok = ok && calls.Rename(temporary, target) == 0;
   if (!ok) {
+    const int reason = errno;
     calls.Unlink(temporary);
+    errno = reason;
     return false;
   }
 
+  // The rename is the commit point: the new file is in place and readers see
+  // it. Syncing the directory only makes the rename survive a power cut, so
+  // trouble there must not turn a completed save into a reported failure.
   int dirFd = calls.OpenDirectory(directory);
-  if (dirFd < 0)
-    return false;
-  bool synced = calls.Sync(dirFd) == 0;
-  calls.Close(dirFd);
-  return synced;
+  if (dirFd >= 0) {
+    calls.Sync(dirFd);
+    calls.Close(dirFd);
+  }
+  return true;
 }
 
 }  // namespace sys

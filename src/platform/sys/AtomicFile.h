@@ -15,7 +15,8 @@ namespace sys {
 struct FileStatus {
   bool exists = false;
   bool isSymlink = false;
-  unsigned mode = 0;  // permission bits
+  bool isRegularFile = false;  // not a directory, pipe, socket or device
+  unsigned mode = 0;           // permission bits
   unsigned uid = 0;
   unsigned gid = 0;
 };
@@ -43,9 +44,13 @@ class FileSystemCalls {
 
 FileSystemCalls& RealFileSystemCalls();
 
-// Writes bytes as the new content of path. False, with the old file untouched
-// (or, only when the final directory sync fails, already replaced), when any
-// step fails: a missing or read-only directory, a read-only file, a full disk.
+// Writes bytes as the new content of path. False, with the old file untouched,
+// when any step up to the rename fails: a missing or read-only directory, a
+// read-only file, a full disk, or a path that names something other than a
+// regular file (a directory, a pipe, a device), which is never replaced.
+// After a failure errno holds the reason of the step that failed. Once
+// renamed the file is saved; a failed sync of the directory afterwards is
+// not reported.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            FileSystemCalls& calls = RealFileSystemCalls());
 

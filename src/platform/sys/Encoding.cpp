@@ -160,6 +160,13 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   return ra.AtEnd() && rb.AtEnd();
 }
 
+std::string EncodeUtf8(char32_t codePoint) {
+  std::string out;
+  if (codePoint <= 0x10FFFF && (codePoint < 0xD800 || codePoint > 0xDFFF))
+    AppendUtf8(out, codePoint);
+  return out;
+}
+
 std::string FoldCase(std::string_view text) {
   std::string out;
   out.reserve(text.size());

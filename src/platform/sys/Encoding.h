@@ -27,6 +27,10 @@ std::optional<std::string> Utf8ToWindows1252(std::string_view text);
 // Windows-1252.
 std::string DecodeFileText(std::string_view bytes);
 
+// One code point as UTF-8; empty for a surrogate or a value above U+10FFFF,
+// which no text can hold.
+std::string EncodeUtf8(char32_t codePoint);
+
 // The first maxChars characters of valid UTF-8 text, never splitting one.
 std::string_view TruncateUtf8(std::string_view text, std::size_t maxChars);
 

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 
 namespace sys {
 namespace {
@@ -56,17 +57,22 @@ std::vector<std::string> ListDirectories(const std::string& directory) {
   return names;
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string* why) {
+  auto fail = [&](std::string reason) -> std::optional<std::string> {
+    if (why != nullptr)
+      *why = std::move(reason);
+    return std::nullopt;
+  };
   // Non-blocking, so that a pipe in a file's place cannot hang the program;
   // only regular files are read (a device could be endless).
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0)
-    return std::nullopt;
+    return fail(std::strerror(errno));
   std::string bytes;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    return std::nullopt;
+    return fail(S_ISDIR(st.st_mode) ? "a directory, not a file" : "not a regular file");
   }
   if (st.st_size > 0)
     bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -76,8 +82,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0) {
+      const int error = errno;
       ::close(fd);
-      return std::nullopt;
+      return fail(std::strerror(error));
     }
     if (n == 0)
       break;

@@ -25,8 +25,10 @@ bool IsExecutableFile(const std::string& path);
 std::vector<std::string> ListDirectories(const std::string& directory);
 
 // The whole file, or nothing when it cannot be read (missing, not a regular
-// file, no permission).
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// file, no permission). When why is given, a failure puts the reason there:
+// "a directory, not a file", "not a regular file" (a pipe, a device) or the
+// system's own text, such as "No such file or directory".
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string* why = nullptr);
 
 // The directory the program runs from, ending with a separator: the
 // directory of the running executable unless an override is set.

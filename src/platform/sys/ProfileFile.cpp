@@ -46,13 +46,17 @@ std::optional<int> ParseProfileInteger(std::string_view text) {
   return static_cast<int>(value);
 }
 
-int GetPrivateProfileInteger(std::string_view section, std::string_view key, int defaultValue,
-                             const std::string& path) {
-  ProfileDocument doc = ReadProfileDocument(path);
+int ReadProfileInteger(const ProfileDocument& doc, std::string_view section, std::string_view key,
+                       int defaultValue) {
   std::optional<std::string_view> value = doc.Find(section, key);
   if (!value)
     return defaultValue;
   return ParseProfileInteger(TruncateUtf8(*value, kProfileStringMax)).value_or(defaultValue);
+}
+
+int GetPrivateProfileInteger(std::string_view section, std::string_view key, int defaultValue,
+                             const std::string& path) {
+  return ReadProfileInteger(ReadProfileDocument(path), section, key, defaultValue);
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,

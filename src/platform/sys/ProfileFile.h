@@ -31,6 +31,12 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 // number outside 32 bits) gives nothing.
 std::optional<int> ParseProfileInteger(std::string_view text);
 
+// The value of section/key of a parsed file read as an integer, or
+// defaultValue when it is missing or not a whole integer. The file reads of
+// the profile functions and of the ini-file accessor both go through here.
+int ReadProfileInteger(const ProfileDocument& doc, std::string_view section, std::string_view key,
+                       int defaultValue);
+
 int GetPrivateProfileInteger(std::string_view section, std::string_view key, int defaultValue,
                              const std::string& path);
 

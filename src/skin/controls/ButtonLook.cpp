@@ -170,7 +170,7 @@ void PaintButtonPlainLook(DeviceContext& dc, int width, int height, const TbsBut
                      : (state.MouseOver || state.Focused) ? TbsPlainState::Hot
                                                           : TbsPlainState::Normal);
   dc.SelectFont(content.DefaultFont);
-  dc.SetTextColor(state.Enabled ? gfx::clBtnText : gfx::clBtnShadow);
+  dc.SetTextColor(state.Enabled ? content.DefaultFontColor : gfx::clBtnShadow);
   const int cell = ButtonGlyphCell(content.NumGlyphs, state.Enabled, state.MouseOver, state.Down);
   PlaceGlyphAndText(dc, client, content.Margin, pressed, cell, content.NumGlyphs, content.Glyph,
                     content.Caption, content.Layout, content.Spacing);

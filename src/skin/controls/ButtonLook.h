@@ -25,6 +25,7 @@ struct TbsButtonContent {
   TbsButtonLayout Layout = blGlyphLeft;
   bool UseSkinFont = true;
   gfx::Font DefaultFont = DefaultControlFont();
+  gfx::ColorRef DefaultFontColor = gfx::clWindowText;  // the plain look's caption
 };
 
 // The flags a button's look depends on.

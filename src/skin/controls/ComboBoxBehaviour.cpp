@@ -1,21 +1,13 @@
 #include "skin/controls/ComboBoxBehaviour.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "platform/sys/Collation.h"
+#include "platform/sys/Encoding.h"
 
 namespace {
 
 constexpr unsigned kTypingPause = 500;
-
-bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
-  if (prefix.size() > text.size())
-    return false;
-  for (size_t i = 0; i < prefix.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(text[i])) !=
-        std::tolower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  return true;
-}
 
 }  // namespace
 
@@ -27,12 +19,47 @@ gfx::Rect DropDownRect(const gfx::Rect& box, int listWidth, int listHeight,
   return r;
 }
 
+std::vector<int> SortedItemOrder(const std::vector<std::string>& items) {
+  std::vector<int> order(items.size());
+  for (size_t i = 0; i < order.size(); ++i)
+    order[i] = static_cast<int>(i);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    return sys::CompareTextIgnoreCase(items[static_cast<size_t>(a)],
+                                      items[static_cast<size_t>(b)]) < 0;
+  });
+  return order;
+}
+
 void TbsComboBoxBehaviour::SetItems(std::vector<std::string> items) {
+  CloseList(false);
   items_ = std::move(items);
-  if (listIndex_ > Last())
-    listIndex_ = -1;
-  if (savedIndex_ > Last())
-    savedIndex_ = -1;
+  if (sorted_)
+    SetSorted(true);
+  // The choice belonged to the old strings; the text is what it was.
+  listIndex_ = -1;
+  savedIndex_ = -1;
+  topIndex_ = 0;
+  Changed();
+}
+
+void TbsComboBoxBehaviour::SetSorted(bool value) {
+  sorted_ = value;
+  if (!value)
+    return;
+  const std::vector<int> order = SortedItemOrder(items_);
+  std::vector<std::string> sorted;
+  sorted.reserve(items_.size());
+  int chosen = -1, saved = -1;
+  for (size_t k = 0; k < order.size(); ++k) {
+    sorted.push_back(std::move(items_[static_cast<size_t>(order[k])]));
+    if (order[k] == listIndex_)
+      chosen = static_cast<int>(k);
+    if (order[k] == savedIndex_)
+      saved = static_cast<int>(k);
+  }
+  items_ = std::move(sorted);
+  listIndex_ = chosen;
+  savedIndex_ = saved;
   Changed();
 }
 
@@ -200,15 +227,19 @@ bool TbsComboBoxBehaviour::KeyDown(Key key, bool alt) {
   return false;
 }
 
-void TbsComboBoxBehaviour::SearchAndSelect(const std::string& prefix) {
+void TbsComboBoxBehaviour::SearchAndSelect(const std::string& prefix, bool oneCharacter) {
   const int n = static_cast<int>(items_.size());
   if (n == 0 || prefix.empty())
     return;
-  if (prefix.size() == 1) {
+  // Item texts and typed letters are compared as whole characters, letter
+  // case ignored, the way the package list is sorted: "ä" finds "Äpfel" and
+  // not "Apfel".
+  sys::TextPrefixMatcher startsWith(prefix);
+  if (oneCharacter) {
     // One letter steps through the items that start with it.
     for (int k = 1; k <= n; ++k) {
       const int j = ((listIndex_ < 0 ? -1 : listIndex_) + k) % n;
-      if (StartsWithNoCase(items_[static_cast<size_t>(j)], prefix)) {
+      if (startsWith.Matches(items_[static_cast<size_t>(j)])) {
         SetItemIndex(j);
         return;
       }
@@ -216,21 +247,27 @@ void TbsComboBoxBehaviour::SearchAndSelect(const std::string& prefix) {
     return;
   }
   for (int j = 0; j < n; ++j)
-    if (StartsWithNoCase(items_[static_cast<size_t>(j)], prefix)) {
+    if (startsWith.Matches(items_[static_cast<size_t>(j)])) {
       SetItemIndex(j);
       return;
     }
 }
 
-void TbsComboBoxBehaviour::KeyChar(char c, unsigned now) {
+void TbsComboBoxBehaviour::KeyChar(char32_t c, unsigned now) {
+  const std::string typed = sys::EncodeUtf8(c);
+  if (typed.empty())
+    return;
   if (AutoComplete) {
-    if (typedBefore_ && now - lastChar_ >= kTypingPause)
+    if (typedBefore_ && now - lastChar_ >= kTypingPause) {
       search_.clear();
-    search_ += c;
+      searchLength_ = 0;
+    }
+    search_ += typed;
+    ++searchLength_;
     lastChar_ = now;
     typedBefore_ = true;
-    SearchAndSelect(search_);
+    SearchAndSelect(search_, searchLength_ == 1);
   } else {
-    SearchAndSelect(std::string(1, c));
+    SearchAndSelect(typed, true);
   }
 }

@@ -18,13 +18,24 @@
 gfx::Rect DropDownRect(const gfx::Rect& boxOnScreen, int listWidth, int listHeight,
                        const gfx::Rect& workArea);
 
+// The order in which sorted items are shown: as the player's language sorts
+// them, letter case ignored; equal texts keep their order. Entry k is the
+// position in `items` of the k-th item shown.
+std::vector<int> SortedItemOrder(const std::vector<std::string>& items);
+
 class TbsComboBoxBehaviour {
  public:
   // The keys the box handles itself.
   enum class Key { Up, Down, Left, Right, PageUp, PageDown, Enter, Escape };
 
   const std::vector<std::string>& Items() const { return items_; }
+  // New items replace the old ones together with the choice among them:
+  // the index becomes -1 (nothing chosen, an empty item area) and the text
+  // stays, as when -1 is chosen. An open list closes without choosing.
   void SetItems(std::vector<std::string> items);
+  // Sorted items are kept in SortedItemOrder; sorting keeps the chosen item.
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool value);
   int ItemIndex() const { return listIndex_; }
   // Chooses an item (-1 for none) and fires OnChange when the text changes,
   // then OnClick. -1 keeps the text.
@@ -64,8 +75,8 @@ class TbsComboBoxBehaviour {
   void Wheel(int direction);
   // A key with or without Alt; true when the box used it.
   bool KeyDown(Key key, bool alt);
-  // A typed character at time `now` (milliseconds).
-  void KeyChar(char c, unsigned now);
+  // A typed character (a Unicode code point) at time `now` (milliseconds).
+  void KeyChar(char32_t c, unsigned now);
   // Focus went elsewhere, or another control of the form took the mouse.
   void FocusLost() { CloseList(false); }
   void CancelMode() { CloseList(false); }
@@ -86,7 +97,9 @@ class TbsComboBoxBehaviour {
       Repaint();
   }
   int Last() const { return static_cast<int>(items_.size()) - 1; }
-  void SearchAndSelect(const std::string& prefix);
+  // Chooses the item the typed prefix finds: with one character the next
+  // item after the chosen one that starts with it, with more the first.
+  void SearchAndSelect(const std::string& prefix, bool oneCharacter);
 
   std::vector<std::string> items_;
   std::string text_;
@@ -95,9 +108,11 @@ class TbsComboBoxBehaviour {
   int topIndex_ = 0;
   int dropDownCount_ = 8;
   bool open_ = false;
+  bool sorted_ = false;
   bool buttonHot_ = false;
   bool pressed_ = false;
-  std::string search_;
+  std::string search_;    // UTF-8
+  int searchLength_ = 0;  // in typed characters
   unsigned lastChar_ = 0;
   bool typedBefore_ = false;
 };

@@ -40,6 +40,22 @@ TbsComboBoxAreas ComboBoxAreas(const TbsDataSkinComboBox* record, int W, int H) 
   return a;
 }
 
+namespace {
+
+// The shown item, by the program's drawing or the built-in one; an index
+// outside the items draws nothing either way.
+void DrawShownItem(DeviceContext& dc, const Rect& text, const TbsItemContent& content, int index,
+                   const TbsItemDrawer& drawItem) {
+  if (content.Items == nullptr || index < 0 || index >= static_cast<int>(content.Items->size()))
+    return;
+  if (drawItem)
+    drawItem(dc, text, index);
+  else
+    DrawItemImageAndText(dc, text, content, index);
+}
+
+}  // namespace
+
 void DrawFocusRect(DeviceContext& dc, const Rect& r) {
   if (r.IsEmpty())
     return;
@@ -57,7 +73,7 @@ void DrawFocusRect(DeviceContext& dc, const Rect& r) {
 
 void PaintComboBoxSkinLook(Bitmap& bitmap, const TbsSkinData& skin, const TbsDataSkinComboBox& r,
                            const TbsComboBoxLookState& state, const TbsItemContent& content,
-                           int width, int height) {
+                           int width, int height, const TbsItemDrawer& drawItem) {
   const Bitmap* picture = skin.ActivePicture(r.pictureindex);
   ComposeSkinPicture(bitmap, picture, r.skinrect, TbsSkinGeometry::FromRecord(r), width, height);
   if (bitmap.IsEmpty())
@@ -101,13 +117,14 @@ void PaintComboBoxSkinLook(Bitmap& bitmap, const TbsSkinData& skin, const TbsDat
     idc.SelectFont(state.UseSkinFont ? MakeSkinFont(r.fontname, r.fontheight, r.fontstyle)
                                      : state.DefaultFont);
     idc.SetTextColor(state.Focused ? r.focusfontcolor : r.fontcolor);
-    DrawItemImageAndText(idc, text, content, state.ShownIndex);
+    DrawShownItem(idc, text, content, state.ShownIndex, drawItem);
   }
   dc.DrawBitmap(areas.Item.left, areas.Item.top, item);
 }
 
 void PaintComboBoxPlainLook(DeviceContext& dc, const TbsComboBoxLookState& state,
-                            const TbsItemContent& content, int width, int height) {
+                            const TbsItemContent& content, int width, int height,
+                            const TbsItemDrawer& drawItem) {
   const TbsComboBoxAreas areas = ComboBoxAreas(nullptr, width, height);
   dc.FillRect({0, 0, width, height}, gfx::clBtnFace);
   dc.FrameRect({0, 0, width, height}, gfx::clBtnShadow);
@@ -126,7 +143,8 @@ void PaintComboBoxPlainLook(DeviceContext& dc, const TbsComboBoxLookState& state
     DeviceContext idc(item);
     idc.SelectFont(state.Font);
     idc.SetTextColor(state.Focused ? gfx::clHighlightText : gfx::clWindowText);
-    DrawItemImageAndText(idc, {2, 0, item.Width() - 2, item.Height()}, content, state.ShownIndex);
+    DrawShownItem(idc, {2, 0, item.Width() - 2, item.Height()}, content, state.ShownIndex,
+                  drawItem);
     if (state.Focused)
       DrawFocusRect(idc, item.Bounds());
   }
@@ -189,7 +207,7 @@ void PaintListRow(DeviceContext& dc, int x, int y, int width, int itemHeight,
     const Rect row = Rect::FromXYWH(x, y, width, itemHeight);
     dc.FillRect(row, state.Selected ? gfx::clHighlight : gfx::clWindow);
     dc.SelectFont(state.DefaultFont);
-    dc.SetTextColor(state.Selected ? gfx::clHighlightText : gfx::clWindowText);
+    dc.SetTextColor(state.Selected ? gfx::clHighlightText : state.DefaultFontColor);
     const Rect text{row.left + 2, row.top, row.right - 2, row.bottom};
     if (drawItem)
       drawItem(dc, text, index);

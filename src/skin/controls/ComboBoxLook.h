@@ -38,6 +38,10 @@ struct TbsItemContent {
 void DrawItemImageAndText(gfx::DeviceContext& dc, gfx::Rect rect, const TbsItemContent& content,
                           int index);
 
+// Draws an item in place of the built-in image and text, given the text
+// rectangle, when the program draws its items itself.
+using TbsItemDrawer = std::function<void(gfx::DeviceContext& dc, const gfx::Rect& rect, int index)>;
+
 struct TbsComboBoxAreas {
   gfx::Rect Button;
   gfx::Rect Item;
@@ -56,12 +60,15 @@ struct TbsComboBoxLookState {
   gfx::Font Font = DefaultControlFont();  // the plain look's font
 };
 
+// Both looks draw the shown item through drawItem when it is set.
 void PaintComboBoxSkinLook(gfx::Bitmap& bitmap, const TbsSkinData& skin,
                            const TbsDataSkinComboBox& record, const TbsComboBoxLookState& state,
-                           const TbsItemContent& content, int width, int height);
+                           const TbsItemContent& content, int width, int height,
+                           const TbsItemDrawer& drawItem = {});
 
 void PaintComboBoxPlainLook(gfx::DeviceContext& dc, const TbsComboBoxLookState& state,
-                            const TbsItemContent& content, int width, int height);
+                            const TbsItemContent& content, int width, int height,
+                            const TbsItemDrawer& drawItem = {});
 
 // -- The drop-down list --------------------------------------------------
 
@@ -88,11 +95,8 @@ struct TbsListRowState {
   bool FocusItem = false;  // the row carries the focus
   bool UseSkinFont = true;
   gfx::Font DefaultFont = DefaultControlFont();
+  gfx::ColorRef DefaultFontColor = gfx::clWindowText;  // unselected rows, plain look
 };
-
-// Draws an item in place of the built-in image and text, given the text
-// rectangle, when the program draws its items itself.
-using TbsItemDrawer = std::function<void(gfx::DeviceContext& dc, const gfx::Rect& rect, int index)>;
 
 // One row, width x item height, drawn at (x, y) of dc.
 void PaintListRow(gfx::DeviceContext& dc, int x, int y, int width, int itemHeight,

@@ -1,5 +1,7 @@
 #include "skin/controls/SkinButton.h"
 
+#include <cstdint>
+
 #include "platform/win/InputApi.h"
 #include "platform/win/VirtualKeys.h"
 #include "ui/Form.h"
@@ -40,6 +42,13 @@ void TbsSkinButton::SetDefault(bool Value) {
     Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<win::LPARAM>(form->ActiveControl()));
 }
 
+void TbsSkinButton::CreateWnd() {
+  TbsSkinCustomControl::CreateWnd();
+  // A button made default before its window existed is the one Enter
+  // clicks from the start, not only after the focus first moves.
+  FBehaviour.SetDefaultActive(Default());
+}
+
 void TbsSkinButton::SetGlyph(const gfx::Bitmap& Value) {
   FGlyph = Value.Clone();
   Invalidate();
@@ -77,7 +86,9 @@ TbsButtonContent TbsSkinButton::Content() const {
   c.Caption = Caption();
   c.Glyph = FGlyph.IsEmpty() ? nullptr : &FGlyph;
   c.UseSkinFont = UseSkinFont();
-  c.DefaultFont = const_cast<TbsSkinButton*>(this)->DefaultFont().Handle();
+  TFont& font = const_cast<TbsSkinButton*>(this)->DefaultFont();
+  c.DefaultFont = font.Handle();
+  c.DefaultFontColor = font.Color();
   return c;
 }
 
@@ -175,20 +186,27 @@ void TbsSkinButton::DoExit() {
 
 void TbsSkinButton::WndProc(TMessage& Message) {
   switch (Message.Msg) {
-    case CM_DIALOGKEY:
+    case CM_DIALOGKEY: {
+      // One click per press: the key repeats of a held Enter or Escape are
+      // taken but click nothing, so that holding Enter on the start button
+      // starts the puzzle once.
+      const bool repeat = (static_cast<std::uintptr_t>(Message.LParam) & (1u << 30)) != 0;
       if (Message.WParam == win::VK_RETURN && FBehaviour.DefaultActive() && Enabled() &&
           Showing()) {
-        FireClick();
+        if (!repeat)
+          FireClick();
         Message.Result = 1;
         return;
       }
       if (Message.WParam == win::VK_ESCAPE && FCancel && CanFocused() && CanFocus() &&
           win::GetKeyState(win::VK_SHIFT) >= 0) {
-        FireClick();
+        if (!repeat)
+          FireClick();
         Message.Result = 1;
         return;
       }
       break;
+    }
     case CM_DIALOGCHAR:
       if (CanFocused() && CanFocus() && IsAccel(static_cast<unsigned>(Message.WParam), Caption())) {
         SetFocus();

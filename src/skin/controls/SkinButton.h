@@ -53,6 +53,7 @@ class TbsSkinButton : public TbsSkinCustomControl {
   virtual void FireClick();
 
  protected:
+  void CreateWnd() override;
   void PaintPlainLook(gfx::Bitmap& B) override;
   void PaintSkinLook(gfx::Bitmap& B) override;
   void WndProc(TMessage& Message) override;

@@ -169,8 +169,22 @@ const TbsDataSkinComboBox* TbsSkinComboBox::ComboRecord() const {
 }
 
 void TbsSkinComboBox::SetItems(const std::vector<std::string>& Value) {
-  FListBox->SetItems(Value);
   FBehaviour.SetItems(Value);
+  FListBox->SetItems(FBehaviour.Items());
+  FListBox->SetItemIndex(-1);
+}
+
+void TbsSkinComboBox::SetSorted(bool Value) {
+  FBehaviour.SetSorted(Value);
+  FListBox->SetSorted(Value);
+  FListBox->SetItems(FBehaviour.Items());
+  SyncList();
+}
+
+void TbsSkinComboBox::DefaultFontChanged() {
+  TbsSkinCustomControl::DefaultFontChanged();
+  Font().Assign(DefaultFont());
+  Invalidate();
 }
 
 void TbsSkinComboBox::SetImages(TImageList* Value) {
@@ -205,9 +219,23 @@ TbsComboBoxLookState TbsSkinComboBox::LookState() {
   return s;
 }
 
+TbsItemDrawer TbsSkinComboBox::ItemDrawer() {
+  if (!OnComboBoxDrawItem)
+    return {};
+  TOwnerDrawState state;
+  if (Focused())
+    state.Include(odFocused);
+  return [this, state](gfx::DeviceContext& dc, const gfx::Rect& rect, int index) {
+    TCanvas canvas;
+    canvas.SetHandle(&dc);
+    OnComboBoxDrawItem(canvas, index, rect, state);
+    canvas.SetHandle(nullptr);
+  };
+}
+
 void TbsSkinComboBox::PaintPlainLook(gfx::Bitmap& B) {
   gfx::DeviceContext dc(B);
-  PaintComboBoxPlainLook(dc, LookState(), Content(), B.Width(), B.Height());
+  PaintComboBoxPlainLook(dc, LookState(), Content(), B.Width(), B.Height(), ItemDrawer());
 }
 
 void TbsSkinComboBox::PaintSkinLook(gfx::Bitmap& B) {
@@ -216,7 +244,7 @@ void TbsSkinComboBox::PaintSkinLook(gfx::Bitmap& B) {
     TbsSkinCustomControl::PaintSkinLook(B);
     return;
   }
-  PaintComboBoxSkinLook(B, *FSD, *record, LookState(), Content(), Width(), Height());
+  PaintComboBoxSkinLook(B, *FSD, *record, LookState(), Content(), Width(), Height(), ItemDrawer());
 }
 
 void TbsSkinComboBox::ApplySkinChange() {
@@ -325,9 +353,10 @@ void TbsSkinComboBox::KeyDown(win::WORD& Key, TShiftState Shift) {
     Key = 0;
 }
 
-void TbsSkinComboBox::KeyPress(char& Key) {
+void TbsSkinComboBox::KeyPress(char32_t& Key) {
   TbsSkinCustomControl::KeyPress(Key);
-  if (Key >= ' ')
+  // Control characters (Backspace, Tab, Enter, Escape, Delete) search nothing.
+  if (Key >= U' ' && (Key < 0x7F || Key > 0x9F))
     FBehaviour.KeyChar(Key, win::GetTickCount());
 }
 

@@ -69,6 +69,11 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
   TFont& ListBoxDefaultFont() { return FListBox->DefaultFont(); }
   bool HorizontalExtent() const { return FListBox->HorizontalExtent(); }
   void SetHorizontalExtent(bool Value) { FListBox->SetHorizontalExtent(Value); }
+  bool Sorted() const { return FBehaviour.Sorted(); }
+  void SetSorted(bool Value);
+  // The list's own item drawing.
+  const TbsDrawSkinItemEvent& OnListBoxDrawItem() const { return FListBox->OnDrawItem; }
+  void SetOnListBoxDrawItem(TbsDrawSkinItemEvent Value) { FListBox->OnDrawItem = std::move(Value); }
 
   bool ListOpen() const { return FBehaviour.ListOpen(); }
   TbsPopupListBox* ListBox() const { return FListBox; }
@@ -82,6 +87,9 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
   TNotifyEvent OnChange;
   TNotifyEvent OnCloseUp;
   TNotifyEvent OnDropDown;
+  // Draws the item in the closed box instead of its image and text, given
+  // the text rectangle; the state holds odFocused while the box has focus.
+  TbsDrawSkinItemEvent OnComboBoxDrawItem;
 
  protected:
   void PaintPlainLook(gfx::Bitmap& B) override;
@@ -92,14 +100,17 @@ class TbsSkinComboBox : public TbsSkinCustomControl {
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseLeave() override;
   void KeyDown(win::WORD& Key, TShiftState Shift) override;
-  void KeyPress(char& Key) override;
+  void KeyPress(char32_t& Key) override;
   void DoExit() override;
+  // The box's own font follows the default font.
+  void DefaultFontChanged() override;
 
  private:
   friend class TbsPopupListBox;
   const TbsDataSkinComboBox* ComboRecord() const;
   TbsItemContent Content() const;
   TbsComboBoxLookState LookState();
+  TbsItemDrawer ItemDrawer();
   void PlaceAndShowList();
   // The list row under a client point of the box, or -1.
   int ListRowAtBoxPoint(int X, int Y);

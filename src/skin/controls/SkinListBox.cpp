@@ -1,5 +1,7 @@
 #include "skin/controls/SkinListBox.h"
 
+#include "skin/controls/ComboBoxBehaviour.h"
+
 #include <algorithm>
 
 #include "platform/win/Constants.h"
@@ -90,10 +92,33 @@ void TbsSkinListBox::SetItems(const std::vector<std::string>& Value) {
   TStrings& items = FListBox->Items();
   items.BeginUpdate();
   items.Clear();
-  for (const std::string& s : Value)
-    items.Add(s);
+  if (FSorted) {
+    for (int i : SortedItemOrder(Value))
+      items.Add(Value[static_cast<size_t>(i)]);
+  } else {
+    for (const std::string& s : Value)
+      items.Add(s);
+  }
   items.EndUpdate();
   UpdateLayout();
+}
+
+void TbsSkinListBox::SetSorted(bool Value) {
+  if (Value == FSorted)
+    return;
+  FSorted = Value;
+  if (!Value)
+    return;
+  TStrings& items = FListBox->Items();
+  std::vector<std::string> texts;
+  for (int i = 0; i < items.Count(); ++i)
+    texts.push_back(items[i]);
+  const int chosen = ItemIndex();
+  const std::vector<int> order = SortedItemOrder(texts);
+  SetItems(texts);
+  for (size_t k = 0; k < order.size(); ++k)
+    if (order[k] == chosen)
+      SetItemIndex(static_cast<int>(k));
 }
 
 int TbsSkinListBox::ItemIndex() const {
@@ -342,6 +367,7 @@ void TbsSkinListBox::DrawListItem(TCanvas& C, int Index, TRect Rect, TOwnerDrawS
   state.FocusItem = State.Contains(odFocused);
   state.UseSkinFont = UseSkinFont();
   state.DefaultFont = DefaultFont().Handle();
+  state.DefaultFontColor = DefaultFont().Color();
   const TbsItemContent content{&FTexts, FItemImages.get(), FImageIndex};
   TbsItemDrawer drawItem;
   if (OnDrawItem)

@@ -53,6 +53,10 @@ class TbsSkinListBox : public TbsSkinCustomControl {
   void SetDefaultItemHeight(int Value);
   // When set, a skinned horizontal bar appears as soon as the widest item
   // is wider than the rows.
+  // Sorted lists keep their items in the order the player's language
+  // sorts them, letter case ignored; sorting keeps the chosen item.
+  bool Sorted() const { return FSorted; }
+  void SetSorted(bool Value);
   bool HorizontalExtent() const { return FHorizontalExtent; }
   void SetHorizontalExtent(bool Value);
   TImageList* Images() const { return FImages; }
@@ -115,6 +119,7 @@ class TbsSkinListBox : public TbsSkinCustomControl {
   TbsSkinScrollBar* FVScrollBar;
   TbsSkinScrollBar* FHScrollBar;
   bool FHorizontalExtent = false;
+  bool FSorted = false;
   bool FUseSkinItemHeight = true;
   int FDefaultItemHeight = 20;
   TImageList* FImages = nullptr;

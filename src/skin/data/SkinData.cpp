@@ -20,14 +20,13 @@ void SplitEntry(std::string_view entry, std::string_view& name, std::string_view
   type = entry.substr(colon + 1);
 }
 
-// Entries beyond the last numbered key of a list can only be missing keys,
-// which make no record, so the loop stops there however large count is.
+// Only keys that exist can make a record (a missing one has no type word),
+// so the loop visits those below count instead of every number up to it.
 template <typename Make, typename List>
 void ReadEntryList(const TbsSkinIni& ini, const char* section, Make make, List& list) {
   const int count = ini.ReadInteger(section, "count", 0);
-  const int last = std::min(count, ini.LargestIndexKey(section) + 1);
   std::string_view name, type;
-  for (int k = 0; k < last; ++k) {
+  for (int k : ini.IndexKeys(section, count)) {
     SplitEntry(ini.FindValue(section, std::to_string(k)).value_or(""), name, type);
     auto record = make(type, std::string(name));
     if (record == nullptr)
@@ -57,28 +56,30 @@ TbsSkinData::~TbsSkinData() {
 }
 
 void TbsSkinData::SetStoredSkin(TbsStoredSkin* value) {
-  if (FStoredSkin == value)
-    return;
-  if (FStoredSkin != nullptr)
-    FStoredSkin->RemoveFreeNotification(this);
-  FStoredSkin = value;
-  if (value == nullptr)
-    return;
-  value->FreeNotification(this);
-  if (!ComponentState().Contains(csDesigning))
+  if (FStoredSkin != value) {
+    if (FStoredSkin != nullptr)
+      FStoredSkin->RemoveFreeNotification(this);
+    FStoredSkin = value;
+    if (value != nullptr)
+      value->FreeNotification(this);
+  }
+  // Assigning the same skin again loads it again: its text or pictures may
+  // have been edited since.
+  if (value != nullptr && !ComponentState().Contains(csDesigning))
     ApplyStoredSkin(value);
 }
 
 void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value) {
-  if (FCompressedStoredSkin == value)
-    return;
-  if (FCompressedStoredSkin != nullptr)
-    FCompressedStoredSkin->RemoveFreeNotification(this);
-  FCompressedStoredSkin = value;
-  if (value == nullptr)
-    return;
-  value->FreeNotification(this);
-  if (!ComponentState().Contains(csDesigning))
+  if (FCompressedStoredSkin != value) {
+    if (FCompressedStoredSkin != nullptr)
+      FCompressedStoredSkin->RemoveFreeNotification(this);
+    FCompressedStoredSkin = value;
+    if (value != nullptr)
+      value->FreeNotification(this);
+  }
+  // Assigning the same skin again loads it again: its text or pictures may
+  // have been edited since.
+  if (value != nullptr && !ComponentState().Contains(csDesigning))
     ApplyCompressedStoredSkin(value);
 }
 
@@ -289,12 +290,14 @@ void TbsSkinData::ReadPlainSkinStream(std::span<const uint8_t> plain) {
   TbsByteReader in(plain);
   if (in.ReadInt32() != 1)
     return;
-  ReadFlaggedPicture(in, Picture);
-  ReadFlaggedPicture(in, InactivePicture);
-  ReadFlaggedPicture(in, MaskPicture);
+  TbsPixelBudget budget;
+  ReadFlaggedPicture(in, Picture, budget, "main picture");
+  ReadFlaggedPicture(in, InactivePicture, budget, "inactive picture");
+  ReadFlaggedPicture(in, MaskPicture, budget, "mask picture");
   const int32_t count = in.ReadInt32();
   for (int32_t i = 0; i < count; ++i)
-    ReadBitmap(in, ActivePictures.emplace_back());
+    ReadBitmap(in, ActivePictures.emplace_back(), budget,
+               ActivePictureName(static_cast<size_t>(i)));
   TbsSkinIni ini;
   ini.SetStrings(SplitLines(in.Rest()));
   ReadVersionAndPictureNames(ini);

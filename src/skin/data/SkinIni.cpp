@@ -122,8 +122,16 @@ void TbsSkinIni::SetStrings(const std::vector<std::string>& lines) {
   // Every section's lists are sized before they are filled, so that each
   // is allocated once instead of doubling its way up.
   std::vector<uint32_t> sizes;
+  // Editors that save UTF-8 may put a byte order mark before the first
+  // section; it is no part of the text.
+  auto lineText = [&](const std::string& line) {
+    std::string_view text = line;
+    if (&line == &lines.front() && text.starts_with("\xEF\xBB\xBF"))
+      text.remove_prefix(3);
+    return text;
+  };
   for (const std::string& rawLine : lines) {
-    if (IsSectionHeader(Trim(rawLine)))
+    if (IsSectionHeader(Trim(lineText(rawLine))))
       sizes.push_back(0);
     else if (!sizes.empty())
       ++sizes.back();
@@ -132,7 +140,7 @@ void TbsSkinIni::SetStrings(const std::vector<std::string>& lines) {
 
   Section* current = nullptr;
   for (const std::string& rawLine : lines) {
-    std::string_view trimmed = Trim(rawLine);
+    std::string_view trimmed = Trim(lineText(rawLine));
     if (trimmed.empty() || trimmed.front() == ';')
       continue;
     std::copy(trimmed.begin(), trimmed.end(), end);
@@ -302,17 +310,17 @@ int TbsSkinIni::ReadInteger(std::string_view section, std::string_view key, int 
   return value;
 }
 
-int TbsSkinIni::LargestIndexKey(std::string_view section) const {
+std::vector<int> TbsSkinIni::IndexKeys(std::string_view section, int limit) const {
+  std::vector<int> keys;
   const Section* s = FindSection(section);
   if (s == nullptr)
-    return -1;
-  int largest = -1;
+    return keys;
   for (const IndexEntry& entry : s->keys) {
     std::string_view key = entry.name;
     // Only the plain spelling "0", "1", ... is an index key; "01" is not.
-    if (key.empty() || key.size() > 9 || (key.size() > 1 && key[0] == '0'))
+    if (key.empty() || key.size() > 10 || (key.size() > 1 && key[0] == '0'))
       continue;
-    int k = 0;
+    int64_t k = 0;
     bool digits = true;
     for (char c : key) {
       if (c < '0' || c > '9') {
@@ -321,10 +329,12 @@ int TbsSkinIni::LargestIndexKey(std::string_view section) const {
       }
       k = k * 10 + (c - '0');
     }
-    if (digits && k > largest)
-      largest = k;
+    if (digits && k < limit)
+      keys.push_back(static_cast<int>(k));
   }
-  return largest;
+  std::sort(keys.begin(), keys.end());
+  keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+  return keys;
 }
 
 void TbsSkinIni::WriteString(std::string_view section, std::string_view key,

@@ -52,10 +52,11 @@ class TbsSkinIni {
   // Decimal, or hexadecimal after "$", "0x" or "0X", with an optional sign;
   // anything else yields the default.
   int ReadInteger(std::string_view section, std::string_view key, int def) const;
-  // The largest k for which the found section holds a key spelled as the
-  // decimal number k, or -1. List readers use it to skip entries that
-  // cannot exist without reading each one.
-  int LargestIndexKey(std::string_view section) const;
+  // The numbers k below limit for which the found section holds a key
+  // spelled as the decimal number k, ascending and each once. List readers
+  // walk these instead of every number up to a count, which a skin text may
+  // set to billions.
+  std::vector<int> IndexKeys(std::string_view section, int limit) const;
 
   // Writes into the last section of that name (appended when missing),
   // replacing the value of the last key of that name or appending the key.

@@ -3,10 +3,10 @@
 #include <zlib.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 
 #include "platform/gfx/ImageCodecs.h"
+#include "platform/sys/FileSystem.h"
 #include "skin/data/SkinIni.h"
 
 namespace {
@@ -59,7 +59,19 @@ TbsBitmapCodec& SkinBitmapCodec() {
   return codec;
 }
 
-void ReadBitmap(TbsByteReader& in, gfx::Bitmap& bitmap) {
+void TbsPixelBudget::Take(int64_t pixels, const std::string& picture) {
+  if (pixels > remaining_)
+    throw TbsPictureBudgetError(picture + ": the skin's pictures would hold more than " +
+                                std::to_string(total_) + " pixels");
+  remaining_ -= pixels;
+}
+
+std::string ActivePictureName(size_t index) {
+  return "active picture " + std::to_string(index);
+}
+
+void ReadBitmap(TbsByteReader& in, gfx::Bitmap& bitmap, TbsPixelBudget& budget,
+                const std::string& picture) {
   const TbsBitmapCodec& codec = SkinBitmapCodec();
   if (!codec.Read)
     throw TbsStreamError("no picture codec");
@@ -67,11 +79,17 @@ void ReadBitmap(TbsByteReader& in, gfx::Bitmap& bitmap) {
   // codec would say about the missing bytes.
   if (in.Rest().size() < kBmpFileHeaderSize)
     throw TbsStreamError("Stream read error");
+  // The header's size is checked first, so that a few bytes cannot make the
+  // codec allocate what the budget would refuse afterwards.
+  const int64_t declared = gfx::BmpPixelCount(in.Rest());
+  if (declared > budget.Remaining())
+    budget.Take(declared, picture);  // refuses, naming the picture
   // Every picture takes up bytes; one that claims none would let a damaged
   // count make pictures without end.
   size_t used = codec.Read(in.Rest(), bitmap);
   if (used == 0)
     throw TbsStreamError("Stream read error");
+  budget.Take(int64_t{bitmap.Width()} * bitmap.Height(), picture);
   in.Skip(used);
 }
 
@@ -82,12 +100,13 @@ void WriteBitmap(std::vector<uint8_t>& out, const gfx::Bitmap& bitmap) {
   codec.Write(bitmap, out);
 }
 
-void ReadFlaggedPicture(TbsByteReader& in, gfx::Bitmap& bitmap) {
+void ReadFlaggedPicture(TbsByteReader& in, gfx::Bitmap& bitmap, TbsPixelBudget& budget,
+                        const std::string& picture) {
   if (in.ReadByte() != 0) {
     bitmap = gfx::Bitmap();
     return;
   }
-  ReadBitmap(in, bitmap);
+  ReadBitmap(in, bitmap, budget, picture);
 }
 
 void WriteFlaggedPicture(std::vector<uint8_t>& out, const gfx::Bitmap& bitmap) {
@@ -100,26 +119,32 @@ void WriteFlaggedPicture(std::vector<uint8_t>& out, const gfx::Bitmap& bitmap) {
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    throw TbsSkinFileError("Cannot open file \"" + path + "\"");
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
-  if (in.bad())
-    throw TbsSkinFileError("Cannot read file \"" + path + "\"");
-  return bytes;
+  // Through the program's regular-files-only reader: a pipe or a device
+  // named in a skin would otherwise block or never end.
+  std::string why;
+  std::optional<std::string> bytes = sys::ReadFileBytes(path, &why);
+  if (!bytes)
+    throw TbsSkinFileError("Cannot open file \"" + path + "\": " + why);
+  return std::vector<uint8_t>(bytes->begin(), bytes->end());
 }
 
-gfx::Bitmap LoadBitmapFile(const std::string& path) {
+gfx::Bitmap LoadBitmapFile(const std::string& path, TbsPixelBudget& budget) {
   std::vector<uint8_t> bytes = ReadWholeFile(path);
   gfx::Bitmap bitmap;
   try {
     TbsByteReader in(bytes);
-    ReadBitmap(in, bitmap);
+    ReadBitmap(in, bitmap, budget, path);
+  } catch (const TbsPictureBudgetError&) {
+    throw;
   } catch (const std::exception& e) {
     throw TbsSkinFileError("Cannot read picture \"" + path + "\": " + e.what());
   }
   return bitmap;
+}
+
+gfx::Bitmap LoadBitmapFile(const std::string& path) {
+  TbsPixelBudget budget;
+  return LoadBitmapFile(path, budget);
 }
 
 std::vector<std::string> SplitLines(std::span<const uint8_t> text) {

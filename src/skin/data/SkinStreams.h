@@ -43,6 +43,33 @@ class TbsSkinFileError : public std::runtime_error {
 // bound a small damaged file could exhaust memory.
 inline constexpr size_t kMaxPlainSkinSize = 64u << 20;
 
+// The decoded pixels all pictures of one skin may hold together: 32 million
+// (128 MB), far above real skins, which hold well under a million. Without
+// it a tiny compressed picture named or stored thousands of times could
+// demand any amount of memory.
+inline constexpr int64_t kMaxSkinPixels = 32LL << 20;
+
+// A skin that would hold more pixels than its budget; the message names the
+// picture that went over it.
+class TbsPictureBudgetError : public TbsStreamError {
+ public:
+  using TbsStreamError::TbsStreamError;
+};
+
+// What is left of one skin's pixel budget while its pictures are read.
+class TbsPixelBudget {
+ public:
+  explicit TbsPixelBudget(int64_t pixels = kMaxSkinPixels) : total_(pixels), remaining_(pixels) {}
+  // Takes pixels for the named picture, or throws TbsPictureBudgetError
+  // naming it when fewer are left.
+  void Take(int64_t pixels, const std::string& picture);
+  int64_t Remaining() const { return remaining_; }
+
+ private:
+  int64_t total_;
+  int64_t remaining_;
+};
+
 // Reads items from the front of a byte range.
 class TbsByteReader {
  public:
@@ -74,16 +101,24 @@ struct TbsBitmapCodec {
 };
 TbsBitmapCodec& SkinBitmapCodec();
 
-void ReadBitmap(TbsByteReader& in, gfx::Bitmap& bitmap);
+// Reads one bitmap, charged to budget under the name picture; a picture
+// whose header alone asks for more than is left is refused undecoded.
+void ReadBitmap(TbsByteReader& in, gfx::Bitmap& bitmap, TbsPixelBudget& budget,
+                const std::string& picture);
 void WriteBitmap(std::vector<uint8_t>& out, const gfx::Bitmap& bitmap);
 // One byte, 1 for an empty picture (nothing follows) and 0 when a bitmap
 // follows; on reading every non-zero byte means empty.
-void ReadFlaggedPicture(TbsByteReader& in, gfx::Bitmap& bitmap);
+void ReadFlaggedPicture(TbsByteReader& in, gfx::Bitmap& bitmap, TbsPixelBudget& budget,
+                        const std::string& picture);
+// The picture names the stream readers use in their messages.
+std::string ActivePictureName(size_t index);
 void WriteFlaggedPicture(std::vector<uint8_t>& out, const gfx::Bitmap& bitmap);
 
 // The whole content of a file; TbsSkinFileError when it cannot be read.
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
-// A picture file decoded by the codec; TbsSkinFileError names the file.
+// A picture file decoded by the codec and charged to budget (a fresh one
+// when none is given); TbsSkinFileError names the file.
+gfx::Bitmap LoadBitmapFile(const std::string& path, TbsPixelBudget& budget);
 gfx::Bitmap LoadBitmapFile(const std::string& path);
 // Splits a text at CR LF, LF or a lone CR; a last line without a break
 // counts, an empty tail does not.

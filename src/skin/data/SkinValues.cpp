@@ -7,11 +7,18 @@
 namespace {
 
 // The digits of one number's text, which is what a refused number names.
+// A number of a million digits is named by its first few, so that the
+// message stays one readable line.
 std::string DigitsOf(std::string_view text) {
+  constexpr size_t kShown = 32;
   std::string digits;
-  for (char c : text)
-    if (c >= '0' && c <= '9')
-      digits += c;
+  for (char c : text) {
+    if (c < '0' || c > '9')
+      continue;
+    if (digits.size() == kShown)
+      return digits + "...";
+    digits += c;
+  }
   return digits;
 }
 

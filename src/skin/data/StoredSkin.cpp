@@ -18,9 +18,9 @@ std::string NamePartOf(const std::string& path) {
 
 // Loads the picture named by key of PICTURES from dir, or empties it.
 void LoadNamedPicture(const TbsSkinIni& ini, const char* key, const std::string& dir,
-                      gfx::Bitmap& picture) {
+                      gfx::Bitmap& picture, TbsPixelBudget& budget) {
   std::string name = ini.ReadString("PICTURES", key, "");
-  picture = name.empty() ? gfx::Bitmap() : LoadBitmapFile(dir + name);
+  picture = name.empty() ? gfx::Bitmap() : LoadBitmapFile(dir + name, budget);
 }
 
 }  // namespace
@@ -51,27 +51,30 @@ void TbsStoredSkin::LoadFromSkinFile(const std::string& path) {
   TbsSkinIni ini;
   ini.SetStrings(FIniStrings);
   const std::string dir = SkinDirectoryOf(path);
-  LoadNamedPicture(ini, "picture", dir, Picture);
-  LoadNamedPicture(ini, "inactivepicture", dir, InactivePicture);
-  LoadNamedPicture(ini, "mask", dir, MaskPicture);
+  TbsPixelBudget budget;
+  LoadNamedPicture(ini, "picture", dir, Picture, budget);
+  LoadNamedPicture(ini, "inactivepicture", dir, InactivePicture, budget);
+  LoadNamedPicture(ini, "mask", dir, MaskPicture, budget);
   std::vector<std::string> names;
   ReadNameList(ini, "PICTURES", "activepictures", names);
   ActivePictures.clear();
   for (const std::string& name : names)
-    ActivePictures.push_back(LoadBitmapFile(dir + name));
+    ActivePictures.push_back(LoadBitmapFile(dir + name, budget));
 }
 
 void TbsStoredSkin::ReadPictures(std::span<const uint8_t> bytes) {
   TbsByteReader in(bytes);
-  ReadFlaggedPicture(in, Picture);
-  ReadFlaggedPicture(in, InactivePicture);
-  ReadFlaggedPicture(in, MaskPicture);
+  TbsPixelBudget budget;
+  ReadFlaggedPicture(in, Picture, budget, "main picture");
+  ReadFlaggedPicture(in, InactivePicture, budget, "inactive picture");
+  ReadFlaggedPicture(in, MaskPicture, budget, "mask picture");
   ActivePictures.clear();
   const int32_t count = in.ReadInt32();
   // Each bitmap is read before the next is made, so a damaged count runs
-  // into the end of the bytes instead of into memory.
+  // into the end of the bytes (or the pixel budget) instead of into memory.
   for (int32_t i = 0; i < count; ++i)
-    ReadBitmap(in, ActivePictures.emplace_back());
+    ReadBitmap(in, ActivePictures.emplace_back(), budget,
+               ActivePictureName(static_cast<size_t>(i)));
 }
 
 void TbsStoredSkin::WritePictures(std::vector<uint8_t>& out) const {
@@ -120,16 +123,17 @@ void TbsCompressedStoredSkin::CompressSkinFile(const std::string& path) {
 
   std::vector<uint8_t> plain;
   WriteInt32(plain, 1);
+  TbsPixelBudget budget;
   for (const char* key : {"picture", "inactivepicture", "mask"}) {
     gfx::Bitmap picture;
-    LoadNamedPicture(ini, key, dir, picture);
+    LoadNamedPicture(ini, key, dir, picture, budget);
     WriteFlaggedPicture(plain, picture);
   }
   std::vector<std::string> names;
   ReadNameList(ini, "PICTURES", "activepictures", names);
   WriteInt32(plain, static_cast<int32_t>(names.size()));
   for (const std::string& name : names)
-    WriteBitmap(plain, LoadBitmapFile(dir + name));
+    WriteBitmap(plain, LoadBitmapFile(dir + name, budget));
   for (const std::string& line : lines) {
     plain.insert(plain.end(), line.begin(), line.end());
     plain.push_back('\r');

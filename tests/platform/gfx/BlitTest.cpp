@@ -151,6 +151,13 @@ TEST(TileBlt, RepeatsFromTheTopLeftAndCutsTheRemainders) {
   dc2.SetViewportOrg({1, 0});
   dc2.TileBlt({0, 0, 4, 3}, src, {1, 1, 3, 3});
   EXPECT_EQ(Dump(clipped), ".....|.byby|.rgrg");
+  // A clip whose edges lie inside the destination keeps the destination's
+  // phase in both directions.
+  Bitmap inside(7, 3);
+  DeviceContext dc3(inside);
+  dc3.IntersectClipRect({3, 1, 6, 3});
+  dc3.TileBlt({0, 0, 7, 3}, src, {1, 1, 3, 3});
+  EXPECT_EQ(Dump(inside), ".......|...yby.|...grg.");
   // A source rectangle outside the picture draws nothing.
   dc2.TileBlt({0, 0, 4, 3}, src, {20, 20, 30, 30});
   EXPECT_EQ(Dump(clipped), ".....|.byby|.rgrg");

@@ -135,6 +135,26 @@ TEST(Bmp, RunLengthEncodedPictures) {
   EXPECT_EQ(Read(MakeBmp(4, 2, 4, 2, kPalette, rle4)), "gb#.|#r#r");
 }
 
+TEST(Bmp, RunLengthMovesThatLeaveThePictureAreDamage) {
+  // Moves may reach the right edge or the top, never pass them; repeated
+  // moves add up, so a long chain of small ones is refused like one big one.
+  for (std::uint32_t compression : {1u, 2u}) {
+    const int bpp = compression == 1 ? 8 : 4;
+    Bytes toEdge = {0, 2, 4, 0, 0, 0, 0, 2, 0, 1, 0, 1};
+    EXPECT_EQ(Read(MakeBmp(4, 2, bpp, compression, kPalette, toEdge)), "....|....") << bpp;
+    Bytes chain;
+    for (int k = 0; k < 3; ++k)
+      chain.insert(chain.end(), {0, 2, 255, 0});
+    chain.insert(chain.end(), {1, 1, 0, 1});
+    DecodedImage right = ReadBmp(MakeBmp(4, 4, bpp, compression, kPalette, chain));
+    EXPECT_EQ(right.error, "BMP compressed data is damaged") << bpp;
+    Bytes up = {0, 2, 0, 3, 1, 1, 0, 1};
+    EXPECT_FALSE(ReadBmp(MakeBmp(4, 2, bpp, compression, kPalette, up)).Ok()) << bpp;
+    Bytes pastRight = {0, 2, 5, 0, 1, 1, 0, 1};
+    EXPECT_FALSE(ReadBmp(MakeBmp(4, 2, bpp, compression, kPalette, pastRight)).Ok()) << bpp;
+  }
+}
+
 TEST(Bmp, TheOldCoreHeader) {
   Bytes b = {'B', 'M'};
   Put32(b, 14 + 12 + 6 + 4);

@@ -249,4 +249,28 @@ TEST(Text, RendersLikeTheReferencePicture) {
       "e aus K\xC3\xB6ln\rThe quick brown fox jumps over the lazy dog",
       body, DT_WORDBREAK | DT_RIGHT);
   EXPECT_TRUE(testsupport::MatchesGolden(bmp, "tests/platform/gfx/golden/text.png"));
+  // Checked apart from the reference: the centred caption's ink lies in the
+  // middle of its rectangle, and the right-aligned lines end at its right.
+  auto ink = [&](const Rect& r) {
+    Rect found{r.right, r.bottom, r.left, r.top};
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        if (bmp.GetPixel(x, y) != RGB(244, 236, 220)) {
+          found.left = std::min(found.left, x);
+          found.right = std::max(found.right, x + 1);
+          found.top = std::min(found.top, y);
+          found.bottom = std::max(found.bottom, y + 1);
+        }
+    return found;
+  };
+  const Rect centred = ink(caption);
+  ASSERT_FALSE(centred.IsEmpty());
+  EXPECT_LE(std::abs((centred.left - caption.left) - (caption.right - centred.right)), 2);
+  EXPECT_LE(std::abs((centred.top - caption.top) - (caption.bottom - centred.bottom)), 3);
+  const Rect firstLine = ink({body.left, body.top, body.right, body.top + 16});
+  EXPECT_GE(firstLine.right, body.right - 2);
+  EXPECT_GT(firstLine.left, body.left + 100);
+  const Rect wrapped = ink(body);
+  EXPECT_LE(wrapped.right, body.right);
+  EXPECT_GT(wrapped.bottom - wrapped.top, 2 * 16);  // three lines: the long one wraps
 }

@@ -178,10 +178,11 @@ TEST(ProfileWrite, AFailureAtAnyStepLeavesTheOldOrTheCompleteNewFile) {
     FailingCalls calls(failAt);
     bool ok = sys::WritePrivateProfileString("s", "b", "22", path, calls);
     std::string now = ReadTextFile(path);
+    // A write is reported as failed exactly when the old file is still there.
     if (ok)
       EXPECT_EQ(now, newText) << "fail at " << failAt;
     else
-      EXPECT_TRUE(now == oldText || now == newText) << "fail at " << failAt << ": " << now;
+      EXPECT_EQ(now, oldText) << "fail at " << failAt;
     EXPECT_EQ(OtherEntries(dir.Path(), "p.ini"), 0) << "temporary file left, fail at " << failAt;
     if (calls.calls < failAt)
       break;  // every call has been failed once
@@ -232,3 +233,37 @@ TEST(ProfileWrite, APathWithoutDirectoryIsWrittenInTheCurrentOne) {
   EXPECT_EQ(ReadTextFile(dir / "p.ini"), "[s]\na=1\n");
   EXPECT_EQ(OtherEntries(dir.Path(), "p.ini"), 0);
 }
+
+namespace {
+
+TEST(AtomicFile, OnlyRegularFilesAreReplacedAndFailuresKeepTheirReason) {
+  TempDirectory dir;
+  // A pipe (like a device) in the file's place is somebody else's node.
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+  errno = 0;
+  EXPECT_FALSE(sys::ReplaceFileAtomically(dir / "pipe", "x"));
+  EXPECT_NE(errno, 0);
+  EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe"));
+  // A link to a regular file is written through.
+  WriteTextFile(dir / "real", "old");
+  std::filesystem::create_symlink(dir / "real", dir / "link");
+  EXPECT_TRUE(sys::ReplaceFileAtomically(dir / "link", "new"));
+  EXPECT_EQ(ReadTextFile(dir / "real"), "new");
+  // The step that failed says why, even though cleaning up came after it.
+  errno = 0;
+  EXPECT_FALSE(sys::ReplaceFileAtomically(dir / "gone/file", "x"));
+  EXPECT_EQ(errno, ENOENT);
+}
+
+TEST(AtomicFile, NamesUpToTheSystemLimitCanBeWritten) {
+  TempDirectory dir;
+  for (std::size_t length : {247u, 248u, 255u}) {
+    const std::string path = dir / std::string(length, 'n');
+    ASSERT_TRUE(sys::ReplaceFileAtomically(path, "x")) << length;
+    EXPECT_EQ(ReadTextFile(path), "x");
+    std::filesystem::remove(path);
+    EXPECT_EQ(OtherEntries(dir.Path(), ""), 0) << length;
+  }
+}
+
+}  // namespace

@@ -50,6 +50,24 @@ TEST(Collation, PackageNamesSortByLanguageIgnoringCase) {
   EXPECT_GT(sys::CompareTextIgnoreCase("b", "A"), 0);
 }
 
+TEST(Collation, PrefixesAreWholeCharactersIgnoringCase) {
+  EXPECT_TRUE(sys::StartsWithTextIgnoreCase("eclair", "E"));
+  EXPECT_TRUE(sys::StartsWithTextIgnoreCase("Brook", ""));
+  EXPECT_FALSE(sys::StartsWithTextIgnoreCase("Br", "bro"));
+  // A letter followed by a combining accent is one character, not the
+  // letter alone; written either way it is the same character.
+  EXPECT_FALSE(sys::StartsWithTextIgnoreCase("e\u0301clair", "e"));
+  EXPECT_TRUE(sys::StartsWithTextIgnoreCase("e\u0301clair", "\u00C9"));
+  EXPECT_TRUE(sys::StartsWithTextIgnoreCase("\u00E9clair", "E\u0301C"));
+  EXPECT_TRUE(sys::StartsWithTextIgnoreCase("\u0141\u00F3d\u017A", "\u0142\u00D3"));
+  // Damaged text is compared, never read past.
+  EXPECT_FALSE(sys::StartsWithTextIgnoreCase("\xC3", "a"));
+  sys::TextPrefixMatcher matcher("\u00E4");
+  EXPECT_TRUE(matcher.Matches("\u00C4pfel"));
+  EXPECT_FALSE(matcher.Matches("Apfel"));
+  EXPECT_TRUE(matcher.Matches("a\u0308rger"));
+}
+
 TEST(Collation, LocaleComesFromTheEnvironmentWithCAsRoot) {
   const char* saved[3] = {std::getenv("LC_ALL"), std::getenv("LC_COLLATE"), std::getenv("LANG")};
   std::string keep[3];

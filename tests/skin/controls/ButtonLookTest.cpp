@@ -26,6 +26,14 @@ int Darkest(const Bitmap& b, const Rect& r) {
   return best;
 }
 
+bool HasColour(const Bitmap& b, gfx::ColorRef colour, const Rect& r) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (b.GetPixel(x, y) == colour)
+        return true;
+  return false;
+}
+
 // A strip of two 6 x 4 cells, red and blue, each with a fuchsia
 // bottom-left corner as its transparent colour.
 Bitmap GlyphStrip() {
@@ -141,6 +149,10 @@ TEST(ButtonLook, PlainLookStates) {
   EXPECT_EQ(focused.GetPixel(2, 2), gfx::RGB(182, 189, 210));
   EXPECT_LT(Darkest(normal, {2, 2, 73, 23}), 100);
   EXPECT_GE(Darkest(paint({.Enabled = false}), {2, 2, 73, 23}), 3 * 0x80 - 12);
+  // The caption is written in the default font's colour.
+  content.DefaultFontColor = gfx::RGB(200, 0, 0);
+  EXPECT_TRUE(HasColour(paint({}), gfx::RGB(200, 0, 0), {2, 2, 73, 23}));
+  EXPECT_FALSE(HasColour(paint({.Enabled = false}), gfx::RGB(200, 0, 0), {2, 2, 73, 23}));
 }
 
 TEST(ButtonLook, ProductButtonDisabledShowsTheNormalPictureWithAGreyCaption) {
@@ -166,8 +178,25 @@ TEST(ButtonLook, MorphLiesBetweenTheNormalAndTheHotPicture) {
   PaintButtonSkinLook(hot, ProductSkin(), *record, {.MouseOver = true}, {}, 60, 20);
   PaintButtonSkinLook(half, ProductSkin(), *record, {.MorphFactor = 0.5}, {}, 60, 20);
   ASSERT_FALSE(normal.SameAs(hot));
-  EXPECT_FALSE(half.SameAs(normal));
-  EXPECT_FALSE(half.SameAs(hot));
+  ASSERT_EQ(half.GetSize(), normal.GetSize());
+  // Half way every channel lies between its two ends, about in the middle
+  // (the product button blends), never past either end.
+  int between = 0;
+  for (int y = 0; y < half.Height(); ++y)
+    for (int x = 0; x < half.Width(); ++x) {
+      const gfx::ColorRef n = normal.GetPixel(x, y), h = hot.GetPixel(x, y),
+                          m = half.GetPixel(x, y);
+      const int ns[] = {gfx::GetRValue(n), gfx::GetGValue(n), gfx::GetBValue(n)};
+      const int hs[] = {gfx::GetRValue(h), gfx::GetGValue(h), gfx::GetBValue(h)};
+      const int ms[] = {gfx::GetRValue(m), gfx::GetGValue(m), gfx::GetBValue(m)};
+      for (int c = 0; c < 3; ++c) {
+        EXPECT_GE(ms[c], std::min(ns[c], hs[c])) << x << "," << y << " channel " << c;
+        EXPECT_LE(ms[c], std::max(ns[c], hs[c])) << x << "," << y << " channel " << c;
+        EXPECT_LE(std::abs(2 * ms[c] - ns[c] - hs[c]), 2) << x << "," << y << " channel " << c;
+        between += ms[c] != ns[c] && ms[c] != hs[c];
+      }
+    }
+  EXPECT_GT(between, 0);
   // A running fade on a record without morphing shows the plain state.
   TbsDataSkinButtonControl still("still");
   still.pictureindex = record->pictureindex;

@@ -157,6 +157,69 @@ TEST(ComboBox, TypingSearchJoinsLettersWithinThePause) {
   EXPECT_EQ(r.box.ItemIndex(), 3);
 }
 
+TEST(ComboBox, TypingComparesWholeCharactersWithoutCase) {
+  // No letter beyond ASCII stands for its low byte ("\u0142" is not "B").
+  ComboRig fruit({"Apple", "Berry", "Cherry"});
+  fruit.box.KeyChar(U'\u0142', 1000);
+  EXPECT_EQ(fruit.box.ItemIndex(), -1);
+  EXPECT_EQ(fruit.log, "");
+  // Umlauts count as letters of their own, in either case.
+  ComboRig r({"Apfel", "\u00C4pfel", "Birne", "A\u0308rger"});
+  r.box.SetItemIndex(0);
+  r.box.KeyChar(U'\u00C4', 2000);
+  EXPECT_EQ(r.box.ItemIndex(), 1);
+  EXPECT_EQ(r.box.Text(), "\u00C4pfel");
+  // The same letter written as "A" with a combining diaeresis is found too.
+  r.box.KeyChar(U'\u00E4', 3000);
+  EXPECT_EQ(r.box.ItemIndex(), 3);
+  r.box.KeyChar(U'a', 4000);
+  EXPECT_EQ(r.box.ItemIndex(), 0);
+  // A prefix with "\u00DF" matches "\u00DF", not "ss"; letters outside
+  // Latin-1 match their other case.
+  ComboRig s({"Masse", "Ma\u00DFe", "\u0141\u00F3d\u017A", "Lublin"});
+  s.box.KeyChar(U'm', 5000);
+  s.box.KeyChar(U'A', 5100);
+  s.box.KeyChar(U'\u00DF', 5200);
+  EXPECT_EQ(s.box.ItemIndex(), 1);
+  s.box.KeyChar(U'\u0142', 6000);
+  EXPECT_EQ(s.box.ItemIndex(), 2);
+  s.box.KeyChar(U'L', 7000);
+  EXPECT_EQ(s.box.ItemIndex(), 3);
+  // Characters no text can hold are ignored.
+  s.box.KeyChar(0xD800, 8000);
+  s.box.KeyChar(0x110000, 8100);
+  EXPECT_EQ(s.box.ItemIndex(), 3);
+}
+
+TEST(ComboBox, NewItemsDropTheChoiceAndSortingKeepsIt) {
+  ComboRig r({"A", "B"});
+  r.box.SetItemIndex(1);
+  r.box.OpenList();
+  r.log.clear();
+  r.box.SetItems({"X", "Y"});
+  // The choice went with the old strings: nothing is chosen or shown, the
+  // list is closed without choosing, and the text is what it was.
+  EXPECT_EQ(r.box.ItemIndex(), -1);
+  EXPECT_EQ(r.box.ShownIndex(), -1);
+  EXPECT_FALSE(r.box.ListOpen());
+  EXPECT_EQ(r.box.Text(), "B");
+  EXPECT_EQ(r.log, "");
+  r.box.SetItemIndex(1);
+  EXPECT_EQ(r.box.Text(), "Y");
+  EXPECT_EQ(r.log, "change click ");
+
+  ComboRig sorted({"b", "C", "a", "B2"});
+  sorted.box.SetItemIndex(0);
+  sorted.log.clear();
+  sorted.box.SetSorted(true);
+  EXPECT_EQ(sorted.box.Items(), (std::vector<std::string>{"a", "b", "B2", "C"}));
+  EXPECT_EQ(sorted.box.ItemIndex(), 1);
+  EXPECT_EQ(sorted.box.Text(), "b");
+  EXPECT_EQ(sorted.log, "");
+  sorted.box.SetItems({"z", "y"});
+  EXPECT_EQ(sorted.box.Items(), (std::vector<std::string>{"y", "z"}));
+}
+
 TEST(ComboBox, ListSizeAndPlacement) {
   std::vector<std::string> twelve(12, "x");
   ComboRig r(twelve);

@@ -113,6 +113,36 @@ TEST_F(SkinButtons, DefaultAndCancelButtons) {
   EXPECT_TRUE(ok->MouseOver());
 }
 
+TEST_F(SkinButtons, DefaultSetBeforeTheWindowExistsTakesEnterOnANewForm) {
+  TForm* dialog = app->CreateForm<TForm>();
+  dialog->SetBounds(150, 150, 200, 100);
+  auto* ok = new TbsSkinButton(dialog);
+  ok->SetDefault(true);
+  ok->SetTabStop(false);
+  ok->SetParent(dialog);
+  ok->OnClick = [this](TObject*) { log.push_back("OK"); };
+  dialog->Show();
+  app->ProcessMessages();
+  EXPECT_TRUE(ok->DefaultActive());
+  script.Key(VK_RETURN);
+  Run();
+  EXPECT_THAT(log, ::testing::ElementsAre("OK"));
+}
+
+TEST_F(SkinButtons, HeldEnterOrEscapeClicksOncePerPress) {
+  TbsSkinButton* start = MakeButton("&Start", TRect::FromXYWH(10, 10, 75, 25), "resizebutton");
+  TbsSkinButton* cancel = MakeButton("Cancel", TRect::FromXYWH(100, 10, 75, 25));
+  cancel->SetCancel(true);
+  script.Then([&] { start->SetFocus(); });
+  // The key repeats of a held key arrive as further presses without release.
+  script.KeyDown(VK_RETURN, U'\r').KeyDown(VK_RETURN, U'\r').KeyDown(VK_RETURN, U'\r');
+  script.KeyUp(VK_RETURN);
+  script.KeyDown(win::VK_ESCAPE).KeyDown(win::VK_ESCAPE).KeyUp(win::VK_ESCAPE);
+  script.Key(VK_RETURN, U'\r');
+  Run();
+  EXPECT_THAT(log, ::testing::ElementsAre("&Start", "Cancel", "&Start"));
+}
+
 TEST_F(SkinButtons, GroupedButtonsLatchOneAtATime) {
   TbsSkinButton* a = MakeButton("A", TRect::FromXYWH(10, 10, 75, 25));
   TbsSkinButton* b = MakeButton("B", TRect::FromXYWH(100, 10, 75, 25));

@@ -172,6 +172,65 @@ TEST_F(SkinComboBoxes, TypingWithAndWithoutThePause) {
   EXPECT_EQ(box->ItemText(), "Emu");
 }
 
+TEST_F(SkinComboBoxes, AnUmlautOrALetterBeyondLatin1FindsItsItem) {
+  TbsSkinComboBox* box = MakeBox({"Apfel", "Birne", "\u00DCberraschung", "\u0141\u00F3d\u017A"});
+  box->SetItemIndex(0);
+  script.Then([&] { box->SetFocus(); });
+  script.Key(0xBA, U'\u00FC');
+  script.Then([&] { EXPECT_EQ(box->ItemIndex(), 2); });
+  script.Wait(600).Key('L', U'\u0142');
+  Run();
+  EXPECT_EQ(box->ItemIndex(), 3);
+}
+
+TEST_F(SkinComboBoxes, TheProgramDrawsItemsInTheBoxAndTheList) {
+  TbsSkinComboBox* box = MakeBox(kSeverities);
+  box->SetItemIndex(2);
+  std::vector<std::string> drawn;
+  box->OnComboBoxDrawItem = [&](TCanvas& c, int index, TRect r, TOwnerDrawState state) {
+    drawn.push_back("box " + std::to_string(index) + (state.Contains(odFocused) ? " focused" : ""));
+    c.Brush().SetColor(gfx::RGB(0, 200, 0));
+    c.FillRect(r);
+  };
+  box->SetOnListBoxDrawItem([&](TCanvas&, int index, TRect, TOwnerDrawState) {
+    drawn.push_back("list " + std::to_string(index));
+  });
+  const TRect item = box->Areas().Item;
+  EXPECT_EQ(ShotOf(box).GetPixel(item.left + 20, item.top + 8), gfx::RGB(0, 200, 0));
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn.back(), "box 2");
+  box->SetFocus();
+  drawn.clear();
+  ShotOf(box);
+  EXPECT_EQ(drawn.back(), "box 2 focused");
+  // Without a skin the plain look asks the program too.
+  box->SetSkinData(nullptr);
+  box->Invalidate();
+  drawn.clear();
+  EXPECT_EQ(ShotOf(box).GetPixel(item.left + 20, item.top + 8), gfx::RGB(0, 200, 0));
+  EXPECT_EQ(drawn.back(), "box 2 focused");
+  box->OpenList();
+  app->ProcessMessages();
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), "list 4"), drawn.end());
+}
+
+TEST_F(SkinComboBoxes, SortedItemsAndTheFontFollowingTheDefaultFont) {
+  TbsSkinComboBox* box = MakeBox({"Maniac", "beginner", "Guru"});
+  box->SetItemIndex(0);
+  box->SetSorted(true);
+  EXPECT_EQ(box->Items(), (std::vector<std::string>{"beginner", "Guru", "Maniac"}));
+  EXPECT_EQ(box->ItemIndex(), 2);
+  EXPECT_EQ(box->ListBox()->Items()[0], "beginner");
+  box->SetItems({"b", "a"});
+  EXPECT_EQ(box->ListBox()->Items()[0], "a");
+  EXPECT_EQ(box->ListBox()->ItemIndex(), -1);
+
+  box->DefaultFont().SetName("Liberation Serif");
+  box->DefaultFont().SetHeight(20);
+  EXPECT_EQ(box->Font().Name(), "Liberation Serif");
+  EXPECT_EQ(box->Font().Height(), 20);
+}
+
 TEST_F(SkinComboBoxes, ListOpensAboveNearTheScreenBottom) {
   const TRect work = Screen->WorkAreaRect();
   form->SetTop(work.bottom - form->Height());

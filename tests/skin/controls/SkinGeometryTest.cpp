@@ -70,6 +70,16 @@ TEST(SkinGeometry, WideResizeButtonTilesItsStripsAndKeepsItsSize) {
   EXPECT_EQ(SourceOf(out, 328, 0), (Point{96 + 4, 0}));
   EXPECT_EQ(SourceOf(out, 329, 0), (Point{96 + 5, 0}));
   EXPECT_EQ(SourceOf(out, 330, 0), (Point{96 + 22, 0}));
+  // The bottom strip, from the picture's bottom rows, tiles the same way
+  // up to the sized right-bottom point; so do the left and right strips
+  // down to the sized bottom points.
+  for (int y = 15; y < 19; ++y) {
+    EXPECT_EQ(SourceOf(out, 4, y), (Point{96 + 4, y + 3})) << y;
+    EXPECT_EQ(SourceOf(out, 327, y), (Point{96 + 21, y + 3})) << y;
+    EXPECT_EQ(SourceOf(out, 328, y), (Point{96 + 4, y + 3})) << y;
+    EXPECT_EQ(SourceOf(out, 329, y), (Point{96 + 5, y + 3})) << y;
+    EXPECT_EQ(SourceOf(out, 330, y), (Point{96 + 22, y + 3})) << y;
+  }
   // The bottom rows come from the bottom of the picture although the
   // button is lower than the picture.
   EXPECT_EQ(SourceOf(out, 0, 18), (Point{96, 21}));
@@ -146,9 +156,13 @@ TEST(SkinGeometry, DegenerateFrameOnlySizesTheBitmap) {
       Geometry({0, 0, 20, 20}, {4, 4, 16, 16}, {4, 4}, {16, 4}, {4, 16}, {16, 16});
   ComposeSkinPicture(out, nullptr, frame.skinrect, frame, 30, 25);
   EXPECT_EQ(out.GetSize(), (gfx::Size{30, 25}));
-  // A control smaller than the fixed parts still gets every pixel drawn.
+  // A control smaller than the fixed parts still gets every pixel drawn;
+  // the bottom corners, drawn last, end in the picture's bottom corners.
   ComposeSkinPicture(out, &picture, frame.skinrect, frame, 5, 3);
   EXPECT_EQ(out.GetSize(), (gfx::Size{5, 3}));
+  EXPECT_EQ(Undrawn(out), 0);
+  EXPECT_EQ(SourceOf(out, 0, 2), (Point{0, 19}));
+  EXPECT_EQ(SourceOf(out, 4, 2), (Point{19, 19}));
 }
 
 TEST(RegionFromMask, BlackRunsBecomeRows) {

@@ -78,6 +78,23 @@ TEST_F(SkinListBoxes, RowsAreDrawnFromTheRecordByState) {
   EXPECT_FALSE(Same(ExpectedRow(list, 1, focused), ExpectedRow(list, 1, active)));
 }
 
+TEST_F(SkinListBoxes, PlainRowsWriteInTheListFontsColour) {
+  TbsSkinListBox* list = MakeList(2, false);
+  list->SetItemIndex(0);
+  list->DefaultFont().SetColor(gfx::RGB(200, 0, 0));
+  auto has = [](const gfx::Bitmap& b, gfx::ColorRef c) {
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x)
+        if (b.GetPixel(x, y) == c)
+          return true;
+    return false;
+  };
+  app->ProcessMessages();
+  EXPECT_TRUE(has(ShotRow(list, 1), gfx::RGB(200, 0, 0)));
+  // The chosen row keeps the highlight colours.
+  EXPECT_FALSE(has(ShotRow(list, 0), gfx::RGB(200, 0, 0)));
+}
+
 TEST_F(SkinListBoxes, PlainLookAndOwnDrawing) {
   TbsSkinListBox* list = MakeList(3, false);
   EXPECT_EQ(list->ItemHeight(), 20);

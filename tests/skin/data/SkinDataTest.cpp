@@ -53,6 +53,15 @@ class FormsFixture : public ::testing::Test {
     return skin;
   }
 
+  // The small skin as a skin directory: its text and four pictures.
+  static void WriteSmallSkinFiles(skintest::TempDir& dir) {
+    dir.Write("skin.ini", skintest::kSmallSkin);
+    dir.Write("main.bmp", Encode(gfx::Bitmap(16, 16)));
+    dir.Write("mask.bmp", Encode(gfx::Bitmap(16, 16)));
+    dir.Write("a0.bmp", Encode(gfx::Bitmap(3, 2)));
+    dir.Write("a1.bmp", Encode(gfx::Bitmap(5, 1)));
+  }
+
   TComponent owner{nullptr};
   std::vector<TComponent*> forms;
   std::vector<Delivery> sent;
@@ -105,12 +114,25 @@ TEST_F(SkinData, LookupIsExactAndFindsTheFirstOfTwins) {
 }
 
 TEST_F(SkinData, EntriesWithoutColonOrBeyondTheLastKeyMakeNothing) {
+  // Only the keys present are visited, in number order, so a far-away key
+  // below a huge count is read at once and one at or above it never.
   TbsSkinData data(&owner);
   data.ApplyStoredSkin(
       StoredSkin("[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINCONTROLS]\n"
-                 "[SKINOBJECTS]\ncount=2000000000\n0=nocolon\n2=cap:caption\n"));
-  ASSERT_EQ(data.ObjectRecords.size(), 1u);
+                 "[SKINOBJECTS]\ncount=2000000000\n1999999999=far:caption\n0=nocolon\n"
+                 "2=cap:caption\n2000000000=beyond:caption\n"));
+  ASSERT_EQ(data.ObjectRecords.size(), 2u);
   EXPECT_EQ(data.ObjectRecords[0]->IDName, "cap");
+  EXPECT_EQ(data.ObjectRecords[1]->IDName, "far");
+}
+
+TEST_F(SkinData, ATextBeginningWithAByteOrderMarkIsASkin) {
+  TbsSkinData data(&owner);
+  data.ApplyStoredSkin(
+      StoredSkin("\xEF\xBB\xBF[VERSION]\nskinname=Marked\n[PICTURES]\n"
+                 "[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n"));
+  EXPECT_FALSE(data.Empty);
+  EXPECT_EQ(data.skinname, "Marked");
 }
 
 TEST_F(SkinData, MessagesGoToTheOwnerFormFirstThenEveryOtherForm) {
@@ -259,13 +281,39 @@ TEST_F(SkinData, SettingTheStoredSkinLoadsItUnlessDesignedAndForgetsItWhenFreed)
   EXPECT_FALSE(data.Empty);  // the loaded skin stays
 }
 
+TEST_F(SkinData, AssigningTheSameSkinAgainReloadsItWithItsNotices) {
+  forms = {&owner};
+  TbsStoredSkin* stored = StoredSkin(kSmall);
+  TbsSkinData data(&owner);
+  data.SetStoredSkin(stored);
+  EXPECT_EQ(data.skinname, "Small");
+  // The skin's text is edited and the same skin assigned again.
+  std::string edited = kSmall;
+  edited.replace(edited.find("skinname=Small"), 14, "skinname=Edited");
+  stored->SetIniStrings(
+      SplitLines(std::span(reinterpret_cast<const uint8_t*>(edited.data()), edited.size())));
+  sent.clear();
+  data.SetStoredSkin(stored);
+  EXPECT_EQ(data.skinname, "Edited");
+  EXPECT_EQ(Messages(), (std::vector<unsigned>{1225, 1226, 1227}));
+
+  skintest::TempDir dir("skindata-again");
+  WriteSmallSkinFiles(dir);
+  auto* compressed = new TbsCompressedStoredSkin(&owner);
+  compressed->CompressSkinFile(dir.Path("skin.ini"));
+  data.SetCompressedStoredSkin(compressed);
+  dir.Write("a1.bmp", Encode(gfx::Bitmap(7, 1)));
+  compressed->CompressSkinFile(dir.Path("skin.ini"));
+  sent.clear();
+  data.SetCompressedStoredSkin(compressed);
+  ASSERT_EQ(data.ActivePictures.size(), 2u);
+  EXPECT_EQ(data.ActivePictures[1].Width(), 7);
+  EXPECT_EQ(Messages(), (std::vector<unsigned>{1225, 1226, 1227}));
+}
+
 TEST_F(SkinData, CompressedSkinLoadsLikeTheStoredOne) {
   skintest::TempDir dir("skindata-compressed");
-  dir.Write("skin.ini", skintest::kSmallSkin);
-  dir.Write("main.bmp", Encode(gfx::Bitmap(16, 16)));
-  dir.Write("mask.bmp", Encode(gfx::Bitmap(16, 16)));
-  dir.Write("a0.bmp", Encode(gfx::Bitmap(3, 2)));
-  dir.Write("a1.bmp", Encode(gfx::Bitmap(5, 1)));
+  WriteSmallSkinFiles(dir);
   auto* compressed = new TbsCompressedStoredSkin(&owner);
   compressed->CompressSkinFile(dir.Path("skin.ini"));
   auto* stored = new TbsStoredSkin(&owner);

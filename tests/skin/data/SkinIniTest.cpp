@@ -98,10 +98,14 @@ TEST(SkinIni, EraseSectionRemovesHiddenSectionsToo) {
   EXPECT_EQ(ini.GetStrings(), (std::vector<std::string>{"[t]", "b=2", "", "[s]", "d=4"}));
 }
 
-TEST(SkinIni, LargestIndexKeyCountsOnlyPlainNumbers) {
-  TbsSkinIni ini("[list]\ncount=99\n0=a\n7=b\n012=c\n8x=d\n");
-  EXPECT_EQ(ini.LargestIndexKey("list"), 7);
-  EXPECT_EQ(ini.LargestIndexKey("none"), -1);
+TEST(SkinIni, IndexKeysAreThePlainNumbersBelowTheLimitInOrder) {
+  TbsSkinIni ini(
+      "[list]\ncount=99\n7=b\n0=a\n012=c\n8x=d\n7=again\n2147483646=far\n"
+      "2147483647=last\n99999999999=beyond\n");
+  EXPECT_EQ(ini.IndexKeys("list", 1000), (std::vector<int>{0, 7}));
+  EXPECT_EQ(ini.IndexKeys("list", 2147483647), (std::vector<int>{0, 7, 2147483646}));
+  EXPECT_EQ(ini.IndexKeys("list", 7), (std::vector<int>{0}));
+  EXPECT_TRUE(ini.IndexKeys("none", 10).empty());
 }
 
 }  // namespace

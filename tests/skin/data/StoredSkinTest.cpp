@@ -1,6 +1,7 @@
 #include "skin/data/StoredSkin.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "skin/data/SkinTestSupport.h"
 
@@ -25,6 +26,34 @@ void WriteSmallSkin(const TempDir& dir) {
   dir.Write("mask.bmp", Encode(gfx::Bitmap(16, 16)));
   dir.Write("a0.bmp", Encode(gfx::Bitmap(3, 2)));
   dir.Write("a1.bmp", Encode(gfx::Bitmap(5, 1)));
+}
+
+// A run-length encoded 8-bit BMP of width x height pixels whose data is a
+// single end-of-picture mark: a few dozen bytes that decode to a picture
+// of any size the header asks for.
+std::vector<uint8_t> TinyHugeBmp(int width, int height) {
+  std::vector<uint8_t> b = {'B', 'M'};
+  auto put32 = [&](uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+      b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  };
+  const uint32_t offset = 14 + 40 + 8;
+  put32(offset + 2);
+  put32(0);
+  put32(offset);
+  put32(40);
+  put32(static_cast<uint32_t>(width));
+  put32(static_cast<uint32_t>(height));
+  put32(1 | (8 << 16));  // one plane, 8 bits
+  put32(1);              // RLE8
+  put32(2);
+  for (int i = 0; i < 4; ++i)
+    put32(0);
+  put32(0);
+  put32(0x00FFFFFF);
+  b.push_back(0);
+  b.push_back(1);
+  return b;
 }
 
 TEST(StoredSkin, PicturesLayoutFlagsEmptyPicturesAndCountsActiveOnes) {
@@ -134,15 +163,16 @@ TEST(CompressedStoredSkin, CompressSkinFileBuildsOneLevelNineStreamOfThePlainSki
   TbsByteReader in(plain);
   EXPECT_EQ(in.ReadInt32(), 1);
   gfx::Bitmap main, inactive, mask;
-  ReadFlaggedPicture(in, main);
-  ReadFlaggedPicture(in, inactive);
-  ReadFlaggedPicture(in, mask);
+  TbsPixelBudget budget;
+  ReadFlaggedPicture(in, main, budget, "main");
+  ReadFlaggedPicture(in, inactive, budget, "inactive");
+  ReadFlaggedPicture(in, mask, budget, "mask");
   EXPECT_EQ(main.Width(), 16);
   EXPECT_TRUE(inactive.IsEmpty());
   EXPECT_EQ(in.ReadInt32(), 2);
   gfx::Bitmap a0, a1;
-  ReadBitmap(in, a0);
-  ReadBitmap(in, a1);
+  ReadBitmap(in, a0, budget, "a0");
+  ReadBitmap(in, a1, budget, "a1");
   std::string text(in.Rest().begin(), in.Rest().end());
   EXPECT_EQ(text.substr(0, 24), "[VERSION]\r\nskinname=Smal");
   EXPECT_EQ(text.substr(text.size() - 20), "darkcolor=12632256\r\n");
@@ -195,6 +225,57 @@ TEST(CompressedStoredSkin, DamagedOrOversizedDataAreDecompressionErrors) {
   std::vector<uint8_t> truncated(packed.begin(), packed.begin() + packed.size() / 2);
   EXPECT_EQ(ErrorOf([&] { DecompressBytes(truncated, out); }), "compression error");
   EXPECT_THROW(DecompressBytes(packed, out, 50000), TbsDecompressionError);
+}
+
+TEST(StoredSkin, AllPicturesOfOneSkinShareOnePixelBudget) {
+  // Half the budget each: two fit, the third is refused by its header
+  // before it is decoded, and the message names it.
+  const std::vector<uint8_t> half = TinyHugeBmp(16384, 1024);
+  ASSERT_LT(half.size(), 100u);
+  std::vector<uint8_t> bytes = {0};
+  bytes.insert(bytes.end(), half.begin(), half.end());
+  bytes.insert(bytes.end(), {1, 1});
+  WriteInt32(bytes, 200);
+  for (int i = 0; i < 200; ++i)
+    bytes.insert(bytes.end(), half.begin(), half.end());
+  TbsStoredSkin skin(nullptr);
+  EXPECT_EQ(ErrorOf([&] { skin.ReadPictures(bytes); }),
+            "active picture 1: the skin's pictures would hold more than 33554432 pixels");
+  EXPECT_LE(skin.ActivePictures.size(), 2u);
+
+  // A skin text naming the same tiny picture more than once.
+  TempDir dir("storedskin-budget");
+  dir.Write("huge.bmp", TinyHugeBmp(16384, 2048));
+  dir.Write("small.bmp", Encode(gfx::Bitmap(2, 2)));
+  dir.Write("skin.ini",
+            "[VERSION]\n[PICTURES]\npicture=small.bmp\nactivepicturescount=2\n"
+            "0=huge.bmp\n1=huge.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
+  EXPECT_EQ(ErrorOf([&] { skin.LoadFromSkinFile(dir.Path("skin.ini")); }),
+            dir.Path("huge.bmp") + ": the skin's pictures would hold more than 33554432 pixels");
+  TbsCompressedStoredSkin compressed(nullptr);
+  EXPECT_THROW(compressed.CompressSkinFile(dir.Path("skin.ini")), TbsPictureBudgetError);
+}
+
+TEST(StoredSkin, OnlyRegularFilesAreReadAndRefusalsNameTheFile) {
+  TempDir dir("storedskin-special");
+  WriteSmallSkin(dir);
+  ASSERT_EQ(::mkfifo(dir.Path("pipe.bmp").c_str(), 0644), 0);
+  std::filesystem::create_directory(dir.Path("folder"));
+  TbsStoredSkin skin(nullptr);
+  for (const std::string& picture :
+       {std::string("pipe.bmp"), std::string("folder"), std::string("/dev/zero")}) {
+    const std::string path = picture[0] == '/' ? picture : dir.Path(picture);
+    dir.Write("odd.ini", "[VERSION]\n[PICTURES]\npicture=main.bmp\nactivepicturescount=1\n0=" +
+                             (picture[0] == '/' ? "../../../../../../../.." + picture : picture) +
+                             "\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
+    const std::string error = ErrorOf([&] { skin.LoadFromSkinFile(dir.Path("odd.ini")); });
+    EXPECT_NE(error.find("not a"), std::string::npos) << error;
+    EXPECT_NE(error.find(picture), std::string::npos) << error;
+  }
+  EXPECT_EQ(ErrorOf([&] { skin.LoadFromSkinFile(dir.Path("pipe.bmp")); }),
+            "Cannot open file \"" + dir.Path("pipe.bmp") + "\": not a regular file");
+  EXPECT_EQ(ErrorOf([&] { skin.LoadFromSkinFile(dir.Path("folder")); }),
+            "Cannot open file \"" + dir.Path("folder") + "\": a directory, not a file");
 }
 
 }  // namespace

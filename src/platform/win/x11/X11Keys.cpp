@@ -1,6 +1,7 @@
 #include "platform/win/x11/X11Keys.h"
 
 #include <X11/keysym.h>
+#include <xkbcommon/xkbcommon.h>
 
 #include "platform/win/VirtualKeys.h"
 
@@ -102,7 +103,9 @@ char32_t CharacterFromKeysym(unsigned long keysym) {
     case XK_EuroSign:
       return U'\u20AC';
     default:
-      return 0;
+      // The older symbols of other scripts ("lstroke" on a Polish keyboard,
+      // the Cyrillic and Greek letters) have code points of their own.
+      return static_cast<char32_t>(xkb_keysym_to_utf32(static_cast<xkb_keysym_t>(keysym)));
   }
 }
 

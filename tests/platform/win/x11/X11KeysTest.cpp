@@ -45,6 +45,10 @@ TEST(X11Keys, CharactersIncludeLatin1UnicodeAndControlCharacters) {
   EXPECT_EQ(CharacterFromKeysym(XK_ssharp), U'\u00DF');
   EXPECT_EQ(CharacterFromKeysym(XK_EuroSign), U'\u20AC');
   EXPECT_EQ(CharacterFromKeysym(0x01000416), U'\u0416');
+  // The older symbols of keyboards beyond Latin-1 type their letters too.
+  EXPECT_EQ(CharacterFromKeysym(XK_lstroke), U'\u0142');
+  EXPECT_EQ(CharacterFromKeysym(XK_Cyrillic_zhe), U'\u0436');
+  EXPECT_EQ(CharacterFromKeysym(XK_Greek_OMEGA), U'\u03A9');
   EXPECT_EQ(CharacterFromKeysym(XK_KP_5), U'5');
   EXPECT_EQ(CharacterFromKeysym(XK_Return), U'\r');
   EXPECT_EQ(CharacterFromKeysym(XK_BackSpace), 8u);
