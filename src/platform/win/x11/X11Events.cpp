@@ -166,14 +166,9 @@ void X11Backend::Impl::Handle(XEvent& event) {
       e.kind = InputEvent::Kind::FocusChange;
       // Keys released while another program had the keyboard (Alt after
       // Alt+Tab) are up now, whatever we last heard of them.
-      ::Window rootReturn = 0;
-      ::Window child = 0;
-      int x = 0;
-      int y = 0;
-      int wx = 0;
-      int wy = 0;
+      gfx::Point at;
       unsigned state = 0;
-      if (XQueryPointer(display, root, &rootReturn, &child, &x, &y, &wx, &wy, &state))
+      if (QueryPointer(at, state))
         e.held = HeldFrom(state);
       Post(e);
       break;

@@ -132,6 +132,9 @@ struct X11Backend::Impl {
   void SetProperty(::Window w, Atom name, Atom type, int format, const void* data, int count);
   void SetNormalHints(const X11Surface& s);
   Time InputTime();
+  // Where the pointer is on the screen and the buttons and modifiers held,
+  // asked of the display now; false when it cannot tell.
+  bool QueryPointer(gfx::Point& at, unsigned& state);
   InputEvent::Held HeldFrom(unsigned state) const;
 
   // Where windows really are (X11Events.cpp).

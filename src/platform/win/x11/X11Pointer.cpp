@@ -19,6 +19,14 @@ constexpr long kMoveResizeMove = 8;
 
 }  // namespace
 
+bool X11Backend::Impl::QueryPointer(gfx::Point& at, unsigned& state) {
+  ::Window rootReturn = 0;
+  ::Window child = 0;
+  int wx = 0;
+  int wy = 0;
+  return XQueryPointer(display, root, &rootReturn, &child, &at.x, &at.y, &wx, &wy, &state);
+}
+
 // The capture takes every pointer event for its window. Without it, an open
 // popup (a drop-down list, a menu) still grabs the pointer, reporting events
 // over our windows as usual: a press anywhere else then reaches us instead
@@ -94,17 +102,11 @@ bool X11Backend::BeginSystemMove(HWND hwnd, gfx::Point) {
   X11Surface* s = m.Find(hwnd);
   if (!m.systemMoves || !s || s->overrideRedirect || !s->viewable)
     return false;
-  ::Window rootReturn = 0;
-  ::Window child = 0;
-  int x = 0;
-  int y = 0;
-  int wx = 0;
-  int wy = 0;
+  gfx::Point at;
   unsigned state = 0;
   // A press already released is a click: the window manager would start a
   // move that no release ends.
-  if (!XQueryPointer(m.display, m.root, &rootReturn, &child, &x, &y, &wx, &wy, &state) ||
-      !(state & Button1Mask))
+  if (!m.QueryPointer(at, state) || !(state & Button1Mask))
     return false;
   // The window manager can only take the pointer once we let it go.
   XUngrabPointer(m.display, m.lastInputTime);
@@ -115,8 +117,8 @@ bool X11Backend::BeginSystemMove(HWND hwnd, gfx::Point) {
   e.xclient.window = s->window;
   e.xclient.message_type = m.atoms.netWmMoveResize;
   e.xclient.format = 32;
-  e.xclient.data.l[0] = x;
-  e.xclient.data.l[1] = y;
+  e.xclient.data.l[0] = at.x;
+  e.xclient.data.l[1] = at.y;
   e.xclient.data.l[2] = kMoveResizeMove;
   e.xclient.data.l[3] = Button1;
   e.xclient.data.l[4] = 1;  // a request from an application
@@ -131,15 +133,9 @@ bool X11Backend::BeginSystemMove(HWND hwnd, gfx::Point) {
 void X11Backend::Impl::CheckSystemMove() {
   if (!systemMove)
     return;
-  ::Window rootReturn = 0;
-  ::Window child = 0;
-  int x = 0;
-  int y = 0;
-  int wx = 0;
-  int wy = 0;
+  gfx::Point at;
   unsigned state = 0;
-  if (XQueryPointer(display, root, &rootReturn, &child, &x, &y, &wx, &wy, &state) &&
-      (state & Button1Mask))
+  if (QueryPointer(at, state) && (state & Button1Mask))
     return;
   EndSystemMove();
 }
