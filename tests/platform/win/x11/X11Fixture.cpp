@@ -92,6 +92,8 @@ bool X11Test::RunSteps(std::vector<Step> steps) {
   steps_ = std::move(steps);
   nextStep_ = 0;
   bool done = RunUntil([&] { return nextStep_ == steps_.size(); });
+  if (!done)
+    ADD_FAILURE() << "step " << nextStep_ << " of " << steps_.size() << " never finished";
   steps_.clear();
   nextStep_ = 0;
   return done;
