@@ -335,6 +335,31 @@ TEST_P(X11Desktop, KeysAfterAltTabbingAwayAndBackAreTypedWithoutAlt) {
   XDestroyWindow(probe, other);
 }
 
+// Window managers refuse or log activation requests without the time of
+// the input that caused them.
+TEST_P(X11Desktop, ActivationRequestsCarryATime) {
+  if (!backend->HasWindowManager())
+    GTEST_SKIP() << "without a window manager the program sets the focus itself";
+  XSelectInput(probe, DefaultRootWindow(probe), SubstructureNotifyMask);
+  Flush();
+  HWND other = rec->Create("other", WS_POPUP | WS_VISIBLE, {500, 300, 700, 450});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(other); }));
+  SetActiveWindow(main);
+  backend->Sync();
+  const Atom active = XInternAtom(probe, "_NET_ACTIVE_WINDOW", False);
+  std::vector<long> times;
+  RunUntil([&] {
+    XEvent e;
+    while (XCheckTypedEvent(probe, ClientMessage, &e))
+      if (e.xclient.message_type == active)
+        times.push_back(e.xclient.data.l[1]);
+    return times.size() >= 2;
+  });
+  ASSERT_GE(times.size(), 2u);
+  for (long t : times)
+    EXPECT_NE(t, 0);
+}
+
 // A compositor takes the window as a picture: outside the shape it must be
 // transparent, not black. The screen under XWayland is the compositor's
 // output, shown on the Xvfb server underneath.
