@@ -54,6 +54,8 @@ const char* DesktopName(DesktopKind kind) {
       return "Openbox";
     case DesktopKind::Metacity:
       return "Metacity";
+    case DesktopKind::Composited:
+      return "Composited";
     case DesktopKind::XWayland:
       return "XWayland";
   }
@@ -82,6 +84,10 @@ TestDesktop::TestDesktop(DesktopKind kind, int depth) : kind_(kind), xvfb_(depth
       }
       if (Spawn({"dbus-run-session", "--", "metacity", "--replace"}, {host}) &&
           WaitForWindowManager(xvfb_.Display()))
+        display_ = xvfb_.Display();
+      return;
+    case DesktopKind::Composited:
+      if (Spawn({"xcompmgr"}, {host}) && WaitForCompositor(xvfb_.Display()))
         display_ = xvfb_.Display();
       return;
     case DesktopKind::XWayland: {
@@ -202,6 +208,25 @@ bool TestDesktop::WaitForWindowManager(const std::string& display) {
     std::this_thread::sleep_for(kSettleTime);
   if (!found)
     error_ = std::string(DesktopName(kind_)) + ": no window manager came up on " + display;
+  return found;
+}
+
+// A compositing manager owns the selection named for the screen.
+bool TestDesktop::WaitForCompositor(const std::string& display) {
+  ::Display* dpy = XOpenDisplay(display.c_str());
+  if (!dpy) {
+    error_ = "cannot open " + display;
+    return false;
+  }
+  Atom selection = XInternAtom(dpy, "_NET_WM_CM_S0", False);
+  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+  bool found = false;
+  while (!(found = XGetSelectionOwner(dpy, selection) != None) &&
+         std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(kPollInterval);
+  XCloseDisplay(dpy);
+  if (!found)
+    error_ = "xcompmgr did not come up on " + display;
   return found;
 }
 

@@ -14,7 +14,9 @@
 
 namespace x11test {
 
-enum class DesktopKind { Bare, Openbox, Metacity, XWayland };
+// Bare X, two window managers (metacity keeps windows on the screen), a
+// compositing manager on bare X, and a Wayland compositor with XWayland.
+enum class DesktopKind { Bare, Openbox, Metacity, Composited, XWayland };
 
 const char* DesktopName(DesktopKind kind);
 
@@ -38,6 +40,7 @@ class TestDesktop {
  private:
   bool Spawn(const std::vector<std::string>& args, const std::vector<std::string>& env);
   bool WaitForWindowManager(const std::string& display);
+  bool WaitForCompositor(const std::string& display);
   std::string WaitForXWaylandDisplay(const std::string& log);
 
   DesktopKind kind_;

@@ -364,7 +364,7 @@ TEST_P(X11Desktop, ActivationRequestsCarryATime) {
 // transparent, not black. The screen under XWayland is the compositor's
 // output, shown on the Xvfb server underneath.
 TEST_P(X11Desktop, CornersOutsideTheShapeShowWhatIsBehind) {
-  if (GetParam() != DesktopKind::XWayland)
+  if (GetParam() != DesktopKind::XWayland && GetParam() != DesktopKind::Composited)
     GTEST_SKIP() << "without a compositor the shape cuts the pixels itself";
   std::vector<gfx::Rect> cut = {{12, 0, 288, 12}, {0, 12, 300, 188}, {12, 188, 288, 200}};
   SetWindowRgn(main, gfx::Region::FromRects(cut), true);
@@ -396,7 +396,8 @@ TEST_P(X11Desktop, CornersOutsideTheShapeShowWhatIsBehind) {
 
 INSTANTIATE_TEST_SUITE_P(Desktops, X11Desktop,
                          ::testing::Values(DesktopKind::Bare, DesktopKind::Openbox,
-                                           DesktopKind::Metacity, DesktopKind::XWayland),
+                                           DesktopKind::Metacity, DesktopKind::Composited,
+                                           DesktopKind::XWayland),
                          [](const auto& info) { return DesktopName(info.param); });
 
 }  // namespace
