@@ -348,14 +348,16 @@ TEST_P(X11Desktop, ActivationRequestsCarryATime) {
   backend->Sync();
   const Atom active = XInternAtom(probe, "_NET_ACTIVE_WINDOW", False);
   std::vector<long> times;
+  // Every request sent within a while after the first.
+  const DWORD until = desktop->Now() + 300;
   RunUntil([&] {
     XEvent e;
     while (XCheckTypedEvent(probe, ClientMessage, &e))
       if (e.xclient.message_type == active)
         times.push_back(e.xclient.data.l[1]);
-    return times.size() >= 2;
+    return !times.empty() && TickNotAfter(until, desktop->Now());
   });
-  ASSERT_GE(times.size(), 2u);
+  ASSERT_FALSE(times.empty());
   for (long t : times)
     EXPECT_NE(t, 0);
 }
