@@ -13,9 +13,9 @@
 #include "skin/controls/ButtonLook.h"
 #include "skin/controls/ComboBoxLook.h"
 #include "skin/controls/ScrollBarLook.h"
-#include "skin/controls/SkinGeometry.h"
 #include "skin/controls/UpDownLook.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinGeometry.h"
 #include "skin/data/StoredSkin.h"
 #include "skin/product/ProductSkin.h"
 

@@ -17,6 +17,7 @@
 #include "skin/controls/SkinUpDown.h"
 #include "skin/controls/UpDownLook.h"
 #include "skin/data/StoredSkin.h"
+#include "skin/form/SkinForm.h"
 #include "skin/product/ProductSkin.h"
 #include "ui/Application.h"
 
@@ -80,6 +81,9 @@ TSkinPreviewForm::TSkinPreviewForm(TComponent* AOwner, TbsSkinData* Skin)
   SetCaption(Skin ? "Skin preview" : "Skin preview (plain looks)");
   SetBorderStyle(bsSingle);
   SetColor(kPaper);
+  // The gallery sits in the skin's own window frame, as the browser does.
+  if (Skin != nullptr)
+    (new TbsSkinForm(this))->SetSkinData(Skin);
   SetClientSize(660, 470);
   AddButtonLooks(10, "button", 75, 25);
   AddButtonLooks(65, "resizebutton", 96, 19);
@@ -291,17 +295,73 @@ int PreviewUsage(const std::string& message) {
   return 2;
 }
 
-std::unique_ptr<TbsSkinData> LoadPreviewSkin(const std::string& source) {
-  if (!source.empty())
-    return LoadSkinSource(source).data;
-  TbsStoredSkin stored(nullptr);
-  ReadProductSkin(stored);
-  auto data = std::make_unique<TbsSkinData>(nullptr);
-  data->ApplyStoredSkin(&stored);
-  return data;
+}  // namespace
+
+std::unique_ptr<TbsSkinData> LoadShownSkin(const std::string& source) {
+  std::unique_ptr<TbsSkinData> skin;
+  try {
+    if (!source.empty()) {
+      skin = LoadSkinSource(source).data;
+    } else {
+      TbsStoredSkin stored(nullptr);
+      ReadProductSkin(stored);
+      skin = std::make_unique<TbsSkinData>(nullptr);
+      skin->ApplyStoredSkin(&stored);
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tilebrook-skin: %s\n", e.what());
+    return nullptr;
+  }
+  if (skin->Empty) {
+    std::fprintf(stderr, "tilebrook-skin: the skin was refused\n");
+    return nullptr;
+  }
+  return skin;
 }
 
-}  // namespace
+void SettleHeadless(win::HeadlessDesktop& headless, TApplication& application) {
+  for (int i = 0; i < 15; ++i) {
+    application.ProcessMessages();
+    headless.Clock().Advance(20);
+  }
+  application.ProcessMessages();
+  win::GdiFlush();
+}
+
+int ShowToolForm(const std::string& title, const std::string& screenshot,
+                 const std::function<TForm*(TApplication&)>& make,
+                 const std::function<void(TApplication&)>& shown) {
+  if (!screenshot.empty()) {
+    win::HeadlessDesktop headless;
+    TScreen screen;
+    TApplication application;
+    TForm* form = make(application);
+    application.AddForm(form);
+    form->Show();
+    if (shown)
+      shown(application);
+    SettleHeadless(headless, application);
+    if (!headless.Backend().SaveWindowShot(form->Handle(), screenshot)) {
+      std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", screenshot.c_str());
+      return 1;
+    }
+    return 0;
+  }
+#if TILEBROOK_PREVIEW_X11
+  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-skin");
+  TScreen screen;
+  TApplication application;
+  application.SetTitle(title);
+  application.AddForm(make(application));
+  application.Run();
+  return 0;
+#else
+  (void)title;
+  std::fprintf(stderr,
+               "tilebrook-skin: this build has no display backend; use --screenshot FILE.png\n");
+  return 1;
+#endif
+}
 
 int PreviewCommand(const std::vector<std::string>& args) {
   bool plain = false;
@@ -321,44 +381,11 @@ int PreviewCommand(const std::vector<std::string>& args) {
       return PreviewUsage("give at most one skin");
     }
   }
-  std::unique_ptr<TbsSkinData> skin;
-  try {
-    skin = LoadPreviewSkin(source);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "tilebrook-skin: %s\n", e.what());
+  const std::unique_ptr<TbsSkinData> skin = LoadShownSkin(source);
+  if (!skin)
     return 1;
-  }
-  if (skin->Empty) {
-    std::fprintf(stderr, "tilebrook-skin: the skin was refused\n");
-    return 1;
-  }
   TbsSkinData* shown = plain ? nullptr : skin.get();
-  if (!screenshot.empty()) {
-    win::HeadlessDesktop headless;
-    TScreen screen;
-    TApplication application;
-    auto* form = new TSkinPreviewForm(&application, shown);
-    application.AddForm(form);
-    form->Show();
-    application.ProcessMessages();
-    win::GdiFlush();
-    if (!headless.Backend().SaveWindowShot(form->Handle(), screenshot)) {
-      std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", screenshot.c_str());
-      return 1;
-    }
-    return 0;
-  }
-#if TILEBROOK_PREVIEW_X11
-  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-skin");
-  TScreen screen;
-  TApplication application;
-  application.SetTitle("Skin preview");
-  application.AddForm(new TSkinPreviewForm(&application, shown));
-  application.Run();
-  return 0;
-#else
-  std::fprintf(stderr,
-               "tilebrook-skin: this build has no display backend; use --screenshot FILE.png\n");
-  return 1;
-#endif
+  return ShowToolForm("Skin preview", screenshot, [shown](TApplication& application) {
+    return new TSkinPreviewForm(&application, shown);
+  });
 }

@@ -25,8 +25,7 @@ gfx::Bitmap PreviewShot(bool plain) {
   auto* form = new TSkinPreviewForm(&application, plain ? nullptr : &skin);
   application.AddForm(form);
   form->Show();
-  application.ProcessMessages();
-  win::GdiFlush();
+  SettleHeadless(headless, application);
   gfx::Bitmap shot = headless.Backend().WindowShot(form->Handle());
   delete form;
   return shot;

@@ -379,3 +379,41 @@ TEST(SkinTool, OutputsThatCannotBeWrittenFailAndSayWhy) {
 }
 
 }  // namespace
+
+namespace {
+
+// The width and height in a PNG file's header, or (0, 0).
+std::pair<int, int> PngSize(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::array<unsigned char, 24> head{};
+  if (!in.read(reinterpret_cast<char*>(head.data()), head.size()))
+    return {0, 0};
+  const auto be = [&](int at) {
+    return (head[at] << 24) | (head[at + 1] << 16) | (head[at + 2] << 8) | head[at + 3];
+  };
+  return {be(16), be(20)};
+}
+
+TEST(SkinTool, FrameShowsAnEmptyFormOfTheAskedClientSize) {
+  TempDir dir("skintool-frame");
+  // The product frame adds 7 pixels left, right and below and 30 above.
+  ASSERT_EQ(RunTool({"frame", "--size", "300x120", "--screenshot", dir.Path("f.png")}).status, 0);
+  EXPECT_EQ(PngSize(dir.Path("f.png")), (std::pair{314, 157}));
+  ASSERT_EQ(RunTool({"frame", "--inactive", "--screenshot", dir.Path("b.png")}).status, 0);
+  EXPECT_EQ(PngSize(dir.Path("b.png")), (std::pair{774, 607}));
+  // A frame whose client rectangle leaves its picture is drawn plain:
+  // three pixels around and a caption band of 19.
+  WritePictures(dir);
+  dir.Write("skin.ini", std::string(kSkinHead) +
+                            "[FORMINFO]\nclientrect=2,2,40,40\n[SKINOBJECTS]\ncount=0\n"
+                            "[SKINCONTROLS]\ncount=0\n");
+  ASSERT_EQ(RunTool({"frame", "--size", "200x50", "--screenshot", dir.Path("p.png"),
+                     dir.Path("skin.ini")})
+                .status,
+            0);
+  EXPECT_EQ(PngSize(dir.Path("p.png")), (std::pair{206, 75}));
+  EXPECT_EQ(RunTool({"frame", "--size", "10"}).status, 2);
+  EXPECT_EQ(RunTool({"frame", "--size", "0x10"}).status, 2);
+}
+
+}  // namespace

@@ -6,6 +6,9 @@
 //   tilebrook-skin check SOURCE                list what a skin author should fix
 //   tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]
 //                                              show the skinned controls
+//   tilebrook-skin frame [--size WxH] [--sizeable] [--inactive]
+//                        [--screenshot FILE.png] [SOURCE]
+//                                              show an empty form in the skin's frame
 //
 // SOURCE is a skin text, a stored-skin stream or a compressed skin file,
 // told apart by content. Exit status: 0 on success (for check: nothing
@@ -19,6 +22,7 @@
 #include <vector>
 
 #include "SkinCheck.h"
+#include "SkinFramePreview.h"
 #include "SkinJson.h"
 #include "SkinPreview.h"
 #include "SkinSource.h"
@@ -33,13 +37,17 @@ const char* const kUsage =
     "       tilebrook-skin dump --json SOURCE\n"
     "       tilebrook-skin check SOURCE\n"
     "       tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]\n"
+    "       tilebrook-skin frame [--size WxH] [--sizeable] [--inactive] [--screenshot FILE.png]\n"
+    "                            [SOURCE]\n"
     "SOURCE is a skin.ini with its pictures, a stored-skin stream written by import,\n"
     "or a compressed skin file written by compress.\n"
     "  import    writes the skin text and its pictures as one stored-skin stream\n"
     "  compress  writes a compressed skin file (version, length, zlib data)\n"
     "  dump      prints the loaded skin as one JSON object\n"
     "  check     prints one line per problem, with section and key; exit 0 when none\n"
-    "  preview   shows every skinned control in each look; --plain without the skin\n";
+    "  preview   shows every skinned control in each look; --plain without the skin\n"
+    "  frame     shows an empty form (default client 760x570) in the skin's window frame;\n"
+    "            --inactive draws it as an inactive window\n";
 
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "tilebrook-skin: %s\n%s", message.c_str(), kUsage);
@@ -167,5 +175,7 @@ int main(int argc, char** argv) {
     return Check(args);
   if (verb == "preview")
     return PreviewCommand(args);
+  if (verb == "frame")
+    return FrameCommand(args);
   return UsageError("unknown command " + verb);
 }

@@ -1,7 +1,7 @@
 #include "skin/controls/ButtonLook.h"
 
 #include "skin/controls/PlainLook.h"
-#include "skin/controls/SkinGeometry.h"
+#include "skin/data/SkinGeometry.h"
 #include "skin/data/EffectBmp.h"
 #include "skin/data/SkinData.h"
 

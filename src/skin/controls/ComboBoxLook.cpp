@@ -1,6 +1,6 @@
 #include "skin/controls/ComboBoxLook.h"
 
-#include "skin/controls/SkinGeometry.h"
+#include "skin/data/SkinGeometry.h"
 #include "skin/data/SkinData.h"
 
 using gfx::Bitmap;

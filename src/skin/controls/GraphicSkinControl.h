@@ -8,10 +8,11 @@
 #include <string>
 
 #include "platform/gfx/Bitmap.h"
+#include "skin/data/SkinChangeClient.h"
 #include "skin/data/SkinData.h"
 #include "ui/WinControl.h"
 
-class TbsGraphicSkinControl : public TGraphicControl {
+class TbsGraphicSkinControl : public TGraphicControl, public TbsSkinChangeClient {
  public:
   explicit TbsGraphicSkinControl(TComponent* AOwner);
   ~TbsGraphicSkinControl() override;
@@ -25,6 +26,10 @@ class TbsGraphicSkinControl : public TGraphicControl {
   virtual void ReadSkinRecord();
   virtual void ApplySkinChange();
   virtual void BeginSkinChange() { FIndex = -1; }
+
+  TbsSkinData* SkinChangeContainer() const override { return FSD; }
+  void SkinChangeBegin() override { BeginSkinChange(); }
+  void SkinChangeApply() override { ApplySkinChange(); }
 
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;

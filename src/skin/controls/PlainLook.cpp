@@ -40,17 +40,6 @@ void DrawPlainArrow(gfx::DeviceContext& dc, const Rect& rect, TbsArrowDirection 
   }
 }
 
-gfx::Font MakeSkinFont(const std::string& name, int height, const TbsFontStyles& style) {
-  gfx::LogFont lf;
-  lf.faceName = name;
-  lf.height = height;
-  lf.weight = style.fsBold ? gfx::FW_BOLD : gfx::FW_NORMAL;
-  lf.italic = style.fsItalic;
-  lf.underline = style.fsUnderline;
-  lf.strikeOut = style.fsStrikeOut;
-  return gfx::Font(lf);
-}
-
 gfx::Font DefaultControlFont() {
   return MakeSkinFont("Arial", 14, {});
 }

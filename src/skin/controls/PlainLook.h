@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/gfx/DeviceContext.h"
+#include "skin/data/SkinFont.h"
 #include "skin/data/SkinValues.h"
 
 // The state a part of a control shows in its plain look.
@@ -22,10 +23,6 @@ enum class TbsArrowDirection { Up, Down, Left, Right };
 // rect, pointing the given way.
 void DrawPlainArrow(gfx::DeviceContext& dc, const gfx::Rect& rect, TbsArrowDirection direction,
                     gfx::ColorRef color);
-
-// A font made from a record's font keys; the height is the cell height in
-// pixels, as the skins give it.
-gfx::Font MakeSkinFont(const std::string& name, int height, const TbsFontStyles& style);
 
 // The font the controls use while no record is bound: Arial, 14 pixels.
 gfx::Font DefaultControlFont();

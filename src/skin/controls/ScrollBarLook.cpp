@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "skin/controls/PlainLook.h"
-#include "skin/controls/SkinGeometry.h"
+#include "skin/data/SkinGeometry.h"
 #include "skin/data/SkinData.h"
 
 using gfx::Rect;

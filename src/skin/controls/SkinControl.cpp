@@ -1,9 +1,7 @@
 #include "skin/controls/SkinControl.h"
 
 #include "platform/win/PaintApi.h"
-#include "skin/controls/GraphicSkinControl.h"
 #include "skin/controls/PlainLook.h"
-#include "skin/controls/SkinLabels.h"
 
 TbsSkinControl::TbsSkinControl(TComponent* AOwner) : TCustomControl(AOwner) {}
 
@@ -196,36 +194,4 @@ gfx::Font TbsSkinCustomControl::SkinOrDefaultFont(const std::string& Name, int H
   if (FUseSkinFont && FIndex != -1)
     return MakeSkinFont(Name, Height, Style);
   return FDefaultFont.Handle();
-}
-
-void NotifySkinControls(TWinControl* form, unsigned message, TbsSkinData* container) {
-  if (form == nullptr)
-    return;
-  for (int i = 0; i < form->ControlCount(); ++i) {
-    TControl* child = form->Controls(i);
-    if (message == SkinChangedMessage) {
-      if (auto* label = dynamic_cast<TbsSkinStdLabel*>(child);
-          label && (container == nullptr || label->SkinData() == container))
-        label->SkinRefresh();
-      if (auto* bevel = dynamic_cast<TbsSkinBevel*>(child);
-          bevel && (container == nullptr || bevel->SkinData() == container))
-        bevel->SkinRefresh();
-    }
-    if (auto* graphic = dynamic_cast<TbsGraphicSkinControl*>(child)) {
-      if (message == SkinChangeBeginMessage && graphic->SkinData() == container)
-        graphic->BeginSkinChange();
-      else if (message == SkinChangedMessage &&
-               (container == nullptr || graphic->SkinData() == container))
-        graphic->ApplySkinChange();
-    }
-    if (auto* skinned = dynamic_cast<TbsSkinControl*>(child)) {
-      if (message == SkinChangeBeginMessage && skinned->SkinData() == container)
-        skinned->BeginSkinChange();
-      else if (message == SkinChangedMessage &&
-               (container == nullptr || skinned->SkinData() == container))
-        skinned->ApplySkinChange();
-    }
-    if (auto* parent = dynamic_cast<TWinControl*>(child))
-      NotifySkinControls(parent, message, container);
-  }
 }

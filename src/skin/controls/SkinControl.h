@@ -11,11 +11,12 @@
 #include <string>
 
 #include "platform/gfx/Bitmap.h"
-#include "skin/controls/SkinGeometry.h"
+#include "skin/data/SkinChangeClient.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinGeometry.h"
 #include "ui/WinControl.h"
 
-class TbsSkinControl : public TCustomControl {
+class TbsSkinControl : public TCustomControl, public TbsSkinChangeClient {
  public:
   explicit TbsSkinControl(TComponent* AOwner);
   ~TbsSkinControl() override;
@@ -31,6 +32,10 @@ class TbsSkinControl : public TCustomControl {
   virtual void ReadSkinRecord();
   virtual void ApplySkinChange();
   virtual void BeginSkinChange() { FIndex = -1; }
+
+  TbsSkinData* SkinChangeContainer() const override { return FSD; }
+  void SkinChangeBegin() override { BeginSkinChange(); }
+  void SkinChangeApply() override { ApplySkinChange(); }
 
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
@@ -96,9 +101,3 @@ class TbsSkinCustomControl : public TbsSkinControl {
   bool FUseSkinFont = true;
   std::optional<gfx::Region> FRegion;
 };
-
-// Tells every skinned control on a form of a skin change of `container`
-// (null: any container): on SkinChangeBeginMessage they drop their records,
-// on SkinChangedMessage they read them again. Labels and bevels refresh on
-// the second pass. The skinned frame calls this when it hears the messages.
-void NotifySkinControls(TWinControl* form, unsigned message, TbsSkinData* container);

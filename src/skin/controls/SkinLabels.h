@@ -7,11 +7,12 @@
 
 #include <string>
 
+#include "skin/data/SkinChangeClient.h"
 #include "skin/data/SkinData.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Label.h"
 
-class TbsSkinStdLabel : public TCustomLabel {
+class TbsSkinStdLabel : public TCustomLabel, public TbsSkinChangeClient {
  public:
   explicit TbsSkinStdLabel(TComponent* AOwner);
   ~TbsSkinStdLabel() override;
@@ -28,6 +29,11 @@ class TbsSkinStdLabel : public TCustomLabel {
 
   // Reads the record again and repaints.
   void SkinRefresh();
+
+  TbsSkinData* SkinChangeContainer() const override { return FSD; }
+  // The values are copies, so the old skin may go without notice.
+  void SkinChangeBegin() override {}
+  void SkinChangeApply() override { SkinRefresh(); }
 
  protected:
   // Looks the record up and copies its font values.
@@ -82,7 +88,7 @@ class TbsSkinLinkImage : public TImage {
   std::string FURL;
 };
 
-class TbsSkinBevel : public TBevel {
+class TbsSkinBevel : public TBevel, public TbsSkinChangeClient {
  public:
   explicit TbsSkinBevel(TComponent* AOwner);
   ~TbsSkinBevel() override;
@@ -98,6 +104,11 @@ class TbsSkinBevel : public TBevel {
 
   // Reads the colours again and repaints.
   void SkinRefresh();
+
+  TbsSkinData* SkinChangeContainer() const override { return FSD; }
+  // The values are copies, so the old skin may go without notice.
+  void SkinChangeBegin() override {}
+  void SkinChangeApply() override { SkinRefresh(); }
 
  protected:
   void Paint() override;

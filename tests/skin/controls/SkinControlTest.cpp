@@ -3,6 +3,7 @@
 
 #include "SkinFormTest.h"
 #include "skin/controls/GraphicSkinControl.h"
+#include "skin/controls/SkinLabels.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "support/GfxPrinters.h"
@@ -79,6 +80,17 @@ TEST_F(SkinControls, SkinChangeWalkDropsAndRebindsRecords) {
   NotifySkinControls(form, SkinChangedMessage, nullptr);
   EXPECT_NE(ud->SkinIndex(), -1);
   EXPECT_NE(graphic->SkinIndex(), -1);
+  // Labels keep copies of their values and read them again on the second
+  // pass only.
+  auto* label = new TbsSkinStdLabel(form);
+  label->SetParent(form);
+  label->SetSkinData(skin);
+  ASSERT_NE(label->SkinIndex(), -1);
+  label->SetSkinDataName("no such label");
+  NotifySkinControls(form, SkinChangeBeginMessage, skin);
+  EXPECT_NE(label->SkinIndex(), -1);
+  NotifySkinControls(form, SkinChangedMessage, skin);
+  EXPECT_EQ(label->SkinIndex(), -1);
   // A walk for another container leaves the bindings alone.
   TbsSkinData other(nullptr);
   NotifySkinControls(form, SkinChangeBeginMessage, &other);

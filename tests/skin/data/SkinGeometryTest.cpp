@@ -1,8 +1,8 @@
-#include "skin/controls/SkinGeometry.h"
+#include "skin/data/SkinGeometry.h"
 
 #include <gtest/gtest.h>
 
-#include "ControlTestSupport.h"
+#include "skin/controls/ControlTestSupport.h"
 #include "skin/data/SkinStreams.h"
 #include "support/GfxPrinters.h"
 

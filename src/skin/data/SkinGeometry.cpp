@@ -1,4 +1,4 @@
-#include "skin/controls/SkinGeometry.h"
+#include "skin/data/SkinGeometry.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,0 +1,191 @@
+// The caption object: its background looks, the window's title fitted into
+// its text rectangle, and the active and inactive looks that follow the
+// window's activation.
+
+#include <algorithm>
+
+#include "skin/data/EffectBmp.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinFont.h"
+#include "skin/form/SkinForm.h"
+
+using gfx::Bitmap;
+using gfx::DeviceContext;
+using gfx::Rect;
+
+std::string CaptionTextFit(const DeviceContext& dc, const std::string& text, int width) {
+  if (dc.GetTextExtent(text).cx <= width)
+    return text;
+  std::string rest = text;
+  while (!rest.empty()) {
+    // Remove whole UTF-8 sequences, never half a character.
+    do
+      rest.pop_back();
+    while (!rest.empty() && (static_cast<unsigned char>(rest.back()) & 0xC0) == 0x80);
+    if (!rest.empty() && (static_cast<unsigned char>(rest.back()) & 0xC0) == 0xC0)
+      rest.pop_back();
+    if (dc.GetTextExtent(rest + "...").cx <= width)
+      break;
+  }
+  return rest + "...";
+}
+
+TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm* form, const TbsDataSkinCaption* record)
+    : TbsActiveSkinObject(form, record) {
+  if (record == nullptr)
+    return;
+  FontName = record->fontname;
+  FontHeight = record->fontheight;
+  FontStyle = record->fontstyle;
+  FontColor = record->fontcolor;
+  ActiveFontColor = record->activefontcolor;
+  Alignment = record->alignment;
+  TextRectKey = BoundedFrameRect(record->textrect);
+  Shadow = record->shadow;
+  ShadowColor = record->shadowcolor;
+  ActiveShadowColor = record->activeshadowcolor;
+  FrameRect = BoundedFrameRect(record->framerect);
+  ActiveFrameRect = BoundedFrameRect(record->activeframerect);
+  FrameTextRect = BoundedFrameRect(record->frametextrect);
+  FrameLeftOffset = BoundedFrameValue(record->frameleftoffset);
+  FrameRightOffset = BoundedFrameValue(record->framerightoffset);
+}
+
+void TbsSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
+  TbsActiveSkinObject::MouseDown(X, Y, Button);
+}
+
+void TbsSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
+  if (SkinForm->OnMouseUpEvent)
+    SkinForm->OnMouseUpEvent(IDName, X, Y, ObjectRect, Button);
+}
+
+// The caption's look follows the window, not the pointer.
+void TbsSkinCaptionObject::MouseEnter() {
+  Hovered = true;
+  if (SkinForm->OnMouseEnterEvent)
+    SkinForm->OnMouseEnterEvent(IDName);
+}
+
+void TbsSkinCaptionObject::MouseLeave() {
+  Hovered = false;
+  if (SkinForm->OnMouseLeaveEvent)
+    SkinForm->OnMouseLeaveEvent(IDName);
+}
+
+Rect TbsSkinCaptionObject::TextRect() const {
+  Rect t = TextRectKey;
+  if (!t.IsEmpty())
+    t.right += ObjectRect.Width() - SkinRect.Width();
+  if (!FrameRect.IsEmpty()) {
+    t.left += FrameTextRect.left;
+    t.top += FrameTextRect.top;
+    t.right += FrameTextRect.right - FrameRect.Width();
+  }
+  return t;
+}
+
+Bitmap TbsSkinCaptionObject::ComposeCaptionLook(const Rect& s, const Bitmap* picture) const {
+  const int w = std::max(ObjectRect.Width(), 0), h = std::max(ObjectRect.Height(), 0);
+  Bitmap out(w, h);
+  if (picture == nullptr || out.IsEmpty() || s.IsEmpty())
+    return out;
+  const TbsSkinData* skin = SkinForm->SkinData();
+  const int l = skin ? std::clamp(skin->lefttoppoint.x - SkinRect.left, 0, s.Width()) : 0;
+  const int r = skin ? std::clamp(SkinRect.right - skin->righttoppoint.x, 0, s.Width() - l) : 0;
+  DeviceContext dc(out);
+  if (l == 0 && r == 0) {
+    dc.StretchBlt(0, 0, w, h, *picture, s.left, s.top, s.Width(), s.Height());
+    return out;
+  }
+  const Rect middle{s.left + l, s.top, s.right - r, s.bottom};
+  // A caption without a middle to repeat keeps its corners only.
+  if (!middle.IsEmpty())
+    dc.TileBlt({0, 0, w, h}, *picture, middle);
+  dc.BitBlt(0, 0, l, h, *picture, s.left, s.top);
+  dc.BitBlt(w - r, 0, r, h, *picture, s.right - r, s.top);
+  return out;
+}
+
+void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bool active) const {
+  const std::string& caption = SkinForm->OwnerForm()->Caption();
+  const Rect t = TextRect();
+  if (caption.empty() || TextRectKey.IsEmpty() || t.IsEmpty())
+    return;
+  gfx::SavedDC saved(dc);
+  dc.SelectFont(MakeSkinFont(FontName, FontHeight, FontStyle));
+  const std::string text = CaptionTextFit(dc, caption, t.Width());
+  const gfx::Size size = dc.GetTextExtent(text);
+  int x = t.left;
+  if (Alignment == TbsAlignment::taRightJustify)
+    x = t.right - size.cx;
+  else if (Alignment == TbsAlignment::taCenter)
+    x = t.left + t.Width() / 2 - size.cx / 2;
+  int y = t.top + t.Height() / 2 - size.cy / 2;
+  x += x0;
+  y += y0;
+  dc.SetBkMode(gfx::TRANSPARENT);
+  // Nothing of the title reaches beyond its rectangle.
+  dc.IntersectClipRect(t.Offset(x0, y0));
+  if (!FrameRect.IsEmpty() && StatesPicture != nullptr) {
+    const Rect source = active && !ActiveFrameRect.IsEmpty() ? ActiveFrameRect : FrameRect;
+    const int width = FrameRect.Width() + size.cx - FrameTextRect.Width();
+    const int a = std::clamp(FrameLeftOffset, 0, source.Width());
+    const int b = std::clamp(FrameRightOffset, 0, source.Width() - a);
+    const bool sane = width > 0 && width <= gfx::Bitmap::kMaxDimension && source.Height() > 0 &&
+                      source.Height() <= gfx::Bitmap::kMaxDimension &&
+                      static_cast<long long>(width) * source.Height() <= gfx::Bitmap::kMaxPixels;
+    if (sane) {
+      Bitmap frame(width, source.Height());
+      DeviceContext fdc(frame);
+      const Rect middle{source.left + a, source.top, source.right - b, source.bottom};
+      if (!middle.IsEmpty())
+        fdc.TileBlt({a, 0, width - b, source.Height()}, *StatesPicture, middle);
+      fdc.BitBlt(0, 0, a, source.Height(), *StatesPicture, source.left, source.top);
+      fdc.BitBlt(width - b, 0, b, source.Height(), *StatesPicture, source.right - b, source.top);
+      dc.DrawBitmap(x - FrameTextRect.left, y - FrameTextRect.top, frame);
+    }
+  }
+  if (Shadow) {
+    dc.SetTextColor(active ? ActiveShadowColor : ShadowColor);
+    dc.TextOut(x + 1, y + 1, text);
+  }
+  dc.SetTextColor(active ? ActiveFontColor : FontColor);
+  dc.TextOut(x, y, text);
+}
+
+Bitmap TbsSkinCaptionObject::Look(bool active) const {
+  Bitmap look = active ? ComposeCaptionLook(ActiveSkinRect, StatesPicture)
+                       : ComposeCaptionLook(SkinRect, Picture);
+  if (!look.IsEmpty()) {
+    DeviceContext dc(look);
+    DrawCaptionText(dc, 0, 0, active);
+  }
+  return look;
+}
+
+void TbsSkinCaptionObject::Draw(DeviceContext& dc, bool) {
+  const TbsSkinData* skin = SkinForm->SkinData();
+  const bool inactiveEffect = skin != nullptr && skin->autorenderinginactiveimage;
+  if (Morphing && CanMorph()) {
+    TbsEffectBmp a(Look(false));
+    const TbsEffectBmp b(Look(true));
+    a.ApplyMorph(MorphKind, b, MorphProgress);
+    if (inactiveEffect && !Highlighted)
+      ApplyFrameInactiveEffect(a, skin->inactiveeffect);
+    a.Draw(dc, ObjectRect.left, ObjectRect.top);
+    return;
+  }
+  if (ActiveSkinRect.IsEmpty() || (!Highlighted && !Morphing)) {
+    DrawCaptionText(dc, ObjectRect.left, ObjectRect.top, Highlighted);
+    return;
+  }
+  if (Highlighted) {
+    dc.DrawBitmap(ObjectRect.left, ObjectRect.top, Look(true));
+    return;
+  }
+  TbsEffectBmp normal(Look(false));
+  if (inactiveEffect)
+    ApplyFrameInactiveEffect(normal, skin->inactiveeffect);
+  normal.Draw(dc, ObjectRect.left, ObjectRect.top);
+}
