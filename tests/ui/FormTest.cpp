@@ -160,6 +160,13 @@ TEST_F(Forms, APressOrLosingTheActivationSendsCancelModeToTheActiveControl) {
   app->ProcessMessages();
   EXPECT_TRUE(other->Active());
   EXPECT_THAT(log, ElementsAre("cancel a by none"));
+  // The window system's own notice (a press outside the program, the
+  // window moved by the system) reaches the active control the same way.
+  form->SetFocus();
+  app->ProcessMessages();
+  log.clear();
+  win::SendMessage(form->Handle(), win::WM_CANCELMODE);
+  EXPECT_THAT(log, ElementsAre("cancel a by none"));
 }
 
 TEST_F(Forms, AnAcceleratorClicksItsControlWithAltOrAsAPlainLetter) {
