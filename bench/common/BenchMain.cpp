@@ -4,7 +4,9 @@
 // Naming: "Group:Case". The case whose name starts with "baseline" is the
 // group's baseline, for example "Blit:baseline_memcpy" and "Blit:BitBlt".
 // Ratios use CPU time per iteration, which is steadier than wall time on a
-// shared machine; when repetitions are asked for, the mean is used.
+// shared machine; when repetitions are asked for, the mean is used. A
+// benchmark that times itself (UseManualTime, for instance the wait for
+// another process) is compared by the times it measured.
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +30,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean")
         continue;
-      Record(run.benchmark_name(), run.GetAdjustedCPUTime());
+      const std::string name = run.benchmark_name();
+      const bool manual = name.find("/manual_time") != std::string::npos;
+      Record(name, manual ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime());
     }
   }
 
@@ -60,7 +64,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
         baselines[m.group] = m.cpuTime;
     if (baselines.empty())
       return;
-    std::printf("\nRatios against the baseline of each group (CPU time):\n");
+    std::printf("\nRatios against the baseline of each group (CPU time, or measured time):\n");
     for (const Measured& m : measured_) {
       auto it = baselines.find(m.group);
       if (it == baselines.end() || m.kase.rfind("baseline", 0) == 0 || it->second <= 0)

@@ -125,8 +125,12 @@ bool TApplication::ProcessMessage(win::MSG& Msg) {
     return true;
   }
   bool handled = false;
-  if (OnMessage)
-    OnMessage(Msg, handled);
+  if (OnMessage) {
+    // A handler may replace itself (a menu closing gives the handler it
+    // saved back); the copy keeps the running one alive until it returns.
+    const TMessageEvent handler = OnMessage;
+    handler(Msg, handled);
+  }
   if (!handled) {
     IsHintMsg(Msg);
     if (!IsKeyMsg(Msg)) {

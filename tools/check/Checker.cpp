@@ -14,6 +14,7 @@
 #include "catalogue/Package.h"
 #include "catalogue/PackageList.h"
 #include "catalogue/Switches.h"
+#include "platform/gfx/ImageCodecs.h"
 #include "platform/sys/FileSystem.h"
 
 namespace {
@@ -56,6 +57,15 @@ std::vector<std::string> FindProblems(const TPackage& package) {
         problems.push_back(PuzzlePrefix(index) + "executable missing: " + executable);
       else if (!sys::IsExecutableFile(executable))
         problems.push_back(PuzzlePrefix(index) + "executable not executable: " + executable);
+    }
+    // The browser shows a broken-picture sign for a preview it cannot read.
+    const std::string preview = package.PreviewFileName(index);
+    if (std::optional<std::string> bytes = sys::ReadFileBytes(preview)) {
+      const gfx::DecodedImage image =
+          gfx::DecodeJpeg({reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size()});
+      if (!image.Ok())
+        problems.push_back(PuzzlePrefix(index) + "preview cannot be read as a JPEG picture (" +
+                           image.error + "): " + preview);
     }
     std::string detail = package.DetailFileName(index);
     if (sys::FileExists(package.AuthorMarkerFileName(index)) && !sys::FileExists(detail))

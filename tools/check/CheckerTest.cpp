@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/gfx/ImageCodecs.h"
 #include "platform/sys/TestFiles.h"
 
 namespace {
@@ -21,6 +22,10 @@ class CheckerTest : public ::testing::Test {
     WriteTextFile(path, "#!/bin/sh\n");
     ::chmod(path.c_str(), 0755);
   }
+  static std::string SmallJpeg() {
+    const auto bytes = gfx::EncodeJpeg(gfx::Bitmap(8, 8, gfx::RGB(90, 140, 150))).bytes;
+    return std::string(bytes.begin(), bytes.end());
+  }
   // A package "Photos" with two puzzles and everything in place, and a
   // problem package "Broken" that the browser still accepts.
   void MakeInstallation() {
@@ -29,7 +34,7 @@ class CheckerTest : public ::testing::Test {
                   "[User]\nlast_puzzle=2\n[Severity]\npuzzle_1=3\n");
     for (int n = 1; n <= 2; ++n) {
       std::string base = dir_ / "photos/";
-      WriteTextFile(base + "pv-" + std::to_string(n) + ".jpg", "");
+      WriteTextFile(base + "pv-" + std::to_string(n) + ".jpg", SmallJpeg());
       for (const char* level : {"Beginner", "Intermediate", "Expert", "Guru", "Maniac"})
         Executable(base + "photo-" + std::to_string(n) + "-" + level + ".exe");
     }
@@ -38,8 +43,8 @@ class CheckerTest : public ::testing::Test {
     WriteTextFile(dir_ / "broken/PuzzlePackage.ini",
                   "[Package]\nname=Broken \"&\" Co\nfile=b\npreview=m\n[User]\nlast_puzzle=3\n"
                   "[Severity]\npuzzle_1=7\n");
-    WriteTextFile(dir_ / "broken/m-1.jpg", "");
-    WriteTextFile(dir_ / "broken/m-2.jpg", "");
+    WriteTextFile(dir_ / "broken/m-1.jpg", SmallJpeg());
+    WriteTextFile(dir_ / "broken/m-2.jpg", SmallJpeg());
     WriteTextFile(dir_ / "broken/b-1.ini", "[Image]\nName=x\n");
     WriteTextFile(dir_ / "broken/m-2.ini", "");
     for (const char* level : {"Beginner", "Intermediate", "Expert", "Guru"})
@@ -135,6 +140,17 @@ TEST_F(CheckerTest, ExitStatusSaysWhetherAnythingIsListed) {
   EXPECT_EQ(RunChecker(dir_ / "missing"), 2);
 }
 
+TEST_F(CheckerTest, PreviewsThatAreNoPicturesAreProblems) {
+  MakeInstallation();
+  WriteTextFile(dir_ / "photos/pv-2.jpg", SmallJpeg().substr(0, 40));
+  const CheckReport report = CheckInstallation(dir_.Path(), true);
+  ASSERT_EQ(report.packages.size(), 2u);
+  const std::vector<std::string>& problems = report.packages[1].problems;
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].rfind("puzzle 2: preview cannot be read as a JPEG picture (", 0), 0u);
+  EXPECT_NE(problems[0].find(dir_ / "photos/pv-2.jpg"), std::string::npos);
+}
+
 TEST_F(CheckerTest, RemarksSayWhatTheNoticesDoNot) {
   MakeInstallation();
   // A puzzle count that does not convert falls back to the previews.
@@ -202,11 +218,15 @@ TEST_F(CheckerTest, UnwritableOutputFailsAndSaysWhy) {
             "tilebrook-check: cannot write to standard output: No space left on device\n");
 }
 
-TEST(DemoInstallation, ListsBothPackagesWithoutProblems) {
+TEST(DemoInstallation, ListsItsPackagesInNameOrderWithoutProblems) {
   CheckReport report = CheckInstallation(TILEBROOK_SOURCE_DIR "/assets/demo", false);
   EXPECT_TRUE(report.notices.empty());
   EXPECT_TRUE(report.remarks.empty());
-  ASSERT_EQ(report.packages.size(), 2u);
+  ASSERT_EQ(report.packages.size(), 3u);
+  // An initial umlaut sorts with its base letter.
+  EXPECT_EQ(report.packages[0].name, "Ährenfeld Quilts");
+  EXPECT_EQ(report.packages[0].puzzles, 14);
+  EXPECT_EQ(report.packages[1].name, "Brookside Landscapes");
   for (const CheckedPackage& package : report.packages)
     EXPECT_TRUE(package.problems.empty()) << package.name << ": " << package.problems.front();
 }

@@ -199,17 +199,4 @@ gfx::Bitmap DrawMosaic(int number, int size) {
       size, [&](double x, double y) { return pattern(x, y); }, kSize);
 }
 
-std::vector<art::AssetFile> GenerateDemoPreviews() {
-  std::vector<art::AssetFile> files;
-  auto add = [&](const std::string& stem, gfx::Bitmap (*draw)(int, int), int n) {
-    files.push_back({.name = stem + ".jpg", .picture = draw(n, kPreviewSize)});
-    files.push_back({.name = stem + "-picture.jpg", .picture = draw(n, kPictureSize)});
-  };
-  for (int n = 1; n <= kLandscapes; ++n)
-    add("brookside/landscape-" + std::to_string(n), DrawLandscape, n);
-  for (int n = 1; n <= kMosaics; ++n)
-    add("stonework/mosaic-" + std::to_string(n), DrawMosaic, n);
-  return files;
-}
-
 }  // namespace demogen

@@ -1,5 +1,7 @@
 #include "SkinPreview.h"
 
+#include "DialogPreview.h"
+
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -84,12 +86,14 @@ TSkinPreviewForm::TSkinPreviewForm(TComponent* AOwner, TbsSkinData* Skin)
   // The gallery sits in the skin's own window frame, as the browser does.
   if (Skin != nullptr)
     (new TbsSkinForm(this))->SetSkinData(Skin);
-  SetClientSize(660, 470);
+  SetClientSize(660, 500);
   AddButtonLooks(10, "button", 75, 25);
   AddButtonLooks(65, "resizebutton", 96, 19);
   AddComboAndListLooks(120);
   AddBarAndUpDownLooks(120);
   AddLabelsAndBevel(380);
+  AddCaption(10, 448, "notices, hint and menu: click to open, rest on a button for its hint");
+  AddDialogTriggers(this, FSkin, 466);
 }
 
 void TSkinPreviewForm::AddCaption(int X, int Y, const std::string& Text) {
@@ -290,7 +294,7 @@ namespace {
 int PreviewUsage(const std::string& message) {
   std::fprintf(stderr,
                "tilebrook-skin: %s\nusage: tilebrook-skin preview [--plain] [--screenshot "
-               "FILE.png] [SOURCE]\n",
+               "FILE.png] [--dialogs FILE.png] [SOURCE]\n",
                message.c_str());
   return 2;
 }
@@ -365,7 +369,7 @@ int ShowToolForm(const std::string& title, const std::string& screenshot,
 
 int PreviewCommand(const std::vector<std::string>& args) {
   bool plain = false;
-  std::string screenshot, source;
+  std::string screenshot, dialogs, source;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--plain") {
       plain = true;
@@ -373,6 +377,10 @@ int PreviewCommand(const std::vector<std::string>& args) {
       if (i + 1 >= args.size() || args[i + 1].empty())
         return PreviewUsage("--screenshot needs a file name");
       screenshot = args[++i];
+    } else if (args[i] == "--dialogs") {
+      if (i + 1 >= args.size() || args[i + 1].empty())
+        return PreviewUsage("--dialogs needs a file name");
+      dialogs = args[++i];
     } else if (!args[i].empty() && args[i][0] == '-') {
       return PreviewUsage("unknown option " + args[i]);
     } else if (source.empty()) {
@@ -385,6 +393,14 @@ int PreviewCommand(const std::vector<std::string>& args) {
   if (!skin)
     return 1;
   TbsSkinData* shown = plain ? nullptr : skin.get();
+  if (!dialogs.empty()) {
+    if (!SaveDialogsScreenshot(shown, dialogs)) {
+      std::fprintf(stderr, "tilebrook-skin: cannot write %s\n", dialogs.c_str());
+      return 1;
+    }
+    if (screenshot.empty())
+      return 0;
+  }
   return ShowToolForm("Skin preview", screenshot, [shown](TApplication& application) {
     return new TSkinPreviewForm(&application, shown);
   });

@@ -54,5 +54,5 @@ int ShowToolForm(const std::string& title, const std::string& screenshot,
 // screenshot.
 void SettleHeadless(win::HeadlessDesktop& headless, TApplication& application);
 
-// tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]
+// tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png] [SOURCE]
 int PreviewCommand(const std::vector<std::string>& args);

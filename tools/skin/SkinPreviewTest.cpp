@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "DialogPreview.h"
 #include "SkinPreview.h"
+#include "platform/gfx/ImageCodecs.h"
 #include "platform/win/Win.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "skin/data/StoredSkin.h"
@@ -38,6 +40,22 @@ TEST(SkinPreview, ProductSkin) {
 
 TEST(SkinPreview, PlainLooks) {
   EXPECT_TRUE(testsupport::MatchesGolden(PreviewShot(true), "tools/skin/golden/preview_plain.png"));
+}
+
+// A notice of each kind, a hint and an open menu with its submenu, as the
+// --dialogs picture shows them.
+TEST(SkinPreview, NoticesHintAndMenu) {
+  TbsStoredSkin stored(nullptr);
+  ReadProductSkin(stored);
+  TbsSkinData skin(nullptr);
+  skin.ApplyStoredSkin(&stored);
+  const std::string path = std::string(TILEBROOK_BINARY_DIR) + "/preview_dialogs.png";
+  ASSERT_TRUE(SaveDialogsScreenshot(&skin, path));
+  const gfx::DecodedImage shot = gfx::LoadImageFile(path);
+  ASSERT_TRUE(shot.Ok()) << shot.error;
+  EXPECT_TRUE(testsupport::MatchesGolden(shot.bitmap, "tools/skin/golden/preview_dialogs.png"));
+  // An unwritable place is reported, not ignored.
+  EXPECT_FALSE(SaveDialogsScreenshot(nullptr, "/nonexistent-directory/dialogs.png"));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 //   tilebrook-skin compress SKIN.ini -o FILE   write a compressed skin file
 //   tilebrook-skin dump --json SOURCE          describe a skin as JSON
 //   tilebrook-skin check SOURCE                list what a skin author should fix
-//   tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]
+//   tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png] [SOURCE]
 //                                              show the skinned controls
 //   tilebrook-skin frame [--size WxH] [--sizeable] [--inactive]
 //                        [--screenshot FILE.png] [SOURCE]
@@ -36,7 +36,8 @@ const char* const kUsage =
     "       tilebrook-skin compress SKIN.ini -o FILE\n"
     "       tilebrook-skin dump --json SOURCE\n"
     "       tilebrook-skin check SOURCE\n"
-    "       tilebrook-skin preview [--plain] [--screenshot FILE.png] [SOURCE]\n"
+    "       tilebrook-skin preview [--plain] [--screenshot FILE.png] [--dialogs FILE.png]\n"
+    "                              [SOURCE]\n"
     "       tilebrook-skin frame [--size WxH] [--sizeable] [--inactive] [--screenshot FILE.png]\n"
     "                            [SOURCE]\n"
     "SOURCE is a skin.ini with its pictures, a stored-skin stream written by import,\n"
@@ -45,7 +46,9 @@ const char* const kUsage =
     "  compress  writes a compressed skin file (version, length, zlib data)\n"
     "  dump      prints the loaded skin as one JSON object\n"
     "  check     prints one line per problem, with section and key; exit 0 when none\n"
-    "  preview   shows every skinned control in each look; --plain without the skin\n"
+    "  preview   shows every skinned control in each look, and opens the notices, a\n"
+    "            hint and a menu; --plain without the skin; --dialogs draws a notice of\n"
+    "            each kind, a hint and an open menu with its submenu into a picture\n"
     "  frame     shows an empty form (default client 760x570) in the skin's window frame;\n"
     "            --inactive draws it as an inactive window\n";
 

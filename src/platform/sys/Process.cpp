@@ -64,7 +64,7 @@ class SpawnSettings {
   SpawnSettings& operator=(const SpawnSettings&) = delete;
 
   // argv[0] is the program; searchPath looks it up along PATH.
-  int Spawn(const std::vector<std::string>& args, bool searchPath) {
+  int Spawn(const std::vector<std::string>& args, bool searchPath, int* errorOut) {
     std::vector<char*> argv;
     argv.reserve(args.size() + 1);
     for (const std::string& arg : args)
@@ -73,8 +73,11 @@ class SpawnSettings {
     pid_t pid = -1;
     int error = searchPath ? posix_spawnp(&pid, argv[0], &actions_, &attr_, argv.data(), environ)
                            : posix_spawn(&pid, argv[0], &actions_, &attr_, argv.data(), environ);
-    if (error != 0)
+    if (error != 0) {
+      if (errorOut != nullptr)
+        *errorOut = error;
       return -1;
+    }
     Children().push_back({pid, OpenProcessDescriptor(pid)});
     return pid;
   }
@@ -84,10 +87,10 @@ class SpawnSettings {
   posix_spawn_file_actions_t actions_;
 };
 
-int Spawn(const std::vector<std::string>& args, bool searchPath) {
+int Spawn(const std::vector<std::string>& args, bool searchPath, int* error = nullptr) {
   ReapFinishedChildren();
   SpawnSettings settings;
-  return settings.Spawn(args, searchPath);
+  return settings.Spawn(args, searchPath, error);
 }
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
@@ -105,10 +108,13 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-int StartProcess(const std::string& path) {
-  if (path.empty())
+int StartProcess(const std::string& path, int* error) {
+  if (path.empty()) {
+    if (error != nullptr)
+      *error = ENOENT;
     return -1;
-  return Spawn({path}, false);
+  }
+  return Spawn({path}, false, error);
 }
 
 bool IsSafeShellAddress(std::string_view address) {

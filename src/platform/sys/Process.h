@@ -14,8 +14,11 @@ namespace sys {
 
 // Starts the executable at path with no arguments, stdin from /dev/null, in a
 // session of its own, with default signal handling and no descriptors of ours
-// beyond 0 to 2. The process id, or -1 when it could not be started.
-int StartProcess(const std::string& path);
+// beyond 0 to 2. The process id, or -1 when it could not be started; then
+// error, when given, receives the system's error number (for instance
+// EACCES for a file without execute permission, ENOEXEC for a file of a
+// format the system cannot run).
+int StartProcess(const std::string& path, int* error = nullptr);
 
 // True for the addresses ShellOpen passes on: http:, https: and mailto:
 // addresses (any letter case) without control characters.

@@ -188,6 +188,7 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
     d.GetBackend().CreateSurface(hwnd, SurfaceInfo{.popup = (style & WS_POPUP) != 0,
                                                    .toolWindow = (exStyle & WS_EX_TOOLWINDOW) != 0,
                                                    .topmost = (exStyle & WS_EX_TOPMOST) != 0,
+                                                   .dialog = (exStyle & WS_EX_DLGMODALFRAME) != 0,
                                                    .owner = self.owner,
                                                    .bounds = self.rect});
     d.GetBackend().SetSurfaceTitle(hwnd, windowName);

@@ -1,21 +1,9 @@
 #include "skin/controls/SkinLabels.h"
 
 #include "platform/sys/Process.h"
+#include "skin/data/SkinFont.h"
 
 namespace {
-
-TFontStyles ToFontStyles(const TbsFontStyles& s) {
-  TFontStyles out;
-  if (s.fsBold)
-    out.Include(fsBold);
-  if (s.fsItalic)
-    out.Include(fsItalic);
-  if (s.fsUnderline)
-    out.Include(fsUnderline);
-  if (s.fsStrikeOut)
-    out.Include(fsStrikeOut);
-  return out;
-}
 
 int RecordIndex(const TbsSkinData* sd, const std::string& name) {
   return sd == nullptr || sd->Empty ? -1 : sd->IndexOfControlRecord(name);

@@ -7,6 +7,7 @@
 #include "platform/win/Win.h"
 #include "skin/controls/MessageIcons.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/form/SkinForm.h"
 #include "ui/Application.h"
 
 namespace {
@@ -50,14 +51,6 @@ int ButtonHeight(const TbsSkinData* skin, const std::string& name) {
   if (record == nullptr)
     return msgdlg::kDefaultButtonHeight;
   return record->skinrect.Height();
-}
-
-// The narrowest the dialog's frame can be drawn: the skin's frame picture,
-// or the built-in frame's minimum.
-int MinFrameWidth(const TbsSkinData* skin) {
-  if (skin != nullptr && !skin->Empty && !skin->Picture.IsEmpty())
-    return skin->Picture.Width();
-  return 120;
 }
 
 TRect WorkArea() {
@@ -139,7 +132,16 @@ TbsMessageForm* BuildMessageForm(const std::string& Text, TMsgDlgType Kind, TMsg
   form->SetBorderStyle(bsDialog);
   form->SetPosition(poScreenCenter);
   form->SetKeyPreview(true);
+  // The frame takes over a window that exists.
   form->HandleNeeded();
+  auto* frame = new TbsSkinForm(form.get());
+  frame->SetBorderIcons({});
+  frame->SetSkinData(Style.SkinData);
+  frame->SetMenusSkinData(Style.CtrlSkinData);
+  frame->SetAlphaBlend(Style.AlphaBlend);
+  frame->SetAlphaBlendAnimation(Style.AlphaBlendAnimation);
+  frame->SetAlphaBlendValue(Style.AlphaBlendValue);
+  form->FSkinForm = frame;
 
   const int buttonHeight = ButtonHeight(Style.CtrlSkinData, Style.ButtonSkinDataName);
   int count = 0;
@@ -201,10 +203,11 @@ TbsMessageForm* BuildMessageForm(const std::string& Text, TMsgDlgType Kind, TMsg
   const int clientHeight = buttonHeight + label->Height() + kHeightMargin;
   const int clientWidth = rowWidth < textRight ? textRight + kWidthMargin : rowWidth + kWidthMargin;
   form->SetClientSize(clientWidth, clientHeight);
-  if (area.Width() < form->Width())
-    form->SetBounds(form->Left(), form->Top(), area.Width(), form->Height());
-  else if (MinFrameWidth(Style.SkinData) > form->Width())
-    form->SetBounds(form->Left(), form->Top(), MinFrameWidth(Style.SkinData), form->Height());
+  const int maxWidth = frame->WorkArea(frame->MaximizeOnFullScreen()).Width();
+  if (maxWidth < form->Width())
+    form->SetBounds(form->Left(), form->Top(), maxWidth, form->Height());
+  else if (frame->MinFrameWidth() > form->Width())
+    form->SetBounds(form->Left(), form->Top(), frame->MinFrameWidth(), form->Height());
 
   const TMsgDlgBtn defaultButton = Buttons.Contains(mbOK)    ? mbOK
                                    : Buttons.Contains(mbYes) ? mbYes

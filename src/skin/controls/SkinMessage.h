@@ -14,6 +14,7 @@
 #include "ui/Form.h"
 
 class TbsSkinButton;
+class TbsSkinForm;
 
 enum TMsgDlgType : int { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
@@ -79,6 +80,7 @@ class TbsMessageForm : public TForm {
 
   TbsSkinStdLabel* Message() const { return FMessage; }
   TImage* Image() const { return FImage; }
+  TbsSkinForm* SkinForm() const { return FSkinForm; }
   // The button with that component name, or null.
   TbsSkinButton* Button(TMsgDlgBtn Which) const;
   int HelpContext = 0;
@@ -90,6 +92,7 @@ class TbsMessageForm : public TForm {
  private:
   friend TbsMessageForm* BuildMessageForm(const std::string& Text, TMsgDlgType Kind,
                                           TMsgDlgButtons Buttons, const TbsMessageFormStyle& Style);
+  TbsSkinForm* FSkinForm = nullptr;
   TbsSkinStdLabel* FMessage = nullptr;
   TImage* FImage = nullptr;
 };

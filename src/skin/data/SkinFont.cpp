@@ -10,3 +10,16 @@ gfx::Font MakeSkinFont(const std::string& name, int height, const TbsFontStyles&
   lf.strikeOut = style.fsStrikeOut;
   return gfx::Font(lf);
 }
+
+TFontStyles ToFontStyles(const TbsFontStyles& style) {
+  TFontStyles out;
+  if (style.fsBold)
+    out.Include(fsBold);
+  if (style.fsItalic)
+    out.Include(fsItalic);
+  if (style.fsUnderline)
+    out.Include(fsUnderline);
+  if (style.fsStrikeOut)
+    out.Include(fsStrikeOut);
+  return out;
+}

@@ -51,6 +51,52 @@ void DrawRestoreGlyph(DeviceContext& dc, Point o) {
 
 }  // namespace
 
+void DrawCaptionGlyph(DeviceContext& dc, TbsStdCommand command, Point o, gfx::ColorRef colour,
+                      bool restoreLook) {
+  dc.SelectPen(gfx::Pen{gfx::PS_SOLID, 1, colour});
+  dc.SelectBrush(gfx::Brush{gfx::BS_NULL, 0});
+  switch (command) {
+    case TbsStdCommand::cmClose:
+      Line(dc, o, 1, 1, 9, 9);
+      Line(dc, o, 9, 1, 1, 9);
+      Line(dc, o, 2, 1, 10, 9);
+      Line(dc, o, 8, 1, 0, 9);
+      break;
+    case TbsStdCommand::cmMaximize:
+      if (restoreLook) {
+        DrawRestoreGlyph(dc, o);
+      } else {
+        Outline(dc, o, 0, 0, 11, 10);
+        Outline(dc, o, 0, 0, 11, 2);
+      }
+      break;
+    case TbsStdCommand::cmMinimize:
+      if (restoreLook) {
+        DrawRestoreGlyph(dc, o);
+      } else {
+        Line(dc, o, 1, 8, 9, 8);
+        Line(dc, o, 1, 9, 9, 9);
+      }
+      break;
+    case TbsStdCommand::cmSysMenu:
+      Outline(dc, o, 1, 3, 9, 6);
+      break;
+    case TbsStdCommand::cmRollUp:
+      for (int i = 0; i < 5; ++i) {
+        if (restoreLook)
+          Line(dc, o, 5 - i, 6 - i, 5 + i, 6 - i);
+        else
+          Line(dc, o, 1 + i, 6 - i, 9 - i, 6 - i);
+      }
+      break;
+    case TbsStdCommand::cmMinimizeToTray:
+      dc.FillRect({o.x + 2, o.y + 2, o.x + 7, o.y + 7}, colour);
+      break;
+    case TbsStdCommand::cmDefault:
+      break;
+  }
+}
+
 TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm* form,
                                                const TbsDataSkinStdButton* record,
                                                TbsStdCommand command, const std::string& name)
@@ -133,48 +179,7 @@ void TbsSkinStdButtonObject::DrawBuiltIn(DeviceContext& target) const {
   else if (Pressed)
     o = {w / 2 - 6, h / 2 - 5};
   const gfx::ColorRef glyph = Enabled ? gfx::clBtnText : gfx::clBtnShadow;
-  dc.SelectPen(gfx::Pen{gfx::PS_SOLID, 1, glyph});
-  dc.SelectBrush(gfx::Brush{gfx::BS_NULL, 0});
-  switch (Command) {
-    case TbsStdCommand::cmClose:
-      Line(dc, o, 1, 1, 9, 9);
-      Line(dc, o, 9, 1, 1, 9);
-      Line(dc, o, 2, 1, 10, 9);
-      Line(dc, o, 8, 1, 0, 9);
-      break;
-    case TbsStdCommand::cmMaximize:
-      if (RestoreLook()) {
-        DrawRestoreGlyph(dc, o);
-      } else {
-        Outline(dc, o, 0, 0, 11, 10);
-        Outline(dc, o, 0, 0, 11, 2);
-      }
-      break;
-    case TbsStdCommand::cmMinimize:
-      if (RestoreLook()) {
-        DrawRestoreGlyph(dc, o);
-      } else {
-        Line(dc, o, 1, 8, 9, 8);
-        Line(dc, o, 1, 9, 9, 9);
-      }
-      break;
-    case TbsStdCommand::cmSysMenu:
-      Outline(dc, o, 1, 3, 9, 6);
-      break;
-    case TbsStdCommand::cmRollUp:
-      for (int i = 0; i < 5; ++i) {
-        if (RestoreLook())
-          Line(dc, o, 5 - i, 6 - i, 5 + i, 6 - i);
-        else
-          Line(dc, o, 1 + i, 6 - i, 9 - i, 6 - i);
-      }
-      break;
-    case TbsStdCommand::cmMinimizeToTray:
-      dc.FillRect({o.x + 2, o.y + 2, o.x + 7, o.y + 7}, glyph);
-      break;
-    case TbsStdCommand::cmDefault:
-      break;
-  }
+  DrawCaptionGlyph(dc, Command, o, glyph, RestoreLook());
   target.DrawBitmap(ObjectRect.left, ObjectRect.top, b);
 }
 

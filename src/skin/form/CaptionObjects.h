@@ -205,3 +205,10 @@ std::string CaptionTextFit(const gfx::DeviceContext& dc, const std::string& text
 
 // Gives a piece of the frame the skin's inactive look.
 void ApplyFrameInactiveEffect(TbsEffectBmp& bmp, TbsInactiveEffect effect);
+
+// The glyph of a caption button's command in the colour given, its box's
+// top-left corner at o: the built-in buttons and the system menu's items
+// draw it. restoreLook draws the restore glyph for maximize and minimize,
+// and turns the roll-up arrow down.
+void DrawCaptionGlyph(gfx::DeviceContext& dc, TbsStdCommand command, gfx::Point o,
+                      gfx::ColorRef colour, bool restoreLook);

@@ -6,6 +6,7 @@
 
 #include "platform/win/Win.h"
 #include "skin/form/SkinForm.h"
+#include "skin/form/SkinHint.h"
 #include "ui/Application.h"
 
 using gfx::Point;
@@ -132,6 +133,19 @@ win::LRESULT TbsSkinForm::PlainHitTest(Point P) const {
   return HTOBJECT;
 }
 
+// An object's hint goes to the frame's hint component, and to whoever
+// listens for it.
+void TbsSkinForm::ObjectHint(TbsActiveSkinObject& Object, bool Show) {
+  if (FSkinHint != nullptr) {
+    if (Show)
+      FSkinHint->ShowObjectHintText(Object.Hint);
+    else
+      FSkinHint->HideObjectHint();
+  }
+  if (OnObjectHint)
+    OnObjectHint(Object, Show);
+}
+
 void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
   if (FObjectList.empty() || !WindowIsActive())
     return;
@@ -153,13 +167,13 @@ void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
     return;
   FActiveObject = next;
   const int count = static_cast<int>(FObjectList.size());
-  const bool hints = FShowObjectHint && OnObjectHint;
+  const bool hints = FShowObjectHint && (FSkinHint != nullptr || OnObjectHint);
   if (FPreviousActiveObject >= 0 && FPreviousActiveObject < count) {
     TbsActiveSkinObject& previous = *FObjectList[FPreviousActiveObject];
     if (previous.Enabled && previous.Visible) {
       previous.MouseLeave();
       if (hints && !previous.Hint.empty())
-        OnObjectHint(previous, false);
+        ObjectHint(previous, false);
     }
   }
   if (FActiveObject >= 0) {
@@ -167,7 +181,7 @@ void TbsSkinForm::TrackActiveObject(Point P, bool InFrame) {
     if (now.Enabled && now.Visible) {
       now.MouseEnter();
       if (hints && !now.Hint.empty())
-        OnObjectHint(now, true);
+        ObjectHint(now, true);
     }
   }
 }

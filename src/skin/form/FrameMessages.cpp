@@ -122,8 +122,7 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
       if ((m.WParam & 0xFFF0) != SC_KEYMENU)
         return false;
       // There is no system-drawn menu: the key only closes ours.
-      if (FSkinMenuOpen)
-        SkinMenuClosed();
+      CloseFrameMenus();
       m.Result = 0;
       return true;
     case WM_TIMER:

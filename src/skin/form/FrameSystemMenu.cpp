@@ -4,7 +4,6 @@
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/Win.h"
 #include "skin/form/SkinForm.h"
-#include "ui/PlainMenu.h"
 
 namespace {
 
@@ -136,14 +135,14 @@ void TbsSkinForm::SkinMenuClosed() {
     OnSkinMenuClose(this);
 }
 
-// Every menu of the frame opens here. The menu runs its own loop; the chosen
-// item's command runs after the menu has closed and the frame's menu state
-// is reset, so a command that closes the form finds nothing of the menu.
+// Every menu of the frame opens here, through the skinned menu engine. The
+// menu stays open while the program's loop runs on; the chosen item's
+// command runs after the menu has closed and the frame heard of it
+// (CloseSkinMenuMessage), so a command that closes the form finds nothing
+// of the menu.
 void TbsSkinForm::ShowFrameMenu(TMenuItem& Item, const gfx::Rect& Anchor, bool Up) {
   MarkMenuOpen();
-  const gfx::Point at{Anchor.left, Up ? Anchor.top : Anchor.bottom};
-  TMenuItem* chosen = TrackPlainMenu(Item, nullptr, at);
-  SkinMenuClosed();
-  if (chosen != nullptr)
-    chosen->Click();
+  FSkinMenu->PopupAt(nullptr, FMenusSD != nullptr ? FMenusSD : FSD, Up, &Item, Anchor, 0);
+  if (!FSkinMenu->IsOpen())
+    SkinMenuClosed();
 }

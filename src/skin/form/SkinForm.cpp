@@ -4,6 +4,7 @@
 
 #include "platform/win/Win.h"
 #include "skin/data/SkinChangeClient.h"
+#include "skin/form/SkinHint.h"
 #include "ui/Application.h"
 
 namespace {
@@ -73,6 +74,8 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner)
   timer(FFadeTimer, 20, [this] { FadeTimerTick(); });
   timer(FAnimateTimer, 25, [this] { AnimateTimerTick(); });
   InstallFormDelivery();
+  FSkinMenu = new TbsSkinMenu(this, FOwnerForm);
+  FSkinMenu->MenusAlphaBlendValue = 200;
   if (FOwnerForm == nullptr || ComponentState().Contains(csDesigning))
     return;
   FOwnerForm->SetBorderIcons({});
@@ -93,7 +96,7 @@ TbsSkinForm::~TbsSkinForm() {
       win::SetWindowRgn(FOwnerForm->Handle(), std::nullopt, true);
   }
   for (TComponent* c : {static_cast<TComponent*>(FSD), static_cast<TComponent*>(FMenusSD),
-                        static_cast<TComponent*>(FSystemMenu)})
+                        static_cast<TComponent*>(FSystemMenu), static_cast<TComponent*>(FSkinHint)})
     if (c != nullptr)
       c->RemoveFreeNotification(this);
 }
@@ -133,6 +136,8 @@ void TbsSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
     FMenusSD = nullptr;
   if (AComponent == FSystemMenu)
     FSystemMenu = nullptr;
+  if (AComponent == FSkinHint)
+    FSkinHint = nullptr;
 }
 
 void TbsSkinForm::SetSkinData(TbsSkinData* Value) {
@@ -150,6 +155,14 @@ void TbsSkinForm::SetMenusSkinData(TbsSkinData* Value) {
   if (FMenusSD != nullptr && FMenusSD != Value && FMenusSD != FSD)
     FMenusSD->RemoveFreeNotification(this);
   FMenusSD = Value;
+  if (Value != nullptr)
+    Value->FreeNotification(this);
+}
+
+void TbsSkinForm::SetSkinHint(TbsSkinHint* Value) {
+  if (FSkinHint != nullptr)
+    FSkinHint->RemoveFreeNotification(this);
+  FSkinHint = Value;
   if (Value != nullptr)
     Value->FreeNotification(this);
 }
@@ -367,6 +380,12 @@ void TbsSkinForm::HookedWindowProc(TMessage& Message) {
 }
 
 void TbsSkinForm::CloseFrameMenus() {
+  if (FShowObjectHint && FSkinHint != nullptr)
+    FSkinHint->HideObjectHint();
+  // Closing the menu's levels tells the frame through CloseSkinMenuMessage;
+  // a state left open without levels is reset directly.
+  if (FSkinMenu != nullptr && FSkinMenu->IsOpen())
+    FSkinMenu->CloseAllLevels();
   if (FSkinMenuOpen)
     SkinMenuClosed();
 }

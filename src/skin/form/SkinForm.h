@@ -22,6 +22,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/CaptionObjects.h"
 #include "skin/form/FrameGeometry.h"
+#include "skin/form/SkinMenu.h"
 #include "ui/Font.h"
 #include "ui/Form.h"
 #include "ui/Graphics.h"
@@ -33,9 +34,6 @@ enum class TbsBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMin
 using TbsBorderIcons = TSet<TbsBorderIcon>;
 enum class TbsFormState { Normal, Minimized, Maximized };
 
-// Private notices between the frame and its skinned menus.
-inline constexpr unsigned CloseSkinMenuMessage = 0x0400 + 204;
-
 using TbsObjectEvent = std::function<void(const std::string& IDName)>;
 using TbsObjectMouseEvent = std::function<void(const std::string& IDName, int X, int Y,
                                                const gfx::Rect& ObjectRect, TMouseButton Button)>;
@@ -46,6 +44,8 @@ using TbsObjectMoveEvent =
 using TbsObjectHintEvent = std::function<void(const TbsActiveSkinObject& Object, bool Show)>;
 using TbsObjectPaintEvent = std::function<void(const std::string& IDName, gfx::DeviceContext& dc,
                                                const gfx::Rect& ObjectRect)>;
+
+class TbsSkinHint;
 
 class TbsSkinForm : public TComponent {
  public:
@@ -92,8 +92,26 @@ class TbsSkinForm : public TComponent {
   void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
   TPopupMenu* SystemMenu() const { return FSystemMenu; }
   void SetSystemMenu(TPopupMenu* Value);
+  // The hint component that shows the hints of the frame's objects, when
+  // ShowObjectHint is on.
+  TbsSkinHint* SkinHint() const { return FSkinHint; }
+  void SetSkinHint(TbsSkinHint* Value);
   bool ShowObjectHint() const { return FShowObjectHint; }
   void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
+  // The menu settings, held by the menu engine.
+  bool MenusAlphaBlend() const { return FSkinMenu->MenusAlphaBlend; }
+  void SetMenusAlphaBlend(bool Value) { FSkinMenu->MenusAlphaBlend = Value; }
+  bool MenusAlphaBlendAnimation() const { return FSkinMenu->MenusAlphaBlendAnimation; }
+  void SetMenusAlphaBlendAnimation(bool Value) { FSkinMenu->MenusAlphaBlendAnimation = Value; }
+  int MenusAlphaBlendValue() const { return FSkinMenu->MenusAlphaBlendValue; }
+  void SetMenusAlphaBlendValue(int Value) {
+    FSkinMenu->MenusAlphaBlendValue = static_cast<unsigned char>(std::clamp(Value, 0, 255));
+  }
+  int DefMenuItemHeight() const { return FSkinMenu->DefMenuItemHeight(); }
+  void SetDefMenuItemHeight(int Value) { FSkinMenu->SetDefMenuItemHeight(Value); }
+  TFont& DefMenuItemFont() { return FSkinMenu->DefMenuItemFont(); }
+  bool UseSkinFontInMenu() const { return FSkinMenu->UseSkinFontInMenu; }
+  void SetUseSkinFontInMenu(bool Value) { FSkinMenu->UseSkinFontInMenu = Value; }
   bool AlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
   void SetAlwaysMinimizeToTray(bool Value) { FAlwaysMinimizeToTray = Value; }
 
@@ -138,6 +156,7 @@ class TbsSkinForm : public TComponent {
   win::LRESULT SkinHitTest(gfx::Point P) const;
   win::LRESULT PlainHitTest(gfx::Point P) const;
   void TrackActiveObject(gfx::Point P, bool InFrame);
+  void ObjectHint(TbsActiveSkinObject& Object, bool Show);
   void SetFormState(TbsFormState Value);
   void RollUp(bool Value);
   // This program has no tray icon: the tray commands do nothing.
@@ -151,6 +170,8 @@ class TbsSkinForm : public TComponent {
   void MarkMenuOpen();
   void SkinMenuClosed();
   bool SkinMenuOpen() const { return FSkinMenuOpen; }
+  // The engine that shows the frame's menus.
+  TbsSkinMenu& SkinMenu() const { return *FSkinMenu; }
   // The work area of the monitor holding the owner, or the monitor itself.
   gfx::Rect WorkArea(bool Full) const;
   void ResetObjectStates();
@@ -266,4 +287,6 @@ class TbsSkinForm : public TComponent {
   TTimer FFadeTimer;
   TTimer FAnimateTimer;
   TPopupMenu FDefaultSysMenu;
+  TbsSkinMenu* FSkinMenu = nullptr;  // owned as a component
+  TbsSkinHint* FSkinHint = nullptr;
 };

@@ -6,6 +6,8 @@
 #include "platform/win/VirtualKeys.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinMessage.h"
+#include "skin/form/SkinForm.h"
+#include "support/GoldenImage.h"
 
 namespace controltest {
 namespace {
@@ -55,6 +57,8 @@ class SkinMessages : public SkinFormTest {
 TEST_F(SkinMessages, TheProgramsNoticeWithTheProductSkin) {
   const TModalResult result = Show("Short.", mtCustom, {mbOK}, [](TbsMessageForm& d) {
     EXPECT_EQ(d.Caption(), "Tilebrook(tm) - Puzzle Browser 1.0.0.0");
+    EXPECT_TRUE(d.SkinForm()->SkinLoaded());
+    EXPECT_EQ(win::GetWindowLong(d.Handle(), win::GWL_STYLE) & win::WS_CAPTION, 0);
     EXPECT_TRUE(d.Image()->Picture().Bitmap().Empty());
     TbsSkinButton* ok = d.Button(mbOK);
     ASSERT_NE(ok, nullptr);
@@ -165,6 +169,24 @@ TEST_F(SkinMessages, TheIconBesideTheTextNeverHigherThanTenPixels) {
   });
   Show("1\r2\r3\r4\r5\r6", mtInformation, {mbOK},
        [](TbsMessageForm& d) { EXPECT_EQ(d.Image()->Top(), 15 + d.Message()->Height() / 2 - 16); });
+}
+
+// The dialog as the screen shows it, frame included. Regenerate with
+// TILEBROOK_UPDATE_GOLDEN=1 after a deliberate change of the look.
+TEST_F(SkinMessages, GoldenPicturesOfANoticeAndAWarning) {
+  const auto golden = [this](const std::string& name) {
+    return [this, name](TbsMessageForm& d) {
+      win::GdiFlush();
+      EXPECT_TRUE(testsupport::MatchesGolden(script.WindowShot(d.Handle()),
+                                             "tests/skin/controls/golden/" + name));
+    };
+  };
+  Show(
+      "The package \"Brookside\" cannot be read.\r\rDas Paket \"Brookside\" kann nicht "
+      "gelesen werden.",
+      mtCustom, {mbOK}, golden("notice.png"));
+  Show("Do you want to save the changes\rbefore you close?", mtWarning, {mbYes, mbNo, mbCancel},
+       golden("warning.png"));
 }
 
 TEST_F(SkinMessages, WithoutControlSkinTheButtonsArePlain) {

@@ -1,0 +1,25 @@
+#include "app/Startup.h"
+
+#include "app/CommandLine.h"
+#include "browser/Browser.h"
+#include "ui/Application.h"
+
+int RunTilebrook(const std::vector<std::string>& Params,
+                 const std::function<void(TBrowser&)>& Prepare) {
+  IgnoreErrors = false;
+  TScreen screen;
+  TApplication application;
+  application.SetTitle(ApplicationTitle);
+  // Creating the window runs its creation handler, which adds the version
+  // to the title, so even the help notice carries the whole title.
+  TBrowser* browser = application.CreateForm<TBrowser>();
+  if (Prepare)
+    Prepare(*browser);
+  // The help switch ends the program here: no settings are read or
+  // written and no package directory is scanned.
+  if (EvaluateCommandLine(Params))
+    return 0;
+  browser->LoadSettings();
+  application.Run();
+  return 0;
+}

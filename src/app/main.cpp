@@ -1,0 +1,17 @@
+// tilebrook: the puzzle package browser. It shows the puzzle packages found
+// in the directories beside the program; see the README for what the player
+// sees and where the data lands.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Startup.h"
+#include "platform/win/x11/DesktopFactory.h"
+
+int main(int argc, char** argv) {
+  // Without a display nothing can be shown, not even the help: one line on
+  // standard error and exit status 1.
+  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook");
+  return RunTilebrook(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+}
