@@ -1,5 +1,6 @@
 #include "tiles/TileBoardView.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/win/PaintApi.h"
@@ -47,6 +48,7 @@ TTileBoardView::TTileBoardView(TComponent* AOwner) : TCustomControl(AOwner) {
 
 void TTileBoardView::SetGame(TTileGame* Game) {
   FGame = Game;
+  FTurnedTiles.clear();
   FPressSlot.reset();
   FDragging = false;
   FHover = -1;
@@ -54,15 +56,29 @@ void TTileBoardView::SetGame(TTileGame* Game) {
 }
 
 void TTileBoardView::SetPicture(gfx::Bitmap&& Picture) {
-  FTurned = {};
-  FTurned[0] = std::move(Picture);
+  FPicture = std::move(Picture);
+  FTurnedTiles.clear();
   Invalidate();
 }
 
-const gfx::Bitmap& TTileBoardView::Turned(int Turns) {
-  if (Turns > 0 && FTurned[Turns].IsEmpty())
-    FTurned[Turns] = TurnedQuarter(Turned(Turns - 1));
-  return FTurned[Turns];
+const gfx::Bitmap& TTileBoardView::TurnedTile(int Tile, int Turns) {
+  if (FTurnedTiles.empty())
+    FTurnedTiles.resize(static_cast<std::size_t>(FGame->Board().SlotCount()));
+  std::array<gfx::Bitmap, 3>& turned = FTurnedTiles[static_cast<std::size_t>(Tile)];
+  if (turned[Turns - 1].IsEmpty()) {
+    if (Turns > 1) {
+      turned[Turns - 1] = TurnedQuarter(TurnedTile(Tile, Turns - 1));
+    } else {
+      const int columns = FGame->Board().Shape().Columns, size = TileSize();
+      const gfx::ConstBitmapView view =
+          FPicture.View(TRect::FromXYWH(Tile % columns * size, Tile / columns * size, size, size));
+      gfx::Bitmap upright(size, size);
+      for (int y = 0; y < view.height; ++y)
+        std::copy_n(view.Row(y), view.width, upright.Row(y));
+      turned[0] = TurnedQuarter(upright);
+    }
+  }
+  return turned[Turns - 1];
 }
 
 void TTileBoardView::SetShowPicture(bool Value) {
@@ -107,7 +123,7 @@ void TTileBoardView::Paint() {
   gfx::DeviceContext* dc = Canvas().Handle();
   if (!dc)
     return;
-  const gfx::Bitmap& picture = FTurned[0];
+  const gfx::Bitmap& picture = FPicture;
   if (!FGame || picture.IsEmpty()) {
     dc->FillRect(ClientRect(), kWalnutDark);
     return;
@@ -129,16 +145,12 @@ void TTileBoardView::Paint() {
 void TTileBoardView::PaintTile(gfx::DeviceContext& DC, int Slot) {
   const TTilePlace place = FGame->Board().Place(Slot);
   const int columns = FGame->Board().Shape().Columns, size = TileSize();
-  // Where the tile's pixels lie in the picture turned as the tile is: a
-  // quarter turn takes grid cell (x, y) to (columns - 1 - y, x).
-  int x = place.Tile % columns, y = place.Tile / columns;
-  for (int t = 0; t < place.Turns; ++t) {
-    const int oldX = x;
-    x = columns - 1 - y;
-    y = oldX;
-  }
   const TRect r = SlotRect(Slot);
-  DC.BitBlt(r.left, r.top, size, size, Turned(place.Turns), x * size, y * size);
+  if (place.Turns == 0)
+    DC.BitBlt(r.left, r.top, size, size, FPicture, place.Tile % columns * size,
+              place.Tile / columns * size);
+  else
+    DC.BitBlt(r.left, r.top, size, size, TurnedTile(place.Tile, place.Turns), 0, 0);
   if (FGame->Solved())
     return;  // the finished picture shows without seams
   // A light and a dark edge set the tiles apart while they are loose.

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/gfx/Bitmap.h"
 #include "tiles/TileGame.h"
@@ -52,11 +53,13 @@ class TTileBoardView : public TCustomControl {
   void PaintMarks(gfx::DeviceContext& DC, int Slot);
   void Moved(const std::vector<int>& Changed);
   void SetHover(int Slot);
-  // The picture turned by 0 to 3 quarters, made when first needed.
-  const gfx::Bitmap& Turned(int Turns);
+  // A tile's pixels turned by 1 to 3 quarters, made when first needed.
+  const gfx::Bitmap& TurnedTile(int Tile, int Turns);
 
   TTileGame* FGame = nullptr;
-  std::array<gfx::Bitmap, 4> FTurned;
+  gfx::Bitmap FPicture;
+  // Per tile, its pixels turned by one, two and three quarters.
+  std::vector<std::array<gfx::Bitmap, 3>> FTurnedTiles;
   bool FShowPicture = false;
   // A press on a slot; it becomes a drag once the mouse moves away.
   std::optional<int> FPressSlot;

@@ -47,7 +47,11 @@ TBoardPicture LoadBoardPicture(const TPuzzleName& Name, int Side) {
   const int side = std::min(picture.Width(), picture.Height());
   const gfx::Rect square =
       gfx::Rect::FromXYWH((picture.Width() - side) / 2, (picture.Height() - side) / 2, side, side);
-  result.Bitmap = tiles::ScaleSmooth(picture, square, Side, Side);
+  // A picture of the board's own size is used as it is.
+  if (side == Side && picture.Width() == side && picture.Height() == side)
+    result.Bitmap = std::move(decoded.bitmap);
+  else
+    result.Bitmap = tiles::ScaleSmooth(picture, square, Side, Side);
   if (result.Bitmap.IsEmpty()) {
     result.Failure = TPictureFailure::Unreadable;
     result.Reason = "the picture is empty";
