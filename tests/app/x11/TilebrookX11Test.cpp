@@ -301,4 +301,73 @@ TEST_F(TilebrookX11, WithoutADisplayItSaysSoAndEnds) {
   EXPECT_FALSE(std::filesystem::exists(dir / "tilebrook.ini"));
 }
 
+// The session ending under the program: a termination signal, or the X
+// server going away. The program must save exactly what a close by the
+// player saves, and end by itself.
+class TilebrookSessionEnd : public TilebrookX11, public ::testing::WithParamInterface<int> {
+ protected:
+  // Stands for the display going away in the parameter list.
+  static constexpr int kDisplayLost = 0;
+
+  void EndSession(int how) {
+    if (how != kDisplayLost) {
+      ASSERT_EQ(::kill(pid, how), 0);
+      return;
+    }
+    // The test's own connection would end the test with the server.
+    XCloseDisplay(display);
+    display = nullptr;
+    server.Kill(SIGKILL);
+  }
+
+  void ExpectEndedAndSaved(const std::string& lastPuzzle) {
+    ASSERT_TRUE(WaitFor([&] { return ExitStatus().has_value() || pid < 0; }))
+        << "the program is still running";
+    EXPECT_EQ(ReadTextFile(dir / "tilebrook.ini"), "[Browser]\nPackage=0\nFirstTime=0\n");
+    EXPECT_EQ(ReadTextFile(dir / "pack/PuzzlePackage.ini"),
+              "[Package]\nname=Pack\nfile=game\npreview=pic\npuzzles=7\n[User]\nlast_puzzle=" +
+                  lastPuzzle + "\n");
+  }
+};
+
+TEST_P(TilebrookSessionEnd, AChoiceMadeIsSavedAndTheProgramEnds) {
+  Start();
+  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }));
+  ASSERT_TRUE(WaitFor([&] {
+    Keys({}, XK_Return);
+    return WaitFor([&] { return Windows().size() == 1; }, std::chrono::milliseconds(500));
+  }));
+  std::optional<gfx::Point> third;
+  ASSERT_TRUE(WaitFor([&] { return (third = FindPreview(3)).has_value(); }));
+  Click(*third);
+  // Starting it shows that the click has been handled.
+  Keys({XK_Alt_L}, XK_s);
+  ASSERT_TRUE(WaitFor([&] { return StartRecords().size() == 1; }));
+  EndSession(GetParam());
+  ExpectEndedAndSaved("3");
+}
+
+TEST_P(TilebrookSessionEnd, ANoticeStillOpenDoesNotKeepTheProgram) {
+  Start();
+  // The introduction waits for an answer in a loop of its own.
+  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }));
+  EndSession(GetParam());
+  ExpectEndedAndSaved("1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, TilebrookSessionEnd,
+                         ::testing::Values(SIGTERM, SIGINT, SIGHUP, 0),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           switch (info.param) {
+                             case SIGTERM:
+                               return std::string("Sigterm");
+                             case SIGINT:
+                               return std::string("Sigint");
+                             case SIGHUP:
+                               return std::string("Sighup");
+                             default:
+                               return std::string("DisplayLost");
+                           }
+                         });
+
 }  // namespace

@@ -71,6 +71,8 @@ struct X11Backend::Impl {
   // 32 bits), so rows go out without conversion.
   bool directPixels = false;
   bool windowManager = false;
+  // The display has gone away: no request is sent to it any more.
+  bool connectionLost = false;
   Desktop* desktop = nullptr;
 
   std::map<std::uint32_t, X11Surface> surfaces;
