@@ -126,6 +126,8 @@ Result Run::Play(int Steps) {
     Fault(std::string("the run stopped: ") + e.what());
   }
   browser_ = nullptr;
+  // The end steps never ran: a random action closed the window.
+  result_.ClosedByPlayer = closeTries_ == 0;
   CheckFiles();
   return result_;
 }
@@ -143,8 +145,6 @@ void Run::Step() {
     script_.Then([this] { Step(); });
     return;
   }
-  if (browser_->Packages() == nullptr && stepsLeft_ > 0)
-    result_.ClosedByPlayer = true;
   // The end: whatever is open (a notice, a menu, a list) is answered or
   // closed, then the window is asked to close, until the program ends.
   if (++closeTries_ > 200) {
