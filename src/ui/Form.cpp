@@ -466,6 +466,12 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_CANCELMODE:
+      // The window system ends what the form has open: a press outside the
+      // program, the window moving or being disabled.
+      SendCancelMode(nullptr);
+      DefaultHandler(m);
+      return;
     case WM_ACTIVATE:
       DefaultHandler(m);
       if (LOWORD(m.WParam) != WA_INACTIVE) {

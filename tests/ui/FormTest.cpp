@@ -160,6 +160,13 @@ TEST_F(Forms, APressOrLosingTheActivationSendsCancelModeToTheActiveControl) {
   app->ProcessMessages();
   EXPECT_TRUE(other->Active());
   EXPECT_THAT(log, ElementsAre("cancel a by none"));
+  // The window system's own notice (a press outside the program, the
+  // window moved by the system) reaches the active control the same way.
+  form->SetFocus();
+  app->ProcessMessages();
+  log.clear();
+  win::SendMessage(form->Handle(), win::WM_CANCELMODE);
+  EXPECT_THAT(log, ElementsAre("cancel a by none"));
 }
 
 TEST_F(Forms, AnAcceleratorClicksItsControlWithAltOrAsAPlainLetter) {
@@ -426,6 +433,32 @@ TEST_F(Program, ControlsAndTheScreenChooseTheCursor) {
   script.Then([&] { screen->SetCursor(crHourGlass); }).MoveTo(p.x, p.y).Then(note);
   RunScript();
   EXPECT_THAT(shapes, ::testing::ElementsAre(win::IDC_HAND, win::IDC_ARROW, win::IDC_WAIT));
+}
+
+}  // namespace
+}  // namespace uitest
+
+namespace uitest {
+namespace {
+
+// A message handler may put another in its place while it runs, as a menu
+// that closes gives back the handler it saved; the running one stays whole
+// until it returns.
+TEST_F(Forms, AMessageHandlerMayReplaceItselfWhileItRuns) {
+  std::vector<std::string> seen;
+  const std::string name(64, 'h');  // kept by the handler, on the heap
+  app->OnMessage = [this, name, &seen](win::MSG& msg, bool&) {
+    if (msg.message != win::WM_KEYDOWN)
+      return;
+    app->OnMessage = [&seen](win::MSG& m, bool&) {
+      if (m.message == win::WM_KEYDOWN)
+        seen.push_back("second");
+    };
+    seen.push_back(name.substr(0, 1));
+  };
+  script.Key('A', 'a').Key('B', 'b');
+  RunScript();
+  EXPECT_THAT(seen, ElementsAre("h", "second"));
 }
 
 }  // namespace

@@ -70,6 +70,12 @@ class Backend {
   // so that a real display keeps sending the pointer to it while it is
   // outside, as the move loop needs.
   virtual void CaptureSurface(HWND) {}
+  // Hands the move of a top-level window, whose caption was pressed with
+  // the left button at `screen`, to the window manager. True when the
+  // window manager took it: the backend then reports where the window goes
+  // (Moved) and when the move is over (SystemMoveEnded). False leaves the
+  // move to the desktop's own loop.
+  virtual bool BeginSystemMove(HWND, gfx::Point) { return false; }
   // Moves the pointer; the backend reports the move as input.
   virtual void WarpPointer(gfx::Point screen) = 0;
 

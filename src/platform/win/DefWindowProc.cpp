@@ -77,7 +77,7 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
         GetCursorPos(start);
       bool sizing = (wParam & 0xFFF0) == SC_SIZE;
       // Without an edge (a keyboard command) the bottom-right corner follows.
-      RunMoveLoop(hwnd, start, sizing ? (extra ? extra : 8) : 0);
+      RunMoveLoop(hwnd, start, sizing ? (extra ? extra : 8) : 0, extra != 0);
       return 0;
     }
     case SC_CLOSE:

@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "platform/win/Constants.h"
+#include "platform/win/Internal.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
 
@@ -85,6 +86,7 @@ void Desktop::Retire(HWND hwnd) {
 }
 
 void Desktop::PostInput(const InputEvent& event) {
+  detail::TakeHeldState(event, nullptr, &in.asyncKeys);
   switch (event.kind) {
     case InputEvent::Kind::CloseRequest:
       PostMessage(event.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -118,6 +120,8 @@ void Desktop::PostInput(const InputEvent& event) {
       break;
     case InputEvent::Kind::FocusChange:
     case InputEvent::Kind::Moved:
+    case InputEvent::Kind::CaptureLost:
+    case InputEvent::Kind::SystemMoveEnded:
       break;
   }
   rawInput.emplace_back(event, clock_->Now());

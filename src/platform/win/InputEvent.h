@@ -3,6 +3,8 @@
 // Input as a backend reports it: screen positions and key codes, before the
 // desktop has decided which window gets it.
 
+#include <optional>
+
 #include "platform/gfx/Geometry.h"
 #include "platform/win/Types.h"
 
@@ -30,6 +32,26 @@ struct InputEvent {
     // The system placed a top-level window (hwnd) elsewhere; pt is its new
     // top-left corner on the screen.
     Moved,
+    // The system ended the pointer grab that the capture holds (the window
+    // was iconified, another program grabbed the pointer) without a release.
+    CaptureLost,
+    // The window manager finished moving a top-level window (hwnd) that
+    // Backend::BeginSystemMove handed to it.
+    SystemMoveEnded,
+  };
+
+  // The modifier keys and buttons held as the event happened, as the system
+  // saw them. The window manager may take key releases (Alt after Alt+Tab)
+  // or button releases (a grab broken by iconifying) that never reach the
+  // program; this state corrects what the program believes is held. For a
+  // key or button event it is the state before that key or button changed.
+  struct Held {
+    bool shift = false;
+    bool control = false;
+    bool alt = false;
+    bool left = false;
+    bool right = false;
+    bool middle = false;
   };
 
   Kind kind = Kind::MouseMove;
@@ -39,7 +61,8 @@ struct InputEvent {
   UINT vk = 0;
   char32_t ch = 0;  // the character a key press produces, 0 for none
   HWND hwnd;
-  gfx::Rect rect;  // window coordinates
+  gfx::Rect rect;            // window coordinates
+  std::optional<Held> held;  // unset when the backend does not know
 };
 
 }  // namespace win

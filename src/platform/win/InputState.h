@@ -38,6 +38,8 @@ struct InputState {
   // keyboard menu.
   bool altAlone = false;
   HCURSOR cursor;
+  // The top-level window the window manager is moving for the program.
+  HWND systemMove;
   // The character of the last key press taken from the queue, which
   // TranslateMessage turns into WM_CHAR or WM_SYSCHAR.
   char32_t pendingChar = 0;

@@ -3,6 +3,7 @@
 // Helpers shared by the implementation files of the window system. Nothing
 // above this layer includes this header.
 
+#include <array>
 #include <optional>
 
 #include "platform/win/Constants.h"
@@ -52,6 +53,10 @@ bool CanActivate(const Window& w);
 bool RouteMouse(Desktop& d, const InputEvent& e, DWORD time, MSG& out);
 bool RouteKey(Desktop& d, const InputEvent& e, DWORD time, MSG& out);
 WPARAM MouseKeyFlags(const Desktop& d);
+// Corrects the recorded key and button state (either array may be null) by
+// what the system says is held as the event happened.
+void TakeHeldState(const InputEvent& e, std::array<BYTE, 256>* keys,
+                   std::array<bool, 256>* asyncKeys);
 
 // Timers (Timers.cpp).
 bool TakeTimerMessage(Desktop& d, HWND filter, bool remove, MSG& out);
@@ -59,7 +64,9 @@ void KillWindowTimers(Desktop& d, HWND hwnd);
 
 // The move loop (edge 0) or size loop (a WMSZ_ edge) of the default
 // procedure (MoveLoop.cpp).
-void RunMoveLoop(HWND hwnd, gfx::Point start, int edge);
+// `byPress` tells a loop started by a press of the left button (which ends
+// it on release) from one started by the keyboard.
+void RunMoveLoop(HWND hwnd, gfx::Point start, int edge, bool byPress);
 
 // Painting (Painting.cpp).
 bool TakePaintMessage(Desktop& d, HWND filter, MSG& out);

@@ -10,7 +10,43 @@ namespace win {
 
 using namespace detail;
 
+namespace {
+
+// The key or button the event itself presses or releases: its state is the
+// event's to change, not the held state's.
+UINT OwnKey(const InputEvent& e) {
+  using Kind = InputEvent::Kind;
+  if (e.kind == Kind::KeyDown || e.kind == Kind::KeyUp)
+    return e.vk & 0xFF;
+  if (e.kind == Kind::ButtonDown || e.kind == Kind::ButtonUp)
+    return e.button == MouseButton::Left    ? VK_LBUTTON
+           : e.button == MouseButton::Right ? VK_RBUTTON
+                                            : VK_MBUTTON;
+  return 0;
+}
+
+}  // namespace
+
 namespace detail {
+
+void TakeHeldState(const InputEvent& e, std::array<BYTE, 256>* keys,
+                   std::array<bool, 256>* asyncKeys) {
+  if (!e.held)
+    return;
+  const InputEvent::Held& h = *e.held;
+  const std::pair<UINT, bool> held[] = {{VK_SHIFT, h.shift},   {VK_CONTROL, h.control},
+                                        {VK_MENU, h.alt},      {VK_LBUTTON, h.left},
+                                        {VK_RBUTTON, h.right}, {VK_MBUTTON, h.middle}};
+  const UINT own = OwnKey(e);
+  for (auto [vk, down] : held) {
+    if (vk == own)
+      continue;
+    if (keys)
+      (*keys)[vk] = static_cast<BYTE>(((*keys)[vk] & 1) | (down ? 0x80 : 0));
+    if (asyncKeys)
+      (*asyncKeys)[vk] = down;
+  }
+}
 
 bool RouteKey(Desktop& d, const InputEvent& e, DWORD time, MSG& out) {
   InputState& in = d.in;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/sys/SessionEnd.h"
+#include "platform/win/InputApi.h"
 #include "platform/win/Internal.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
@@ -53,6 +54,9 @@ bool RouteNextInput(Desktop& d) {
     d.rawInput.pop_front();
     MSG msg;
     bool routed = false;
+    TakeHeldState(event, &d.in.keys, nullptr);
+    if (event.held && !event.held->alt)
+      d.in.altAlone = false;
     switch (event.kind) {
       case InputEvent::Kind::KeyDown:
       case InputEvent::Kind::KeyUp:
@@ -61,21 +65,40 @@ bool RouteNextInput(Desktop& d) {
       case InputEvent::Kind::FocusChange: {
         // Activation from outside, in its place among the other input.
         Window* w = d.Find(event.hwnd);
-        if (!event.hwnd)
+        if (!event.hwnd) {
+          // Another program has the keyboard: nothing of ours keeps the
+          // mouse either.
+          if (d.in.capture)
+            ReleaseCapture();
           Activate(nullptr, WA_INACTIVE);
-        else if (w && CanActivate(*w))
+        } else if (w && CanActivate(*w)) {
           Activate(event.hwnd, WA_ACTIVE);
+        }
         break;
       }
       case InputEvent::Kind::Moved: {
         // The window is where the system put it; the procedure hears of it
-        // as of any move, in its place among the other input.
+        // as of any move, in its place among the other input, and what it
+        // has open (a drop-down list) closes, as the list would otherwise
+        // stay behind. Our own move loop, which holds the capture, has
+        // closed them already.
         Window* w = d.Find(event.hwnd);
-        if (w && w->IsTopLevel() && w->rect.TopLeft() != event.pt)
+        if (w && w->IsTopLevel() && w->rect.TopLeft() != event.pt) {
           SetWindowPos(event.hwnd, nullptr, event.pt.x, event.pt.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+          if (IsWindow(event.hwnd) && !d.in.capture)
+            SendMessage(event.hwnd, WM_CANCELMODE);
+        }
         break;
       }
+      case InputEvent::Kind::CaptureLost:
+        if (d.in.capture)
+          ReleaseCapture();
+        break;
+      case InputEvent::Kind::SystemMoveEnded:
+        if (d.in.systemMove == event.hwnd)
+          d.in.systemMove = nullptr;
+        break;
       default:
         routed = RouteMouse(d, event, time, msg);
         break;

@@ -156,6 +156,12 @@ bool RouteMouse(Desktop& d, const InputEvent& e, DWORD time, MSG& out) {
   bool usable = t.hwnd && t.hit != HTERROR && (d.in.capture || IsWindowEnabled(root));
   bool nonClient = usable && !d.in.capture && t.hit != HTCLIENT;
   UpdateLeaveTracking(d, usable ? t.hwnd : HWND{}, nonClient);
+  if (!t.hwnd && !d.in.capture && e.kind == Kind::ButtonDown && d.in.active) {
+    // A press outside every window of the program closes what the active
+    // window has open (a drop-down list), as a press on another of its
+    // controls would.
+    SendMessage(d.in.active, WM_CANCELMODE);
+  }
   if (!usable)
     return false;
 

@@ -94,14 +94,51 @@ void Track(const Loop& loop, gfx::Point offset) {
     MoveBy(loop, offset);
 }
 
+// The window manager moves the window; the loop only waits for the end of
+// the move, handling messages meanwhile as the program's own loop would.
+// Where the window goes arrives as moves by the system.
+void RunSystemMove(Desktop& d, HWND hwnd) {
+  d.in.systemMove = hwnd;
+  SendMessage(hwnd, WM_ENTERSIZEMOVE);
+  MSG msg;
+  while (d.in.systemMove == hwnd && IsWindow(hwnd)) {
+    if (!GetMessage(msg)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    // A release reaching the program means the window manager did not
+    // take the move after all; like the end of our own loop, it is eaten.
+    if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP)
+      break;
+    TranslateMessage(msg);
+    DispatchMessage(msg);
+  }
+  if (d.in.systemMove == hwnd)
+    d.in.systemMove = nullptr;
+  SendMessage(hwnd, WM_EXITSIZEMOVE);
+}
+
 }  // namespace
 
-void RunMoveLoop(HWND hwnd, gfx::Point start, int edge) {
+void RunMoveLoop(HWND hwnd, gfx::Point start, int edge, bool byPress) {
   Desktop& d = D();
   Desktop::Busy busy(d);
   Window* w = W(hwnd);
   if (!w)
     return;
+  // Whatever the window has open (a drop-down list) closes as it starts to
+  // move, before the loop takes the capture.
+  SendMessage(GetAncestor(hwnd, GA_ROOT), WM_CANCELMODE);
+  if (!(w = W(hwnd)))
+    return;
+  if (!edge && byPress && w->IsTopLevel()) {
+    if (GetCapture())
+      ReleaseCapture();
+    if (d.GetBackend().BeginSystemMove(hwnd, start)) {
+      RunSystemMove(d, hwnd);
+      return;
+    }
+  }
   Loop loop{hwnd, edge, GetWindowRect(hwnd), w->rect.TopLeft(), {}};
   if (edge) {
     DefaultGetMinMaxInfo(*w, loop.limits);
@@ -117,10 +154,23 @@ void RunMoveLoop(HWND hwnd, gfx::Point start, int edge) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
+    if (GetCapture() != hwnd) {
+      // The capture went while the loop waited (the system broke the
+      // grab): what came meanwhile is the program's, not the drag's.
+      TranslateMessage(msg);
+      DispatchMessage(msg);
+      break;
+    }
     gfx::Point offset{msg.pt.x - start.x, msg.pt.y - start.y};
     switch (msg.message) {
       case WM_MOUSEMOVE:
-        Track(loop, offset);
+        // The system may have taken the release elsewhere (the window was
+        // iconified, another program grabbed the pointer): a move without
+        // the button ends a drag where it is.
+        if (byPress && !(msg.wParam & MK_LBUTTON))
+          running = false;
+        else
+          Track(loop, offset);
         break;
       case WM_LBUTTONUP:
         Track(loop, offset);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/win/InputApi.h"
 #include "platform/win/Internal.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/ScreenApi.h"
@@ -43,6 +44,12 @@ void Minimize(Desktop& d, HWND hwnd, bool wasVisible) {
     return;
   w->style |= WS_MINIMIZE | WS_VISIBLE;
   d.GetBackend().MinimizeSurface(hwnd);
+  // A drag of the window, or of anything in it, ends as it leaves the
+  // screen.
+  if (d.in.capture && (d.in.capture == hwnd || IsChild(hwnd, d.in.capture)))
+    ReleaseCapture();
+  if (d.in.systemMove == hwnd)
+    d.in.systemMove = nullptr;
   ShowOwnedWindows(d, hwnd, false);
   SendMessage(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
   if (d.in.active == hwnd)

@@ -54,6 +54,23 @@ TEST_F(KeyboardFocus, AltMakesSystemKeysAndAccelerators) {
                           "main WM_SYSCOMMAND 0xF100", "edit WM_SYSKEYUP 83", "edit WM_KEYUP 18"));
 }
 
+// Alt+Tab: the system takes the keyboard while Alt is down and the release
+// goes elsewhere. What it reports as held on the way back counts.
+TEST_F(KeyboardFocus, AltReleasedWhileAwayIsUpOnReturn) {
+  rec.Only({WM_KEYDOWN, WM_SYSKEYDOWN});
+  InputEvent back;
+  back.kind = InputEvent::Kind::FocusChange;
+  back.hwnd = main;
+  back.held = InputEvent::Held{};
+  script.KeyDown(VK_MENU).Then([&] { script.InjectFocusChange(nullptr); });
+  script.Then([&] { script.Inject(back); });
+  script.Key(VK_ESCAPE);
+  RunScript();
+  EXPECT_THAT(rec.Take(), ElementsAre("main WM_SYSKEYDOWN 18", "main WM_KEYDOWN 27"));
+  EXPECT_FALSE(GetKeyState(VK_MENU) & 0x8000);
+  EXPECT_FALSE(GetAsyncKeyState(VK_MENU) & 0x8000);
+}
+
 TEST_F(KeyboardFocus, LoneAltAndF10AskForTheKeyboardMenu) {
   SetFocus(edit);
   rec.Only({WM_SYSCOMMAND});

@@ -45,6 +45,47 @@ TEST_F(MoveLoop, EscapePutsTheWindowBack) {
   EXPECT_EQ(GetWindowRect(main).TopLeft(), (gfx::Point{100, 100}));
 }
 
+// The system can take the button's release elsewhere (the window was
+// iconified mid-drag, the grab broken): the drag ends there and then.
+TEST_F(MoveLoop, DragEndsWhenTheSystemSaysTheButtonIsUpOrTheGrabIsGone) {
+  rec.Only({WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE});
+  InputEvent released;
+  released.kind = InputEvent::Kind::MouseMove;
+  released.pt = {200, 150};
+  released.held = InputEvent::Held{};
+  script.MoveTo(150, 110).Press().MoveTo(170, 120).Then([&] { script.Inject(released); });
+  script.MoveTo(300, 300);
+  RunScript();
+  EXPECT_THAT(rec.Take(), ElementsAre("main WM_ENTERSIZEMOVE", "main WM_EXITSIZEMOVE"));
+  EXPECT_EQ(GetWindowRect(main).TopLeft(), (gfx::Point{120, 110}));
+  EXPECT_FALSE(GetCapture());
+
+  InputEvent lost;
+  lost.kind = InputEvent::Kind::CaptureLost;
+  lost.hwnd = main;
+  script.Release().MoveTo(150, 130).Press().MoveTo(160, 140).Then([&] { script.Inject(lost); });
+  script.MoveTo(300, 300).Release();
+  RunScript();
+  EXPECT_THAT(rec.Take(), ElementsAre("main WM_ENTERSIZEMOVE", "main WM_EXITSIZEMOVE"));
+  EXPECT_EQ(GetWindowRect(main).TopLeft(), (gfx::Point{130, 120}));
+}
+
+// Open popups close as the window starts moving, and when the system moves
+// it; a press outside every window of the program closes them too.
+TEST_F(MoveLoop, WindowHearsCancelModeWhenItMovesOrThePressIsOutsideTheProgram) {
+  rec.Only({WM_CANCELMODE, WM_ENTERSIZEMOVE});
+  InputEvent moved;
+  moved.kind = InputEvent::Kind::Moved;
+  moved.hwnd = main;
+  moved.pt = {40, 50};
+  script.Click(150, 110).Then([&] { script.Inject(moved); });
+  script.Click(900, 700);
+  RunScript();
+  EXPECT_THAT(rec.Take(), ElementsAre("main WM_CANCELMODE", "main WM_ENTERSIZEMOVE",
+                                      "main WM_CANCELMODE", "main WM_CANCELMODE"));
+  EXPECT_EQ(GetWindowRect(main).TopLeft(), (gfx::Point{40, 50}));
+}
+
 TEST_F(MoveLoop, TimersAndPostedMessagesKeepRunningDuringTheDrag) {
   SetTimer(main, 1, 50);
   rec.Only({WM_TIMER, WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE});

@@ -150,6 +150,26 @@ TEST_F(SkinX11, ANoticeIsATransientDialogThatTakesTheKeyboard) {
   EXPECT_TRUE(RunUntil([&] { return XFocus() == XWindow(form->Handle()); }));
 }
 
+TEST_F(SkinX11, ANoticeWithoutAWindowToBelongToIsADialogOfItsOwn) {
+  // As at start-up, before the main window shows.
+  form->Hide();
+  ASSERT_TRUE(RunUntil([&] { return !Viewable(form->Handle()); }));
+  bool transient = true;
+  bool dialogType = false;
+  Drive([&] {
+    if (!NoticeHasTheKeyboard())
+      return false;
+    transient = x11probe::HasTransientFor(probe, XWindow(Notice()->Handle()));
+    dialogType = x11probe::DialogType(probe, XWindow(Notice()->Handle()));
+    FakeKeyStroke(XK_Return);
+    Flush();
+    return true;
+  });
+  EXPECT_EQ(message->ShowMessageDialog("Before the window", mtCustom, {mbOK}), mrOk);
+  EXPECT_FALSE(transient);
+  EXPECT_TRUE(dialogType);
+}
+
 TEST_F(SkinX11, APressOnTheOwnerChangesNothingWhileTheNoticeIsOpen) {
   int clicks = 0;
   auto* button = new TbsSkinButton(form);

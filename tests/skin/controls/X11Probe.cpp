@@ -11,6 +11,11 @@ bool TransientFor(_XDisplay* display, unsigned long window, unsigned long owner)
   return XGetTransientForHint(display, window, &found) && found == owner;
 }
 
+bool HasTransientFor(_XDisplay* display, unsigned long window) {
+  ::Window found = 0;
+  return XGetTransientForHint(display, window, &found) != 0;
+}
+
 bool DialogType(_XDisplay* display, unsigned long window) {
   Atom type = 0;
   int format = 0;

@@ -10,6 +10,8 @@ namespace x11probe {
 
 // Whether `window` is marked transient for `owner`.
 bool TransientFor(_XDisplay* display, unsigned long window, unsigned long owner);
+// Whether `window` is marked transient for any window.
+bool HasTransientFor(_XDisplay* display, unsigned long window);
 // Whether `window` is typed as a dialog.
 bool DialogType(_XDisplay* display, unsigned long window);
 // Whether another client holds the pointer.

@@ -123,6 +123,13 @@ void HeadlessBackend::InjectFocusChange(HWND hwnd) {
   Post(e);
 }
 
+void HeadlessBackend::Inject(const InputEvent& event) {
+  if (event.kind == InputEvent::Kind::MouseMove || event.kind == InputEvent::Kind::ButtonDown ||
+      event.kind == InputEvent::Kind::ButtonUp)
+    cursor_ = event.pt;
+  Post(event);
+}
+
 const HeadlessBackend::Surface* HeadlessBackend::FindSurface(HWND hwnd) const {
   auto it = surfaces_.find(hwnd.id);
   return it == surfaces_.end() ? nullptr : &it->second;

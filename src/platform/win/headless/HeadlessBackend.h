@@ -79,6 +79,9 @@ class HeadlessBackend final : public Backend {
   void InjectCloseRequest(HWND hwnd);
   // The system moves the keyboard to `hwnd`, or to another program (null).
   void InjectFocusChange(HWND hwnd);
+  // Any input as a real display reports it: the system moving a window, a
+  // broken pointer grab, events carrying what the system says is held.
+  void Inject(const InputEvent& event);
 
   gfx::Point CursorPos() const { return cursor_; }
   HCURSOR CursorShape() const { return cursorShape_; }

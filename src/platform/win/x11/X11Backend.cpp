@@ -1,16 +1,14 @@
-// Opening the display and keeping each top-level window's X window in step
-// with the desktop: placement, stacking, visibility, shape, title, opacity,
-// focus and cursor.
+// Keeping each top-level window's X window in step with the desktop:
+// placement, stacking, visibility, shape, title, opacity, focus and cursor.
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/gfx/Region.h"
-#include "platform/sys/SessionEnd.h"
 #include "platform/win/Constants.h"
 #include "platform/win/Desktop.h"
 
@@ -20,26 +18,6 @@
 namespace win {
 
 namespace {
-
-// Requests on windows the window manager has just destroyed or reparented
-// fail harmlessly; the default handler would end the program for them.
-int IgnoreErrors(Display*, XErrorEvent*) {
-  return 0;
-}
-
-// Losing the display leaves nothing to show and no way to ask the player,
-// but the player's choices are still to be saved: instead of the process
-// exit Xlib would make, the loss becomes a request to end the session, and
-// the program closes in order without sending the display anything more.
-int ConnectionLost(Display*) {
-  std::fprintf(stderr, "The connection to the X display was lost.\n");
-  return 0;
-}
-
-void ContinueAfterConnectionLost(Display*, void* impl) {
-  static_cast<X11Backend::Impl*>(impl)->connectionLost = true;
-  sys::RequestSessionEnd();
-}
 
 // The Motif hints that ask window managers for no decoration at all.
 struct MotifHints {
@@ -75,26 +53,6 @@ std::string Latin1(const std::string& utf8) {
 
 }  // namespace
 
-X11Backend::Impl::~Impl() {
-  if (!display)
-    return;
-  if (connectionLost) {
-    for (auto& [id, s] : surfaces)
-      FreeShm(s);
-    XCloseDisplay(display);
-    return;
-  }
-  for (auto& [id, s] : surfaces) {
-    FreeShm(s);
-    XDestroyWindow(display, s.window);
-  }
-  for (auto& [id, c] : cursors)
-    XFreeCursor(display, c);
-  if (gc)
-    XFreeGC(display, gc);
-  XCloseDisplay(display);
-}
-
 X11Surface* X11Backend::Impl::Find(HWND hwnd) {
   auto it = surfaces.find(hwnd.id);
   return it == surfaces.end() ? nullptr : &it->second;
@@ -126,6 +84,31 @@ void X11Backend::Impl::SetNormalHints(const X11Surface& s) {
   hints.min_width = hints.max_width = std::max(s.info.bounds.Width(), 1);
   hints.min_height = hints.max_height = std::max(s.info.bounds.Height(), 1);
   XSetWMNormalHints(display, s.window, &hints);
+}
+
+// The time of the input that led to a request. Before any input (the first
+// window shown at start-up) the server's present time is fetched through a
+// property change, since window managers take a time of 0 for a bug.
+Time X11Backend::Impl::InputTime() {
+  if (lastInputTime != CurrentTime || surfaces.empty())
+    return lastInputTime;
+  ::Window w = surfaces.begin()->second.window;
+  XChangeProperty(display, w, atoms.netWmPid, XA_CARDINAL, 32, PropModeAppend, nullptr, 0);
+  XEvent e;
+  XWindowEvent(display, w, PropertyChangeMask, &e);
+  lastInputTime = e.xproperty.time;
+  // The event is still of interest to the rest of the backend.
+  XPutBackEvent(display, &e);
+  return lastInputTime;
+}
+
+InputEvent::Held X11Backend::Impl::HeldFrom(unsigned state) const {
+  return {.shift = (state & ShiftMask) != 0,
+          .control = (state & ControlMask) != 0,
+          .alt = (state & altMask) != 0,
+          .left = (state & Button1Mask) != 0,
+          .right = (state & Button3Mask) != 0,
+          .middle = (state & Button2Mask) != 0};
 }
 
 Cursor X11Backend::Impl::CursorFor(HCURSOR cursor) {
@@ -183,6 +166,7 @@ void X11Backend::Impl::Focus(X11Surface& s) {
     return;
   }
   pendingFocus = nullptr;
+  const Time time = InputTime();
   focusSerial = NextRequest(display);
   if (windowManager) {
     XEvent e{};
@@ -191,158 +175,21 @@ void X11Backend::Impl::Focus(X11Surface& s) {
     e.xclient.message_type = atoms.netActiveWindow;
     e.xclient.format = 32;
     e.xclient.data.l[0] = 1;  // a request from an application
-    e.xclient.data.l[1] = CurrentTime;
+    e.xclient.data.l[1] = static_cast<long>(time);
     XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
   }
-  XSetInputFocus(display, target->window, RevertToParent, CurrentTime);
+  XSetInputFocus(display, target->window, RevertToParent, windowManager ? time : CurrentTime);
 }
 
-std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::string& error) {
-  auto impl = std::make_unique<Impl>();
-  impl->options = options;
-  const char* name = options.displayName.empty() ? nullptr : options.displayName.c_str();
-  impl->display = XOpenDisplay(name);
-  if (!impl->display) {
-    error = "cannot open the X display \"" + std::string(XDisplayName(name)) + "\"";
-    return nullptr;
-  }
-  XSetErrorHandler(IgnoreErrors);
-  XSetIOErrorHandler(ConnectionLost);
-  XSetIOErrorExitHandler(impl->display, ContinueAfterConnectionLost, impl.get());
-  Display* dpy = impl->display;
-  impl->screen = DefaultScreen(dpy);
-  impl->root = RootWindow(dpy, impl->screen);
-  impl->visual = DefaultVisual(dpy, impl->screen);
-  impl->depth = DefaultDepth(dpy, impl->screen);
-  if (impl->visual->c_class != TrueColor) {
-    error = "the X display offers no true-colour visual";
-    return nullptr;
-  }
-  XGCValues values{};
-  values.graphics_exposures = False;
-  impl->gc = XCreateGC(dpy, impl->root, GCGraphicsExposures, &values);
+namespace {
 
-  // Our bitmaps hold blue, green, red and an unused byte, least significant
-  // first: a 24- or 32-bit visual with these masks takes them as they are.
-  int bitsPerPixel = 0;
-  int formats = 0;
-  if (XPixmapFormatValues* list = XListPixmapFormats(dpy, &formats)) {
-    for (int i = 0; i < formats; ++i)
-      if (list[i].depth == impl->depth)
-        bitsPerPixel = list[i].bits_per_pixel;
-    XFree(list);
-  }
-  impl->directPixels = bitsPerPixel == 32 && impl->visual->red_mask == 0xFF0000 &&
-                       impl->visual->green_mask == 0xFF00 && impl->visual->blue_mask == 0xFF;
-  impl->shmAvailable = options.useSharedMemory && impl->directPixels && XShmQueryExtension(dpy);
-  int shapeEvent = 0;
-  int shapeError = 0;
-  if (!XShapeQueryExtension(dpy, &shapeEvent, &shapeError)) {
-    error = "the X display cannot shape windows (no SHAPE extension)";
-    return nullptr;
-  }
-
-  const char* names[] = {"WM_PROTOCOLS",
-                         "WM_DELETE_WINDOW",
-                         "WM_STATE",
-                         "UTF8_STRING",
-                         "_NET_WM_NAME",
-                         "_NET_WM_ICON_NAME",
-                         "_MOTIF_WM_HINTS",
-                         "_NET_WM_WINDOW_TYPE",
-                         "_NET_WM_WINDOW_TYPE_NORMAL",
-                         "_NET_WM_WINDOW_TYPE_DIALOG",
-                         "_NET_WM_WINDOW_TYPE_UTILITY",
-                         "_NET_WM_WINDOW_TYPE_POPUP_MENU",
-                         "_NET_WM_STATE",
-                         "_NET_WM_STATE_ABOVE",
-                         "_NET_WM_STATE_SKIP_TASKBAR",
-                         "_NET_WM_WINDOW_OPACITY",
-                         "_NET_WORKAREA",
-                         "_NET_CURRENT_DESKTOP",
-                         "_NET_ACTIVE_WINDOW",
-                         "_NET_WM_PID",
-                         "_NET_SUPPORTING_WM_CHECK"};
-  static_assert(sizeof(X11Atoms) == sizeof(names) / sizeof(names[0]) * sizeof(Atom));
-  XInternAtoms(dpy, const_cast<char**>(names), sizeof(names) / sizeof(names[0]), False,
-               reinterpret_cast<Atom*>(&impl->atoms));
-
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(dpy, impl->root, impl->atoms.netSupportingWmCheck, 0, 1, False, XA_WINDOW,
-                         &type, &format, &count, &after, &data) == Success) {
-    impl->windowManager = count == 1;
-    XFree(data);
-  }
-  return std::unique_ptr<X11Backend>(new X11Backend(std::move(impl)));
+// A move of a managed window is a request to the window manager, carried
+// out later or not at all.
+bool ManagedMove(const X11Backend::Impl& m, const X11Surface& s, const gfx::Rect& to) {
+  return m.windowManager && !s.overrideRedirect && to.TopLeft() != s.info.bounds.TopLeft();
 }
 
-X11Backend::X11Backend(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
-
-X11Backend::~X11Backend() = default;
-
-unsigned long X11Backend::NativeWindow(HWND hwnd) const {
-  X11Surface* s = impl_->Find(hwnd);
-  return s ? s->window : 0;
-}
-
-bool X11Backend::UsesSharedMemory() const {
-  return impl_->shmAvailable;
-}
-
-bool X11Backend::HasWindowManager() const {
-  return impl_->windowManager;
-}
-
-void X11Backend::Sync() {
-  XSync(impl_->display, False);
-}
-
-gfx::Size X11Backend::ScreenSize() const {
-  return {DisplayWidth(impl_->display, impl_->screen),
-          DisplayHeight(impl_->display, impl_->screen)};
-}
-
-// The window manager publishes the part of the screen its panels leave
-// free, one rectangle per virtual desktop; without it the whole screen is
-// the work area.
-gfx::Rect X11Backend::WorkArea() const {
-  Impl& m = *impl_;
-  const gfx::Size size = ScreenSize();
-  const gfx::Rect screen{0, 0, size.cx, size.cy};
-  long desktopIndex = 0;
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(m.display, m.root, m.atoms.netCurrentDesktop, 0, 1, False, XA_CARDINAL,
-                         &type, &format, &count, &after, &data) == Success) {
-    if (count == 1 && format == 32)
-      desktopIndex = *reinterpret_cast<long*>(data);
-    XFree(data);
-  }
-  data = nullptr;
-  gfx::Rect area = screen;
-  if (XGetWindowProperty(m.display, m.root, m.atoms.netWorkarea, 0, 1024, False, XA_CARDINAL, &type,
-                         &format, &count, &after, &data) == Success) {
-    const auto* v = reinterpret_cast<const long*>(data);
-    if (format == 32 && desktopIndex >= 0 &&
-        count >= static_cast<unsigned long>(desktopIndex) * 4 + 4) {
-      const long* r = v + desktopIndex * 4;
-      gfx::Rect published = gfx::Rect::FromXYWH(static_cast<int>(r[0]), static_cast<int>(r[1]),
-                                                static_cast<int>(r[2]), static_cast<int>(r[3]));
-      gfx::Rect inside = published.Intersect(screen);
-      if (!inside.IsEmpty())
-        area = inside;
-    }
-    XFree(data);
-  }
-  return area;
-}
+}  // namespace
 
 void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   Impl& m = *impl_;
@@ -357,10 +204,13 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
       info.popup && !info.dialog && (info.toolWindow || static_cast<bool>(info.owner));
 
   XSetWindowAttributes a{};
+  // With the alpha visual, what was never drawn (outside the shape) is
+  // transparent; otherwise it is left as the screen had it.
   a.background_pixmap = None;
+  a.background_pixel = 0;
   a.border_pixel = 0;
   a.bit_gravity = NorthWestGravity;
-  a.colormap = DefaultColormap(m.display, m.screen);
+  a.colormap = m.colormap;
   a.override_redirect = s.overrideRedirect ? True : False;
   a.cursor = m.cursor;
   a.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
@@ -370,8 +220,8 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   s.window = XCreateWindow(
       m.display, m.root, b.left, b.top, static_cast<unsigned>(std::max(b.Width(), 1)),
       static_cast<unsigned>(std::max(b.Height(), 1)), 0, m.depth, InputOutput, m.visual,
-      CWBackPixmap | CWBorderPixel | CWBitGravity | CWColormap | CWOverrideRedirect | CWEventMask |
-          CWCursor,
+      (m.alphaVisual ? CWBackPixel : CWBackPixmap) | CWBorderPixel | CWBitGravity | CWColormap |
+          CWOverrideRedirect | CWEventMask | CWCursor,
       &a);
 
   XWMHints wmHints{};
@@ -387,6 +237,11 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   XSetWMProtocols(m.display, s.window, &m.atoms.wmDeleteWindow, 1);
   long pid = getpid();
   m.SetProperty(s.window, m.atoms.netWmPid, XA_CARDINAL, 32, &pid, 1);
+  // The process number means something only on the machine that runs it.
+  char host[256] = {};
+  if (gethostname(host, sizeof host - 1) == 0)
+    m.SetProperty(s.window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, host,
+                  static_cast<int>(std::strlen(host)));
   MotifHints motif;
   m.SetProperty(s.window, m.atoms.motifWmHints, m.atoms.motifWmHints, 32, &motif, 5);
   Atom windowType = s.overrideRedirect ? m.atoms.typePopupMenu
@@ -418,13 +273,22 @@ void X11Backend::DestroySurface(HWND hwnd) {
   if (!s)
     return;
   m.FreeShm(*s);
+  if (s->frame)
+    m.byFrame.erase(s->frame);
+  if (m.grabWindow == s->window) {
+    XUngrabPointer(m.display, CurrentTime);
+    m.grabWindow = 0;
+  }
   XDestroyWindow(m.display, s->window);
   m.byWindow.erase(s->window);
   if (m.pendingFocus == hwnd)
     m.pendingFocus = nullptr;
-  if (m.pendingGrab == hwnd)
-    m.pendingGrab = nullptr;
+  if (m.captureHwnd == hwnd)
+    m.captureHwnd = nullptr;
+  if (m.systemMove == hwnd)
+    m.systemMove = nullptr;
   m.surfaces.erase(hwnd.id);
+  m.UpdateGrab();
   XFlush(m.display);
 }
 
@@ -438,11 +302,24 @@ void X11Backend::ShowSurface(HWND hwnd, bool visible) {
     // Mapping an iconified window is also how it is restored.
     s->minimized = false;
     XMapWindow(m.display, s->window);
+    // Without a window manager to ask (always, for a popup) the window is
+    // mapped at once: its grab or focus can follow in the same breath,
+    // before a press could slip by.
+    if (s->overrideRedirect || !m.windowManager) {
+      s->viewable = true;
+      if (m.pendingFocus == hwnd)
+        m.Focus(*s);
+    }
   } else if (s->overrideRedirect) {
     XUnmapWindow(m.display, s->window);
   } else {
     XWithdrawWindow(m.display, s->window, m.screen);
   }
+  // Requests that need the window on the screen (focus) must not follow
+  // its unmapping.
+  if (!visible)
+    s->viewable = false;
+  m.UpdateGrab();
   XFlush(m.display);
 }
 
@@ -456,6 +333,8 @@ void X11Backend::MinimizeSurface(HWND hwnd) {
     XIconifyWindow(m.display, s->window, m.screen);
   else
     XUnmapWindow(m.display, s->window);
+  s->viewable = false;
+  m.UpdateGrab();
   XFlush(m.display);
 }
 
@@ -464,7 +343,13 @@ void X11Backend::MoveSurface(HWND hwnd, const gfx::Rect& bounds) {
   X11Surface* s = m.Find(hwnd);
   if (!s)
     return;
+  if (bounds == s->info.bounds)
+    return;  // where the window is already, perhaps as the system reported it
   const bool resized = bounds.GetSize() != s->info.bounds.GetSize();
+  if (ManagedMove(m, *s, bounds)) {
+    s->awaitingMove = true;
+    s->leftFrom = s->info.bounds.TopLeft();
+  }
   s->info.bounds = bounds;
   if (resized) {
     m.FreeShm(*s);
@@ -484,10 +369,31 @@ void X11Backend::RestackSurfaces(const std::vector<HWND>& topFirst) {
   for (HWND h : topFirst)
     if (X11Surface* s = m.Find(h))
       windows.push_back(s->window);
-  if (windows.size() > 1)
-    XRestackWindows(m.display, windows.data(), static_cast<int>(windows.size()));
-  else if (windows.size() == 1)
-    XRaiseWindow(m.display, windows.front());
+  if (!m.windowManager) {
+    if (windows.size() > 1)
+      XRestackWindows(m.display, windows.data(), static_cast<int>(windows.size()));
+    else if (windows.size() == 1)
+      XRaiseWindow(m.display, windows.front());
+    return;
+  }
+  // Under a window manager our windows are not siblings (each sits in a
+  // frame): the topmost managed one is raised by request, and the popups,
+  // which are the root's children, go above it in order.
+  X11Surface* topManaged = nullptr;
+  std::vector<::Window> popups;
+  for (HWND h : topFirst) {
+    X11Surface* s = m.Find(h);
+    if (!s)
+      continue;
+    if (s->overrideRedirect)
+      popups.push_back(s->window);
+    else if (!topManaged)
+      topManaged = s;
+  }
+  if (topManaged)
+    XRaiseWindow(m.display, topManaged->window);
+  for (auto it = popups.rbegin(); it != popups.rend(); ++it)
+    XRaiseWindow(m.display, *it);
 }
 
 void X11Backend::SetSurfaceShape(HWND hwnd, const gfx::Region* shape) {
@@ -498,11 +404,27 @@ void X11Backend::SetSurfaceShape(HWND hwnd, const gfx::Region* shape) {
   if (!shape) {
     XShapeCombineMask(m.display, s->window, ShapeBounding, 0, 0, None, ShapeSet);
   } else {
-    std::vector<XRectangle> rects;
-    for (const gfx::Rect& r : shape->Rects())
-      rects.push_back(XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
+    auto toX = [](const std::vector<gfx::Rect>& list) {
+      std::vector<XRectangle> out;
+      for (const gfx::Rect& r : list)
+        out.push_back(XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
                                  static_cast<unsigned short>(r.Width()),
                                  static_cast<unsigned short>(r.Height())});
+      return out;
+    };
+    if (m.alphaVisual) {
+      // A compositor shows the window's whole picture, shape or not: what
+      // was drawn outside the new shape becomes transparent, while the
+      // old shape still lets it be drawn on.
+      XShapeCombineMask(m.display, s->window, ShapeBounding, 0, 0, None, ShapeSet);
+      const gfx::Rect all{0, 0, s->info.bounds.Width(), s->info.bounds.Height()};
+      std::vector<XRectangle> outside = toX(gfx::Region(all).Subtract(*shape).Rects());
+      XSetForeground(m.display, m.gc, 0);
+      if (!outside.empty())
+        XFillRectangles(m.display, s->window, m.gc, outside.data(),
+                        static_cast<int>(outside.size()));
+    }
+    std::vector<XRectangle> rects = toX(shape->Rects());
     XShapeCombineRectangles(m.display, s->window, ShapeBounding, 0, 0, rects.data(),
                             static_cast<int>(rects.size()), ShapeSet, YXBanded);
   }
@@ -557,36 +479,6 @@ void X11Backend::SetCursor(HCURSOR cursor) {
   for (auto& [id, s] : m.surfaces)
     XDefineCursor(m.display, s.window, m.cursor);
   XFlush(m.display);
-}
-
-// While a window holds the capture, the pointer is grabbed for it: the move
-// loop must keep hearing of the pointer when it runs ahead of the window.
-void X11Backend::CaptureSurface(HWND hwnd) {
-  Impl& m = *impl_;
-  X11Surface* s = m.Find(hwnd);
-  m.grabbing = s && s->viewable;
-  // A popup that has just been shown is not mapped yet: it is grabbed for
-  // as soon as the display maps it.
-  m.pendingGrab = s && !s->viewable ? hwnd : HWND{};
-  if (m.grabbing) {
-    XGrabPointer(
-        m.display, s->window, False,
-        ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask | LeaveWindowMask,
-        GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
-  } else {
-    XUngrabPointer(m.display, CurrentTime);
-  }
-  XFlush(m.display);
-}
-
-void X11Backend::WarpPointer(gfx::Point screen) {
-  Impl& m = *impl_;
-  XWarpPointer(m.display, None, m.root, 0, 0, 0, 0, screen.x, screen.y);
-  XFlush(m.display);
-  InputEvent e;
-  e.kind = InputEvent::Kind::MouseMove;
-  e.pt = screen;
-  m.Post(e);
 }
 
 }  // namespace win

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/Bitmap.h"
 #include "platform/win/Backend.h"
@@ -42,6 +43,11 @@ class X11Backend final : public Backend {
   bool UsesSharedMemory() const;
   // Whether a window manager runs on the display.
   bool HasWindowManager() const;
+  // Whether the window manager moves windows itself when asked.
+  bool HasSystemMoves() const;
+  // The X errors the program met that it did not expect, since the last
+  // call, as "error E of request R on resource X" lines.
+  std::vector<std::string> TakeErrors();
   // Waits until the display has carried out every request so far; the
   // events they caused are then waiting to be read.
   void Sync();
@@ -65,6 +71,7 @@ class X11Backend final : public Backend {
   void Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) override;
   void SetCursor(HCURSOR cursor) override;
   void CaptureSurface(HWND hwnd) override;
+  bool BeginSystemMove(HWND hwnd, gfx::Point screen) override;
   void WarpPointer(gfx::Point screen) override;
   void WaitForEvents(std::optional<DWORD> timeoutMs) override;
   void PollEvents() override;

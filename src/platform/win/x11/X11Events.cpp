@@ -20,8 +20,18 @@ namespace {
 
 constexpr int kWheelDelta = 120;
 
-gfx::Point RootPoint(int x, int y) {
-  return {x, y};
+// While the window manager moves a window for us, the loop looks this often
+// whether the button that started the move is still held.
+constexpr DWORD kSystemMovePollMs = 20;
+
+// Where a pointer event happened on the screen as the desktop sees it: the
+// position inside our window where it happened, at the place the desktop
+// has for that window. The root position would disagree whenever the
+// display's idea of the window differs from ours for a moment.
+gfx::Point PointerPoint(const X11Surface* s, int x, int y, int xRoot, int yRoot) {
+  if (!s)
+    return {xRoot, yRoot};
+  return {s->info.bounds.left + x, s->info.bounds.top + y};
 }
 
 }  // namespace
@@ -56,6 +66,8 @@ void X11Backend::WaitForEvents(std::optional<DWORD> timeoutMs) {
     int timeout = -1;
     if (timeoutMs)
       timeout = *timeoutMs > static_cast<DWORD>(INT_MAX) ? INT_MAX : static_cast<int>(*timeoutMs);
+    if (m.systemMove && (timeout < 0 || timeout > static_cast<int>(kSystemMovePollMs)))
+      timeout = static_cast<int>(kSystemMovePollMs);
     int ready = ::poll(fds.data(), fds.size(), timeout);
     if (ready > 0) {
       bool childFinished = false;
@@ -65,8 +77,10 @@ void X11Backend::WaitForEvents(std::optional<DWORD> timeoutMs) {
         sys::ReapFinishedChildren();
     }
   }
-  if (!m.connectionLost)
-    m.DrainEvents();
+  if (m.connectionLost)
+    return;
+  m.DrainEvents();
+  m.CheckSystemMove();
 }
 
 void X11Backend::Impl::DrainEvents() {
@@ -93,23 +107,38 @@ void X11Backend::Impl::Handle(XEvent& event) {
   if (s)
     e.hwnd = s->hwnd;
   switch (event.type) {
-    case MotionNotify:
+    case MotionNotify: {
+      const XMotionEvent& m = event.xmotion;
+      lastInputTime = m.time;
       e.kind = InputEvent::Kind::MouseMove;
-      e.pt = RootPoint(event.xmotion.x_root, event.xmotion.y_root);
+      e.pt = PointerPoint(s, m.x, m.y, m.x_root, m.y_root);
+      e.held = HeldFrom(m.state);
       Post(e);
       break;
+    }
     case EnterNotify:
-    case LeaveNotify:
+    case LeaveNotify: {
       // The desktop works out from the position which window the pointer
       // is over, and tells the one it left.
+      const XCrossingEvent& c = event.xcrossing;
+      lastInputTime = c.time;
       e.kind = InputEvent::Kind::MouseMove;
-      e.pt = RootPoint(event.xcrossing.x_root, event.xcrossing.y_root);
+      e.pt = PointerPoint(s, c.x, c.y, c.x_root, c.y_root);
+      e.held = HeldFrom(c.state);
       Post(e);
+      // A grab ended that we did not end ourselves.
+      if (c.mode == NotifyUngrab && grabWindow && c.serial >= grabSerial)
+        GrabLost();
       break;
+    }
     case ButtonPress:
     case ButtonRelease: {
       const XButtonEvent& b = event.xbutton;
-      e.pt = RootPoint(b.x_root, b.y_root);
+      lastInputTime = b.time;
+      e.pt = PointerPoint(s, b.x, b.y, b.x_root, b.y_root);
+      e.held = HeldFrom(b.state);
+      if (event.type == ButtonRelease && b.button == Button1 && systemMove)
+        EndSystemMove();
       if (b.button == Button4 || b.button == Button5) {
         if (event.type == ButtonPress) {
           e.kind = InputEvent::Kind::Wheel;
@@ -130,6 +159,7 @@ void X11Backend::Impl::Handle(XEvent& event) {
     }
     case KeyPress:
     case KeyRelease:
+      lastInputTime = event.xkey.time;
       HandleKey(event.xkey);
       break;
     case FocusIn: {
@@ -137,7 +167,20 @@ void X11Backend::Impl::Handle(XEvent& event) {
       if (!s || f.serial < focusSerial || f.detail == NotifyInferior || f.detail == NotifyPointer ||
           f.mode == NotifyGrab || f.mode == NotifyUngrab)
         break;
+      // A focus already gone elsewhere when we read of it is old news:
+      // taking it for activation would pull the keyboard back.
+      ::Window focus = 0;
+      int revert = 0;
+      XGetInputFocus(display, &focus, &revert);
+      if (focus != s->window)
+        break;
       e.kind = InputEvent::Kind::FocusChange;
+      // Keys released while another program had the keyboard (Alt after
+      // Alt+Tab) are up now, whatever we last heard of them.
+      gfx::Point at;
+      unsigned state = 0;
+      if (QueryPointer(at, state))
+        e.held = HeldFrom(state);
       Post(e);
       break;
     }
@@ -153,35 +196,33 @@ void X11Backend::Impl::Handle(XEvent& event) {
       }
       break;
     case MapNotify:
-      if (s) {
+      if (s && event.xmap.window == s->window) {
         s->viewable = true;
         if (pendingFocus == s->hwnd)
           Focus(*s);
-        if (pendingGrab == s->hwnd && desktop != nullptr)
-          desktop->GetBackend().CaptureSurface(s->hwnd);
+        UpdateGrab();
       }
       break;
     case UnmapNotify:
-      if (s)
+      if (s && event.xunmap.window == s->window) {
         s->viewable = false;
-      break;
-    case ConfigureNotify: {
-      // A window manager that places a window elsewhere reports the new
-      // place on the screen in a configure event of its own making.
-      const XConfigureEvent& c = event.xconfigure;
-      // While our own move loop holds the pointer, the places reported are
-      // the ones it asked for, perhaps already overtaken.
-      if (!s || s->overrideRedirect || !c.send_event || c.serial < s->moveSerial || grabbing)
-        break;
-      if (c.x != s->info.bounds.left || c.y != s->info.bounds.top) {
-        s->info.bounds = s->info.bounds.Offset(c.x - s->info.bounds.left, c.y - s->info.bounds.top);
-        e.kind = InputEvent::Kind::Moved;
-        e.pt = {c.x, c.y};
-        Post(e);
+        // The server has dropped a grab on the window without a word.
+        if (grabWindow == s->window)
+          GrabLost();
+        if (systemMove == s->hwnd)
+          EndSystemMove();
+        UpdateGrab();
       }
       break;
-    }
+    case ConfigureNotify:
+      HandleConfigure(event.xconfigure);
+      break;
+    case ReparentNotify:
+      if (s && event.xreparent.window == s->window)
+        HandleReparent(*s, event.xreparent.parent);
+      break;
     case PropertyNotify:
+      lastInputTime = event.xproperty.time;
       if (s && event.xproperty.atom == atoms.wmState)
         HandleState(*s);
       break;
@@ -197,10 +238,97 @@ void X11Backend::Impl::Handle(XEvent& event) {
   }
 }
 
+gfx::Point X11Backend::Impl::RootPosition(const X11Surface& s) {
+  int x = 0;
+  int y = 0;
+  ::Window child = 0;
+  if (!XTranslateCoordinates(display, s.window, root, 0, 0, &x, &y, &child))
+    return s.info.bounds.TopLeft();
+  return {x, y};
+}
+
+// The window is at `at` on the screen. `answer` tells a report that answers
+// our last move request (the window manager's own report, or a position
+// read back) from one that may predate the window manager's handling of it.
+void X11Backend::Impl::ReportPosition(X11Surface& s, gfx::Point at, bool answer) {
+  if (s.awaitingMove) {
+    if (!answer && at == s.leftFrom)
+      return;
+    s.awaitingMove = false;
+  }
+  const gfx::Point now = s.info.bounds.TopLeft();
+  if (at == now)
+    return;
+  s.info.bounds = s.info.bounds.Offset(at.x - now.x, at.y - now.y);
+  InputEvent e;
+  e.kind = InputEvent::Kind::Moved;
+  e.hwnd = s.hwnd;
+  e.pt = at;
+  Post(e);
+}
+
+// Configure events of our window (from the server, relative to its parent,
+// or from the window manager, on the screen) and of the frame the window
+// manager put it in: each may mean the window is elsewhere on the screen.
+void X11Backend::Impl::HandleConfigure(const XConfigureEvent& c) {
+  X11Surface* s = Find(c.window);
+  const bool frameEvent = !s;
+  if (frameEvent) {
+    auto it = byFrame.find(c.window);
+    s = it == byFrame.end() ? nullptr : Find(it->second);
+  }
+  // Popups go exactly where they are put; events older than our last move
+  // describe a place already left.
+  if (!s || s->overrideRedirect || c.serial < s->moveSerial)
+    return;
+  const bool fromWindowManager = c.send_event && !frameEvent;
+  ReportPosition(*s, fromWindowManager ? gfx::Point{c.x, c.y} : RootPosition(*s),
+                 fromWindowManager);
+}
+
+// The window manager put the window into a frame (or took it out): the
+// frame's moves are the window's from now on.
+void X11Backend::Impl::HandleReparent(X11Surface& s, ::Window parent) {
+  if (s.frame) {
+    byFrame.erase(s.frame);
+    s.frame = 0;
+  }
+  // The outermost frame is the root's child; the window manager may nest
+  // the window deeper. Errors on frames that vanish meanwhile are expected.
+  std::vector<::Window> walked;
+  ::Window w = parent;
+  while (w && w != root) {
+    walked.push_back(w);
+    byFrame[w] = s.hwnd;
+    ::Window rootReturn = 0;
+    ::Window up = 0;
+    ::Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, w, &rootReturn, &up, &children, &count))
+      up = 0;
+    if (children)
+      XFree(children);
+    if (up == root)
+      break;
+    w = up;
+  }
+  for (::Window inner : walked)
+    if (inner != w)
+      byFrame.erase(inner);
+  if (w && w != root) {
+    s.frame = w;
+    XSelectInput(display, w, StructureNotifyMask);
+  } else if (w) {
+    byFrame.erase(w);
+  }
+  ReportPosition(s, RootPosition(s), false);
+}
+
 void X11Backend::Impl::HandleKey(XKeyEvent& key) {
   InputEvent e;
   e.kind = key.type == KeyPress ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
-  e.pt = RootPoint(key.x_root, key.y_root);
+  e.pt = {key.x_root, key.y_root};
+  e.held = HeldFrom(key.state);
   // The virtual key is the key's own symbol, whatever the modifiers: Shift
   // with "a" is still the A key.
   e.vk = VirtualKeyFromKeysym(XLookupKeysym(&key, 0));

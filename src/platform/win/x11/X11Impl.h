@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/win/InputEvent.h"
 #include "platform/win/x11/X11Backend.h"
@@ -41,9 +43,16 @@ struct X11Surface {
   bool shown = false;      // asked to be on the screen
   bool viewable = false;   // the display has mapped it
   bool minimized = false;  // an icon, or hidden for want of a window manager
+  // The window manager's outermost frame around the window (a child of the
+  // root), 0 while it is not reparented. Its moves are the window's moves.
+  ::Window frame = 0;
   // Configure events older than our last move describe a place we have
   // already left, so they are not taken for moves by the window manager.
   unsigned long moveSerial = 0;
+  // A move we asked the window manager for and it has not answered yet:
+  // until it does, reports of the place we asked to leave are old news.
+  bool awaitingMove = false;
+  gfx::Point leftFrom;
   // The shared-memory picture Present copies through, as large as the
   // window, made when first needed.
   XShmSegmentInfo shm{};
@@ -54,7 +63,14 @@ struct X11Atoms {
   Atom wmProtocols, wmDeleteWindow, wmState, utf8String, netWmName, netWmIconName, motifWmHints,
       netWmWindowType, typeNormal, typeDialog, typeUtility, typePopupMenu, netWmState, stateAbove,
       stateSkipTaskbar, netWmWindowOpacity, netWorkarea, netCurrentDesktop, netActiveWindow,
-      netWmPid, netSupportingWmCheck;
+      netWmPid, netSupportingWmCheck, netSupported, netWmMoveResize;
+};
+
+// An X error the program's handler took, as tests read it.
+struct X11Error {
+  int code = 0;
+  int request = 0;
+  unsigned long resource = 0;
 };
 
 struct X11Backend::Impl {
@@ -62,28 +78,48 @@ struct X11Backend::Impl {
   Display* display = nullptr;
   int screen = 0;
   ::Window root = 0;
+  // The visual of our top-level windows: 32 bits with alpha where the
+  // display has one, so that a compositor shows the parts outside a
+  // window's shape as transparent; else the default visual.
   Visual* visual = nullptr;
   int depth = 0;
+  Colormap colormap = 0;
+  bool alphaVisual = false;
+  // The modifier bit that Alt sets in event states.
+  unsigned altMask = Mod1Mask;
   GC gc = nullptr;
   X11Atoms atoms{};
   bool shmAvailable = false;
+  bool attachingShm = false;
+  bool attachFailed = false;
   // The visual stores pixels as our bitmaps do (blue, green, red, unused in
   // 32 bits), so rows go out without conversion.
   bool directPixels = false;
   bool windowManager = false;
   // The display has gone away: no request is sent to it any more.
   bool connectionLost = false;
+  // The window manager runs moves itself when asked (_NET_WM_MOVERESIZE).
+  bool systemMoves = false;
   Desktop* desktop = nullptr;
+  // The server time of the latest input, which requests made on the
+  // player's behalf (activation) carry.
+  Time lastInputTime = CurrentTime;
+  std::vector<X11Error> errors;
 
   std::map<std::uint32_t, X11Surface> surfaces;
   std::unordered_map<::Window, HWND> byWindow;
+  std::unordered_map<::Window, HWND> byFrame;
   std::map<int, Cursor> cursors;
   Cursor cursor = 0;
   HWND pendingFocus;
-  // A window of ours holds the pointer (the capture).
-  bool grabbing = false;
-  // The capture window waiting to be mapped before the pointer is grabbed.
-  HWND pendingGrab;
+  // The pointer grab: for the capture (all pointer input to that window),
+  // or, while a popup is shown, for hearing presses outside the program.
+  HWND captureHwnd;
+  ::Window grabWindow = 0;
+  bool grabForCapture = false;
+  unsigned long grabSerial = 0;
+  // The window the window manager is moving for us.
+  HWND systemMove;
   // Focus events older than our last focus request describe a focus we
   // have already moved on from.
   unsigned long focusSerial = 0;
@@ -97,6 +133,23 @@ struct X11Backend::Impl {
   void Focus(X11Surface& s);
   void SetProperty(::Window w, Atom name, Atom type, int format, const void* data, int count);
   void SetNormalHints(const X11Surface& s);
+  Time InputTime();
+  // Where the pointer is on the screen and the buttons and modifiers held,
+  // asked of the display now; false when it cannot tell.
+  bool QueryPointer(gfx::Point& at, unsigned& state);
+  InputEvent::Held HeldFrom(unsigned state) const;
+
+  // Where windows really are (X11Events.cpp).
+  gfx::Point RootPosition(const X11Surface& s);
+  void ReportPosition(X11Surface& s, gfx::Point at, bool answer);
+  void HandleConfigure(const XConfigureEvent& c);
+  void HandleReparent(X11Surface& s, ::Window parent);
+
+  // The pointer (X11Pointer.cpp).
+  void UpdateGrab();
+  void GrabLost();
+  void CheckSystemMove();
+  void EndSystemMove();
 
   // Events (X11Events.cpp).
   void DrainEvents();

@@ -18,19 +18,6 @@ namespace win {
 
 namespace {
 
-// Errors of a shared-memory attach arrive asynchronously; this handler,
-// installed around the attach and a round trip, notes them.
-bool attachFailed = false;
-
-int NoteAttachError(Display*, XErrorEvent*) {
-  attachFailed = true;
-  return 0;
-}
-
-int IgnoreErrors(Display*, XErrorEvent*) {
-  return 0;
-}
-
 // An image over pixels that stay ours: Xlib must not free them.
 void DestroyBorrowedImage(XImage* image) {
   image->data = nullptr;
@@ -81,11 +68,13 @@ bool X11Backend::Impl::EnsureShm(X11Surface& s, int width, int height) {
   s.shm.shmaddr = static_cast<char*>(address);
   image->data = s.shm.shmaddr;
   s.shm.readOnly = False;
+  // Errors of the attach arrive asynchronously: the round trip brings them
+  // to the error handler, which notes them.
   attachFailed = false;
-  XSetErrorHandler(NoteAttachError);
+  attachingShm = true;
   XShmAttach(display, &s.shm);
   XSync(display, False);
-  XSetErrorHandler(IgnoreErrors);
+  attachingShm = false;
   // The segment goes away by itself once both sides have let go of it, even
   // if the program ends abruptly.
   shmctl(s.shm.shmid, IPC_RMID, nullptr);
@@ -100,7 +89,8 @@ bool X11Backend::Impl::EnsureShm(X11Surface& s, int width, int height) {
   return true;
 }
 
-// Visuals other than 32-bit blue-green-red need each pixel converted.
+// Visuals other than 32-bit blue-green-red, and the one with alpha, need
+// each pixel converted.
 void X11Backend::Impl::PutConverted(X11Surface& s, const gfx::Bitmap& backing, const gfx::Rect& r) {
   XImage* image =
       XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
@@ -120,12 +110,15 @@ void X11Backend::Impl::PutConverted(X11Surface& s, const gfx::Bitmap& backing, c
     int low = top - width + 1;
     return ((v >> (8 - std::min(width, 8))) << low) & mask;
   };
+  // With the alpha visual, the bits outside the colours are the alpha.
+  const unsigned long opaque =
+      alphaVisual ? 0xFFFFFFFFul & ~(visual->red_mask | visual->green_mask | visual->blue_mask) : 0;
   for (int y = 0; y < r.Height(); ++y) {
     const gfx::Pixel* src = backing.Row(r.top + y) + r.left;
     for (int x = 0; x < r.Width(); ++x) {
       gfx::Pixel p = src[x];
       XPutPixel(image, x, y,
-                channel(p, 16, visual->red_mask) | channel(p, 8, visual->green_mask) |
+                opaque | channel(p, 16, visual->red_mask) | channel(p, 8, visual->green_mask) |
                     channel(p, 0, visual->blue_mask));
     }
   }
@@ -145,10 +138,20 @@ void X11Backend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Regio
   if (m.shmAvailable && m.EnsureShm(*s, backing.Width(), backing.Height())) {
     XImage* image = s->shmImage;
     for (const gfx::Rect& r : rects) {
-      for (int y = r.top; y < r.bottom; ++y)
-        std::memcpy(image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line +
-                        static_cast<std::ptrdiff_t>(r.left) * 4,
-                    backing.Row(y) + r.left, static_cast<std::size_t>(r.Width()) * 4);
+      for (int y = r.top; y < r.bottom; ++y) {
+        auto* out = reinterpret_cast<std::uint32_t*>(
+            image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line +
+            static_cast<std::ptrdiff_t>(r.left) * 4);
+        const gfx::Pixel* in = backing.Row(y) + r.left;
+        if (m.alphaVisual) {
+          // The unused byte is the alpha of the visual: every pixel drawn
+          // is opaque.
+          for (int x = 0; x < r.Width(); ++x)
+            out[x] = in[x] | 0xFF000000u;
+        } else {
+          std::memcpy(out, in, static_cast<std::size_t>(r.Width()) * 4);
+        }
+      }
       XShmPutImage(m.display, s->window, m.gc, image, r.left, r.top, r.left, r.top,
                    static_cast<unsigned>(r.Width()), static_cast<unsigned>(r.Height()), False);
     }
@@ -157,7 +160,7 @@ void X11Backend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Regio
     XSync(m.display, False);
     return;
   }
-  if (m.directPixels) {
+  if (m.directPixels && !m.alphaVisual) {
     XImage* image = XCreateImage(m.display, m.visual, static_cast<unsigned>(m.depth), ZPixmap, 0,
                                  reinterpret_cast<char*>(const_cast<gfx::Pixel*>(backing.Bits())),
                                  static_cast<unsigned>(backing.Width()),

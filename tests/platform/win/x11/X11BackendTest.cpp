@@ -1,6 +1,8 @@
 // Windows as the display shows them: decoration, names, shapes, popups,
 // minimising, the work area, close requests and moves by the system.
 
+#include <unistd.h>
+
 #include "platform/sys/Process.h"
 #include "platform/win/Win.h"
 #include "platform/win/x11/X11Fixture.h"
@@ -96,6 +98,11 @@ TEST_F(X11Windows, NormalWindowIsUndecoratedAndNamedAfterItsTextAndTheProgram) {
   EXPECT_EQ(TextProperty(xw, "_NET_WM_NAME"), "Puzzle Browser \xC3\xA4");
   EXPECT_EQ(TextProperty(xw, "WM_NAME"), "Puzzle Browser \xE4");
   EXPECT_EQ(TextProperty(xw, "WM_CLASS"), std::string("wintest\0Wintest\0", 16));
+  // The process number beside it means something only on this machine.
+  char host[256] = {};
+  gethostname(host, sizeof host - 1);
+  EXPECT_EQ(TextProperty(xw, "WM_CLIENT_MACHINE"), host);
+  EXPECT_EQ(LongProperty(xw, "_NET_WM_PID"), std::vector<long>{getpid()});
   EXPECT_EQ(XPosition(main), (gfx::Point{100, 100}));
 }
 

@@ -1,5 +1,8 @@
 #include "platform/win/x11/X11Fixture.h"
 
+#include <memory>
+#include <optional>
+
 #include "platform/win/Win.h"
 
 // Xlib after the window system's headers, whose names its macros would
@@ -10,12 +13,6 @@
 
 namespace x11test {
 
-namespace {
-
-constexpr DWORD kTimeoutMs = 10000;
-
-}  // namespace
-
 void X11Test::SetUp() {
   ASSERT_FALSE(server.Display().empty()) << server.Error();
   probe = XOpenDisplay(server.Display().c_str());
@@ -25,11 +22,25 @@ void X11Test::SetUp() {
   int major = 0;
   int minor = 0;
   ASSERT_TRUE(XTestQueryExtension(probe, &event, &error, &major, &minor));
+  // Under a compositor, input comes from its seat: the pointer and keys of
+  // the server it shows its output on, at the same coordinates.
+  input_ = probe;
+  if (server.HostDisplay() != server.Display()) {
+    input_ = XOpenDisplay(server.HostDisplay().c_str());
+    ASSERT_NE(input_, nullptr);
+  }
 }
 
 void X11Test::TearDown() {
+  // The program's error handler swallows X errors so that a request on a
+  // window gone meanwhile does not end it; none should have happened.
+  if (backend) {
+    EXPECT_THAT(backend->TakeErrors(), ::testing::IsEmpty());
+  }
   rec.reset();
   desktop.reset();
+  if (input_ && input_ != probe)
+    XCloseDisplay(input_);
   if (probe)
     XCloseDisplay(probe);
 }
@@ -52,6 +63,8 @@ void X11Test::Open(bool sharedMemory) {
     // The timer wakes the loop so that the test's condition is checked
     // often; past the deadline it ends a move loop that waits for a release
     // that never comes.
+    if (message == WM_TIMER && nextStep_ < steps_.size() && steps_[nextStep_]())
+      ++nextStep_;
     if (message == WM_TIMER && TickNotAfter(deadline_, desktop->Now()) && GetCapture())
       ReleaseCapture();
     return DefWindowProc(hwnd, message, wParam, lParam);
@@ -60,8 +73,8 @@ void X11Test::Open(bool sharedMemory) {
   pump_ = CreateWindowEx(0, "Pump", "", WS_POPUP, 0, 0, 1, 1, nullptr);
 }
 
-bool X11Test::RunUntil(const std::function<bool()>& done) {
-  deadline_ = desktop->Now() + kTimeoutMs;
+bool X11Test::RunUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  deadline_ = desktop->Now() + timeoutMs;
   SetTimer(pump_, 1, 5);
   bool reached = false;
   while (!(reached = done()) && !TickNotAfter(deadline_, desktop->Now())) {
@@ -73,6 +86,26 @@ bool X11Test::RunUntil(const std::function<bool()>& done) {
   }
   KillTimer(pump_, 1);
   return reached;
+}
+
+bool X11Test::RunSteps(std::vector<Step> steps) {
+  steps_ = std::move(steps);
+  nextStep_ = 0;
+  bool done = RunUntil([&] { return nextStep_ == steps_.size(); });
+  if (!done)
+    ADD_FAILURE() << "step " << nextStep_ << " of " << steps_.size() << " never finished";
+  steps_.clear();
+  nextStep_ = 0;
+  return done;
+}
+
+X11Test::Step X11Test::Pause(DWORD ms) {
+  auto until = std::make_shared<std::optional<DWORD>>();
+  return [this, ms, until] {
+    if (!*until)
+      *until = desktop->Now() + ms;
+    return TickNotAfter(**until, desktop->Now());
+  };
 }
 
 bool X11Test::Viewable(HWND hwnd) {
@@ -129,15 +162,15 @@ unsigned long X11Test::XFocus() {
 }
 
 void X11Test::FakeMotion(int x, int y) {
-  XTestFakeMotionEvent(probe, 0, x, y, CurrentTime);
+  XTestFakeMotionEvent(input_, 0, x, y, CurrentTime);
 }
 
 void X11Test::FakeButton(unsigned button, bool down) {
-  XTestFakeButtonEvent(probe, button, down ? True : False, CurrentTime);
+  XTestFakeButtonEvent(input_, button, down ? True : False, CurrentTime);
 }
 
 void X11Test::FakeKey(unsigned long keysym, bool down) {
-  XTestFakeKeyEvent(probe, XKeysymToKeycode(probe, keysym), down ? True : False, CurrentTime);
+  XTestFakeKeyEvent(input_, XKeysymToKeycode(input_, keysym), down ? True : False, CurrentTime);
 }
 
 void X11Test::FakeKeyStroke(unsigned long keysym) {
@@ -146,6 +179,8 @@ void X11Test::FakeKeyStroke(unsigned long keysym) {
 }
 
 void X11Test::Flush() {
+  if (input_ != probe)
+    XSync(input_, False);
   XSync(probe, False);
 }
 

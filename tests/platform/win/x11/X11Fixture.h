@@ -11,8 +11,8 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Region.h"
 #include "platform/win/Recorder.h"
+#include "platform/win/x11/TestDesktop.h"
 #include "platform/win/x11/X11Backend.h"
-#include "platform/win/x11/XvfbServer.h"
 
 struct _XDisplay;
 
@@ -22,7 +22,7 @@ using namespace win;
 
 class X11Test : public ::testing::Test {
  protected:
-  explicit X11Test(int depth = 24) : server(depth) {}
+  explicit X11Test(int depth = 24, DesktopKind kind = DesktopKind::Bare) : server(kind, depth) {}
 
   void SetUp() override;
   void TearDown() override;
@@ -31,8 +31,16 @@ class X11Test : public ::testing::Test {
   void Open(bool sharedMemory = true);
 
   // Runs the message loop until `done` holds; false when it still does not
-  // after ten seconds. A move loop still running then is ended.
-  bool RunUntil(const std::function<bool()>& done);
+  // after `timeoutMs`. A move loop still running then is ended.
+  bool RunUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+
+  // Steps run by the loop, one at a time, each until it returns true, from
+  // whatever message loop runs (a move loop included). RunSteps runs the
+  // loop until all are done; false when they are not after ten seconds.
+  using Step = std::function<bool()>;
+  bool RunSteps(std::vector<Step> steps);
+  // A step that waits `ms` milliseconds.
+  Step Pause(DWORD ms);
 
   // The display as the probe sees it.
   unsigned long XWindow(HWND hwnd) const { return backend->NativeWindow(hwnd); }
@@ -50,15 +58,18 @@ class X11Test : public ::testing::Test {
   void FakeKeyStroke(unsigned long keysym);
   void Flush();
 
-  XvfbServer server;
+  TestDesktop server;
   _XDisplay* probe = nullptr;
   std::unique_ptr<Desktop> desktop;
   X11Backend* backend = nullptr;
   std::unique_ptr<wintest::Recorder> rec;
 
  private:
+  _XDisplay* input_ = nullptr;  // where XTest input goes
   HWND pump_;
   DWORD deadline_ = 0;
+  std::vector<Step> steps_;
+  std::size_t nextStep_ = 0;
 };
 
 }  // namespace x11test
