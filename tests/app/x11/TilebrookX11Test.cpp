@@ -227,6 +227,26 @@ class TilebrookX11 : public ::testing::Test {
     return lines;
   }
 
+  // Starts the program, answers the introduction of the first run, clicks
+  // the third preview and starts it with Alt+S.
+  void StartTheThirdPuzzle() {
+    Start();
+    // The first run: the introduction over the first page, closed with Return.
+    ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }))
+        << Windows().size() << " windows; exited: " << ExitStatus().value_or(-1);
+    // Return goes to the notice once it has the keyboard.
+    ASSERT_TRUE(WaitFor([&] {
+      Keys({}, XK_Return);
+      return WaitFor([&] { return Windows().size() == 1; }, std::chrono::milliseconds(500));
+    }));
+    // Found once the window has painted again where the notice was.
+    std::optional<gfx::Point> third;
+    ASSERT_TRUE(WaitFor([&] { return (third = FindPreview(3)).has_value(); }));
+    Click(*third);
+    Keys({XK_Alt_L}, XK_s);
+    ASSERT_TRUE(WaitFor([&] { return StartRecords().size() == 1; }));
+  }
+
   std::optional<int> ExitStatus() {
     int status = 0;
     if (::waitpid(pid, &status, WNOHANG) != pid)
@@ -242,23 +262,8 @@ class TilebrookX11 : public ::testing::Test {
 };
 
 TEST_F(TilebrookX11, APlayerStartsPuzzlesAndTheChoicesAreKept) {
-  Start();
-  // The first run: the introduction over the first page, closed with Return.
-  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }))
-      << Windows().size() << " windows; exited: " << ExitStatus().value_or(-1);
-  // Return goes to the notice once it has the keyboard.
-  ASSERT_TRUE(WaitFor([&] {
-    Keys({}, XK_Return);
-    return WaitFor([&] { return Windows().size() == 1; }, std::chrono::milliseconds(500));
-  }));
-
-  // A click on the third preview and Alt+S start the third puzzle.
-  // Found once the window has painted again where the notice was.
-  std::optional<gfx::Point> third;
-  ASSERT_TRUE(WaitFor([&] { return (third = FindPreview(3)).has_value(); }));
-  Click(*third);
-  Keys({XK_Alt_L}, XK_s);
-  ASSERT_TRUE(WaitFor([&] { return StartRecords().size() == 1; }));
+  StartTheThirdPuzzle();
+  ASSERT_FALSE(HasFatalFailure());
 
   // While it runs, the browser still answers: the fifth puzzle starts too.
   std::optional<gfx::Point> fifth;
@@ -331,18 +336,9 @@ class TilebrookSessionEnd : public TilebrookX11, public ::testing::WithParamInte
 };
 
 TEST_P(TilebrookSessionEnd, AChoiceMadeIsSavedAndTheProgramEnds) {
-  Start();
-  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }));
-  ASSERT_TRUE(WaitFor([&] {
-    Keys({}, XK_Return);
-    return WaitFor([&] { return Windows().size() == 1; }, std::chrono::milliseconds(500));
-  }));
-  std::optional<gfx::Point> third;
-  ASSERT_TRUE(WaitFor([&] { return (third = FindPreview(3)).has_value(); }));
-  Click(*third);
-  // Starting it shows that the click has been handled.
-  Keys({XK_Alt_L}, XK_s);
-  ASSERT_TRUE(WaitFor([&] { return StartRecords().size() == 1; }));
+  // Starting the puzzle shows that the click on it has been handled.
+  StartTheThirdPuzzle();
+  ASSERT_FALSE(HasFatalFailure());
   EndSession(GetParam());
   ExpectEndedAndSaved("3");
 }
