@@ -114,7 +114,12 @@ bool RouteNextInput(Desktop& d) {
 // A request to end the session reaches the loops as one quit message: it
 // ends every nested loop (notices, menus, moving) and then the program's.
 void NoteSessionEnd(Desktop& d) {
-  if (d.sessionEndPosted || !sys::SessionEnding())
+  if (!sys::SessionEnding()) {
+    // A request that was withdrawn (by a test) may come again.
+    d.sessionEndPosted = false;
+    return;
+  }
+  if (d.sessionEndPosted)
     return;
   d.sessionEndPosted = true;
   d.quitPosted = true;
