@@ -43,8 +43,7 @@ TPackage::~TPackage() {
         WriteInteger("Severity", SeverityKey(static_cast<int>(n)), Puzzles[n - 1].Severity);
     UpdateFile();
   } catch (const std::exception&) {
-    // The notice names the file, so that the player knows which package.
-    ShowNoticeThroughBrowser(std::string(PackageSaveFailedText) + "\r\r" + FileName());
+    ShowNoticeThroughBrowser(PackageSaveFailedText);
   }
 }
 
