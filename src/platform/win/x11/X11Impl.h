@@ -61,7 +61,7 @@ struct X11Surface {
 
 struct X11Atoms {
   Atom wmProtocols, wmDeleteWindow, wmState, utf8String, netWmName, netWmIconName, motifWmHints,
-      netWmWindowType, typeNormal, typeDialog, typeUtility, typePopupMenu, netWmState, stateAbove,
+      netWmWindowType, typeNormal, typeDialog, typeUtility, typePopupMenu, typeTooltip, netWmState, stateAbove,
       stateSkipTaskbar, netWmWindowOpacity, netWorkarea, netCurrentDesktop, netActiveWindow,
       netWmPid, netSupportingWmCheck, netSupported, netWmMoveResize;
 };
