@@ -141,7 +141,8 @@ TEST_F(PackageTest, AFailedSaveIsReportedOnceAndDestructionGoesOn) {
     // The player uninstalled the package while the browser was running.
     std::filesystem::remove_all(Dir());
   }
-  EXPECT_EQ(recorder_.notices, std::vector<std::string>{kSaveFailed});
+  EXPECT_EQ(recorder_.notices,
+            std::vector<std::string>{std::string(kSaveFailed) + "\r\r" + Definition()});
   EXPECT_FALSE(std::filesystem::exists(Dir()));
 }
 

@@ -106,11 +106,16 @@ pid_t StartProgram(const std::vector<std::string>& args, const std::vector<std::
 }
 
 XvfbServer::~XvfbServer() {
+  Kill(SIGTERM);
+}
+
+void XvfbServer::Kill(int signal) {
   if (pid_ <= 0)
     return;
-  kill(pid_, SIGTERM);
+  kill(pid_, signal);
   int status = 0;
   waitpid(pid_, &status, 0);
+  pid_ = -1;
 }
 
 }  // namespace x11test
