@@ -411,6 +411,7 @@ void X11Backend::SetSurfaceShape(HWND hwnd, const gfx::Region* shape) {
   } else {
     auto toX = [](const std::vector<gfx::Rect>& list) {
       std::vector<XRectangle> out;
+      out.reserve(list.size());
       for (const gfx::Rect& r : list)
         out.push_back(XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
                                  static_cast<unsigned short>(r.Width()),
