@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,8 +24,6 @@
 // Xlib last: its macros would rewrite names of the headers above.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
-extern char** environ;
 
 namespace {
 
@@ -67,18 +64,7 @@ const std::string& Installation() {
 }
 
 pid_t Spawn(const std::string& program) {
-  const std::string displayVar = "DISPLAY=" + Server().Display();
-  std::vector<char*> env;
-  for (char** e = environ; *e != nullptr; ++e)
-    if (std::string(*e).rfind("DISPLAY=", 0) != 0)
-      env.push_back(*e);
-  env.push_back(const_cast<char*>(displayVar.c_str()));
-  env.push_back(nullptr);
-  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-  pid_t pid = -1;
-  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, env.data()) != 0)
-    return -1;
-  return pid;
+  return x11test::StartProgram({program}, {"DISPLAY=" + Server().Display()});
 }
 
 // True once a viewable top-level window shows something at the middle of

@@ -17,7 +17,9 @@ THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
 void THintWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = win::WS_POPUP | win::WS_BORDER;
-  Params.ExStyle = win::WS_EX_TOOLWINDOW | win::WS_EX_TOPMOST;
+  // A hint only shows: the pointer passes through it, and the window
+  // system is told so (it must close on no press, so it grabs nothing).
+  Params.ExStyle = win::WS_EX_TOOLWINDOW | win::WS_EX_TOPMOST | win::WS_EX_TRANSPARENT;
   Params.WndParent = {};
   Params.WinClassName = "THintWindow";
   Params.WindowClassStyle = win::CS_SAVEBITS;

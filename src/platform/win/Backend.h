@@ -33,6 +33,10 @@ struct SurfaceInfo {
   // popup style and an owner: it is transient for its owner and takes the
   // keyboard when it is activated.
   bool dialog = false;
+  // Takes no input at all, like a hint: the pointer passes through it to
+  // whatever lies below (another program's window too), and showing it
+  // grabs nothing.
+  bool inputTransparent = false;
   HWND owner;
   gfx::Rect bounds;  // screen coordinates
 };

@@ -185,12 +185,14 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
     d.topLevels.insert(d.topLevels.begin(), hwnd);
     PlaceTopLevel(d, hwnd, HWND_TOP);
     Window& self = *W(hwnd);
-    d.GetBackend().CreateSurface(hwnd, SurfaceInfo{.popup = (style & WS_POPUP) != 0,
-                                                   .toolWindow = (exStyle & WS_EX_TOOLWINDOW) != 0,
-                                                   .topmost = (exStyle & WS_EX_TOPMOST) != 0,
-                                                   .dialog = (exStyle & WS_EX_DLGMODALFRAME) != 0,
-                                                   .owner = self.owner,
-                                                   .bounds = self.rect});
+    d.GetBackend().CreateSurface(hwnd,
+                                 SurfaceInfo{.popup = (style & WS_POPUP) != 0,
+                                             .toolWindow = (exStyle & WS_EX_TOOLWINDOW) != 0,
+                                             .topmost = (exStyle & WS_EX_TOPMOST) != 0,
+                                             .dialog = (exStyle & WS_EX_DLGMODALFRAME) != 0,
+                                             .inputTransparent = (exStyle & WS_EX_TRANSPARENT) != 0,
+                                             .owner = self.owner,
+                                             .bounds = self.rect});
     d.GetBackend().SetSurfaceTitle(hwnd, windowName);
     RestackSurfaces(d);
   }

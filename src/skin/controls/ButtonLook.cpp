@@ -1,9 +1,9 @@
 #include "skin/controls/ButtonLook.h"
 
 #include "skin/controls/PlainLook.h"
-#include "skin/data/SkinGeometry.h"
 #include "skin/data/EffectBmp.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinGeometry.h"
 
 using gfx::Bitmap;
 using gfx::DeviceContext;

@@ -1,7 +1,7 @@
 #include "skin/controls/ComboBoxLook.h"
 
-#include "skin/data/SkinGeometry.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinGeometry.h"
 
 using gfx::Bitmap;
 using gfx::DeviceContext;

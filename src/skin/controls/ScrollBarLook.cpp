@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "skin/controls/PlainLook.h"
-#include "skin/data/SkinGeometry.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinGeometry.h"
 
 using gfx::Rect;
 

@@ -111,6 +111,7 @@ void TbsSkinListBox::SetSorted(bool Value) {
     return;
   TStrings& items = FListBox->Items();
   std::vector<std::string> texts;
+  texts.reserve(static_cast<size_t>(items.Count()));
   for (int i = 0; i < items.Count(); ++i)
     texts.push_back(items[i]);
   const int chosen = ItemIndex();

@@ -1,8 +1,8 @@
 #include "skin/controls/UpDownLook.h"
 
 #include "skin/controls/PlainLook.h"
-#include "skin/data/SkinGeometry.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinGeometry.h"
 
 using gfx::Rect;
 

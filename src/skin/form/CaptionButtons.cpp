@@ -352,13 +352,26 @@ void TbsSkinForm::PlaceButtonRow() {
                                  TbsStdCommand::cmMinimize, TbsStdCommand::cmRollUp,
                                  TbsStdCommand::cmMinimizeToTray};
   int x = left ? base.left : base.right;
+  int rowEdge = x;  // the row's inner end: where its last button ends
   for (TbsStdCommand command : order) {
     TbsActiveSkinObject* o = find(command);
     if (o == nullptr)
       continue;
     const gfx::Size s = sizeOf(*o, command);
     o->ObjectRect = left ? Rect::FromXYWH(x, top, s.cx, s.cy) : Rect{x - s.cx, top, x, top + s.cy};
+    rowEdge = left ? o->ObjectRect.right : o->ObjectRect.left;
     x = left ? x + s.cx + offset : x - s.cx - offset;
+  }
+  // A button rectangle of its own holds the row of every button the skin
+  // draws; the buttons the border icons leave out leave room at its inner
+  // end. The caption beside the row takes that room, at the distance from
+  // the row the skin gave it, so that the title is not cut short next to
+  // a bare stretch of frame.
+  if (!inCaption && caption != nullptr) {
+    if (!left && caption->ObjectRect.right <= base.left)
+      caption->ObjectRect.right += std::max(0, rowEdge - base.left);
+    else if (left && caption->ObjectRect.left >= base.right)
+      caption->ObjectRect.left -= std::max(0, base.right - rowEdge);
   }
   TbsActiveSkinObject* sys = find(TbsStdCommand::cmSysMenu);
   if (!left) {

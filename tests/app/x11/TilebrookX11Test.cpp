@@ -2,10 +2,8 @@
 // a temporary installation whose puzzle files are small scripts that record
 // how they were started, driven from outside with XTest as a player would.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,8 +29,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-
-extern char** environ;
 
 namespace {
 
@@ -115,23 +111,8 @@ class TilebrookX11 : public ::testing::Test {
   }
 
   void Start() {
-    const std::string exe = dir / "tilebrook";
-    const std::string displayVar = "DISPLAY=" + server.Display();
-    std::vector<char*> env;
-    for (char** e = environ; *e != nullptr; ++e)
-      if (std::string(*e).rfind("DISPLAY=", 0) != 0)
-        env.push_back(*e);
-    env.push_back(const_cast<char*>(displayVar.c_str()));
-    env.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
-    // The program and its puzzles must not hold the test's output open.
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const int started = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv, env.data());
-    posix_spawn_file_actions_destroy(&actions);
-    ASSERT_EQ(started, 0);
+    pid = x11test::StartProgram({dir / "tilebrook"}, {"DISPLAY=" + server.Display()});
+    ASSERT_GT(pid, 0);
   }
 
   // The program's viewable top-level windows (notices and lists included),

@@ -1,6 +1,7 @@
-// The notices and the system menu on a real X server: the notice is a
-// dialog of its owner that takes the keyboard, so the keys typed answer
-// it; the menu stays a popup and the keys reach it through the form.
+// The notices, the system menu and hints on a real X server: the notice is
+// a dialog of its owner that takes the keyboard, so the keys typed answer
+// it; the menu stays a popup and the keys reach it through the form; a
+// hint takes no input at all.
 
 #include <memory>
 
@@ -9,8 +10,10 @@
 #include "skin/controls/SkinMessage.h"
 #include "skin/data/StoredSkin.h"
 #include "skin/form/SkinForm.h"
+#include "skin/form/SkinHint.h"
 #include "skin/form/SkinPopupWindow.h"
 #include "ui/Application.h"
+#include "ui/HintWindow.h"
 #include "ui/Timer.h"
 
 #include "X11Probe.h"
@@ -235,6 +238,34 @@ TEST_F(SkinX11, TheSystemMenuOpensOnARightClickAndTheKeysChooseFromIt) {
   FakeButton(1, false);
   Flush();
   EXPECT_TRUE(RunProgramUntil([&] { return !menu.IsOpen(); }));
+}
+
+// A hint only shows: while one is up (the framework's or the skinned one),
+// it holds no grab, presses beside it and on it reach the other program
+// under them, and it stays up.
+TEST_F(SkinX11, AShownHintLeavesPressesToOtherPrograms) {
+  const unsigned long other = x11probe::OtherProgramWindow(probe, 600, 450, 300, 200);
+  ASSERT_TRUE(RunUntil([&] { return x11probe::Mapped(probe, other); }));
+  auto* skinHint = new TbsSkinHint(form);
+  skinHint->SetSkinData(skin);
+  skinHint->SetActive(true);
+  THintWindow* hints[] = {new THintWindow(form), &skinHint->HintWindow()};
+  for (THintWindow* hint : hints) {
+    hint->ActivateHint({620, 470, 720, 490}, "Close");
+    ASSERT_TRUE(RunUntil([&] { return Viewable(hint->Handle()); }));
+    EXPECT_FALSE(x11probe::PointerGrabbed(probe));
+    for (const gfx::Point at : {gfx::Point{800, 600}, gfx::Point{630, 475}}) {
+      FakeMotion(at.x, at.y);
+      FakeButton(1, true);
+      FakeButton(1, false);
+      Flush();
+      EXPECT_TRUE(RunUntil([&] { return x11probe::PressArrived(probe, other); }, 3000))
+          << "a press at " << at.x << "," << at.y << " did not reach the other program";
+      EXPECT_TRUE(win::IsWindowVisible(hint->Handle()));
+    }
+    hint->ReleaseHandle();
+    ASSERT_TRUE(RunUntil([&] { return !Viewable(hint->Handle()); }));
+  }
 }
 
 }  // namespace

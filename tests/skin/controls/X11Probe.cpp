@@ -42,4 +42,25 @@ bool PointerGrabbed(_XDisplay* display) {
   return result == AlreadyGrabbed;
 }
 
+unsigned long OtherProgramWindow(_XDisplay* display, int x, int y, int width, int height) {
+  const ::Window window =
+      XCreateSimpleWindow(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(width),
+                          static_cast<unsigned>(height), 0, 0, 0);
+  XSelectInput(display, window, ButtonPressMask);
+  XMapRaised(display, window);
+  XSync(display, False);
+  return window;
+}
+
+bool Mapped(_XDisplay* display, unsigned long window) {
+  XWindowAttributes a{};
+  return XGetWindowAttributes(display, window, &a) && a.map_state == IsViewable;
+}
+
+bool PressArrived(_XDisplay* display, unsigned long window) {
+  XSync(display, False);
+  XEvent e{};
+  return XCheckTypedWindowEvent(display, window, ButtonPress, &e);
+}
+
 }  // namespace x11probe

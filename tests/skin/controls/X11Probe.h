@@ -17,4 +17,12 @@ bool DialogType(_XDisplay* display, unsigned long window);
 // Whether another client holds the pointer.
 bool PointerGrabbed(_XDisplay* display);
 
+// A window of another program (the probe's connection) at that place on
+// the screen, raised, listening for presses.
+unsigned long OtherProgramWindow(_XDisplay* display, int x, int y, int width, int height);
+// Whether the display shows `window`.
+bool Mapped(_XDisplay* display, unsigned long window);
+// Whether a press has reached `window` since the last call.
+bool PressArrived(_XDisplay* display, unsigned long window);
+
 }  // namespace x11probe

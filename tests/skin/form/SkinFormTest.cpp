@@ -6,6 +6,7 @@
 #include "FrameTestSupport.h"
 #include "platform/win/Win.h"
 #include "skin/data/SkinChangeClient.h"
+#include "skin/data/SkinFont.h"
 #include "support/GfxPrinters.h"
 #include "support/GoldenImage.h"
 
@@ -37,6 +38,36 @@ TEST_F(SkinFormTest, CaptionDragMovesTheWindow) {
   EXPECT_EQ(form->Top(), before.y + 40);
 }
 
+// A notice's frame has the close button alone: the caption reaches 25
+// pixels short of it, as far as it reaches short of the whole row in the
+// picture, and the program's whole title fits in a notice 379 pixels wide.
+// With every button the caption is where the picture has it.
+TEST_F(SkinFormTest, CaptionTakesTheRoomOfTheButtonsLeftOut) {
+  MakeSkinnedForm(365, 100);
+  ASSERT_EQ(form->Width(), 379);
+  const int dx = 379 - 205;
+  const auto withIcons = [&](TbsBorderIcons icons) {
+    frame->SetBorderIcons(icons);
+    frame->ApplySkinData();
+    app->ProcessMessages();
+    return dynamic_cast<TbsSkinCaptionObject*>(frame->FindObject("caption1"));
+  };
+  TbsSkinCaptionObject* caption = withIcons({});
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(frame->FindObject("closebutton")->ObjectRect, (Rect{166 + dx, 7, 181 + dx, 23}));
+  EXPECT_EQ(caption->ObjectRect, (Rect{55, 7, 141 + dx, 22}));
+  gfx::Bitmap b(1, 1);
+  gfx::DeviceContext dc(b);
+  dc.SelectFont(MakeSkinFont("Arial", 14, caption->FontStyle));
+  EXPECT_GE(caption->TextRect().Width(),
+            dc.GetTextExtent("Tilebrook(tm) - Puzzle Browser 1.0.0.31").cx);
+
+  caption = withIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize,
+                       TbsBorderIcon::biMaximize, TbsBorderIcon::biRollUp});
+  EXPECT_EQ(frame->FindObject("rollupbutton")->ObjectRect, (Rect{115 + dx, 7, 130 + dx, 23}));
+  EXPECT_EQ(caption->ObjectRect, (Rect{55, 7, 91 + dx, 22}));
+}
+
 class FrameBehaviour : public FrameTest {
  protected:
   void SetUp() override {
@@ -61,8 +92,10 @@ TEST_F(FrameBehaviour, ButtonRowFollowsTheRightEdgeAndClosesUpWithoutMaximize) {
   const TbsActiveSkinObject* max = frame->FindObject("maxbutton");
   EXPECT_FALSE(max->Visible);
   EXPECT_FALSE(max->Enabled);
-  // The caption spans corners, so it widens with the window.
-  EXPECT_EQ(frame->FindObject("caption1")->ObjectRect, (Rect{55, 7, 91 + 569, 22}));
+  // The caption spans corners, so it widens with the window; it also takes
+  // the room of the missing maximize button (16 pixels), 25 pixels from
+  // the row as in the picture.
+  EXPECT_EQ(frame->FindObject("caption1")->ObjectRect, (Rect{55, 7, 91 + 569 + 16, 22}));
 }
 
 TEST_F(FrameBehaviour, OnlyTheCaptionMovesAFixedSizeWindow) {

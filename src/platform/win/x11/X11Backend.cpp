@@ -244,11 +244,12 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
                   static_cast<int>(std::strlen(host)));
   MotifHints motif;
   m.SetProperty(s.window, m.atoms.motifWmHints, m.atoms.motifWmHints, 32, &motif, 5);
-  Atom windowType = s.overrideRedirect ? m.atoms.typePopupMenu
-                    : info.dialog      ? m.atoms.typeDialog
-                    : info.toolWindow  ? m.atoms.typeUtility
-                    : info.owner       ? m.atoms.typeDialog
-                                       : m.atoms.typeNormal;
+  Atom windowType = s.overrideRedirect && info.inputTransparent ? m.atoms.typeTooltip
+                    : s.overrideRedirect                        ? m.atoms.typePopupMenu
+                    : info.dialog                               ? m.atoms.typeDialog
+                    : info.toolWindow                           ? m.atoms.typeUtility
+                    : info.owner                                ? m.atoms.typeDialog
+                                                                : m.atoms.typeNormal;
   m.SetProperty(s.window, m.atoms.netWmWindowType, XA_ATOM, 32, &windowType, 1);
   Atom states[2];
   int stateCount = 0;
@@ -260,6 +261,10 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
     m.SetProperty(s.window, m.atoms.netWmState, XA_ATOM, 32, states, stateCount);
   if (X11Surface* owner = m.Find(info.owner))
     XSetTransientForHint(m.display, s.window, owner->window);
+  // An empty input shape lets presses through to what lies below, whatever
+  // the window's visible shape becomes.
+  if (info.inputTransparent)
+    XShapeCombineRectangles(m.display, s.window, ShapeInput, 0, 0, nullptr, 0, ShapeSet, Unsorted);
   if (!s.overrideRedirect)
     m.SetNormalHints(s);
 
@@ -406,6 +411,7 @@ void X11Backend::SetSurfaceShape(HWND hwnd, const gfx::Region* shape) {
   } else {
     auto toX = [](const std::vector<gfx::Rect>& list) {
       std::vector<XRectangle> out;
+      out.reserve(list.size());
       for (const gfx::Rect& r : list)
         out.push_back(XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
                                  static_cast<unsigned short>(r.Width()),

@@ -209,6 +209,7 @@ std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::str
                          "_NET_WM_WINDOW_TYPE_DIALOG",
                          "_NET_WM_WINDOW_TYPE_UTILITY",
                          "_NET_WM_WINDOW_TYPE_POPUP_MENU",
+                         "_NET_WM_WINDOW_TYPE_TOOLTIP",
                          "_NET_WM_STATE",
                          "_NET_WM_STATE_ABOVE",
                          "_NET_WM_STATE_SKIP_TASKBAR",

@@ -61,9 +61,9 @@ struct X11Surface {
 
 struct X11Atoms {
   Atom wmProtocols, wmDeleteWindow, wmState, utf8String, netWmName, netWmIconName, motifWmHints,
-      netWmWindowType, typeNormal, typeDialog, typeUtility, typePopupMenu, netWmState, stateAbove,
-      stateSkipTaskbar, netWmWindowOpacity, netWorkarea, netCurrentDesktop, netActiveWindow,
-      netWmPid, netSupportingWmCheck, netSupported, netWmMoveResize;
+      netWmWindowType, typeNormal, typeDialog, typeUtility, typePopupMenu, typeTooltip, netWmState,
+      stateAbove, stateSkipTaskbar, netWmWindowOpacity, netWorkarea, netCurrentDesktop,
+      netActiveWindow, netWmPid, netSupportingWmCheck, netSupported, netWmMoveResize;
 };
 
 // An X error the program's handler took, as tests read it.

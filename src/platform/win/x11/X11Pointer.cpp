@@ -30,7 +30,9 @@ bool X11Backend::Impl::QueryPointer(gfx::Point& at, unsigned& state) {
 // The capture takes every pointer event for its window. Without it, an open
 // popup (a drop-down list, a menu) still grabs the pointer, reporting events
 // over our windows as usual: a press anywhere else then reaches us instead
-// of the window manager, and closes the popup.
+// of the window manager, and closes the popup. A hint closes on no press
+// and takes no input, so it grabs nothing: a press on another program
+// while it is up belongs to that program.
 void X11Backend::Impl::UpdateGrab() {
   ::Window want = 0;
   bool forCapture = false;
@@ -39,7 +41,7 @@ void X11Backend::Impl::UpdateGrab() {
     forCapture = true;
   } else if (!systemMove) {
     for (auto& [id, s] : surfaces)
-      if (s.overrideRedirect && s.shown && s.viewable)
+      if (s.overrideRedirect && !s.info.inputTransparent && s.shown && s.viewable)
         want = s.window;
   }
   if (want == grabWindow && forCapture == grabForCapture)

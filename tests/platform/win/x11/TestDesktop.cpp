@@ -1,8 +1,6 @@
 #include "platform/win/x11/TestDesktop.h"
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,8 +13,6 @@
 // Xlib last: its macros would rewrite names in the headers above.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-
-extern char** environ;
 
 namespace x11test {
 
@@ -136,40 +132,8 @@ bool TestDesktop::Spawn(const std::vector<std::string>& args, const std::vector<
     error_ = args.front() + " is not installed (scripts/setup installs it)";
     return false;
   }
-  std::vector<std::string> environment;
-  for (char** e = environ; *e; ++e) {
-    std::string entry = *e;
-    bool replaced = false;
-    for (const std::string& mine : env)
-      replaced =
-          replaced || entry.substr(0, entry.find('=') + 1) == mine.substr(0, mine.find('=') + 1);
-    if (!replaced)
-      environment.push_back(entry);
-  }
-  environment.insert(environment.end(), env.begin(), env.end());
-  std::vector<char*> argv;
-  std::vector<std::string> copy = args;
-  for (std::string& a : copy)
-    argv.push_back(a.data());
-  argv.push_back(nullptr);
-  std::vector<char*> envp;
-  for (std::string& e : environment)
-    envp.push_back(e.data());
-  envp.push_back(nullptr);
-
-  posix_spawnattr_t attr;
-  posix_spawnattr_init(&attr);
-  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
-  posix_spawnattr_setpgroup(&attr, 0);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_t pid = -1;
-  int rc = posix_spawnp(&pid, argv[0], &actions, &attr, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  posix_spawnattr_destroy(&attr);
-  if (rc != 0) {
+  const pid_t pid = StartProgram(args, env, true);
+  if (pid < 0) {
     error_ = args.front() + " could not be started";
     return false;
   }

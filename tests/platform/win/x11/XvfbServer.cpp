@@ -63,6 +63,48 @@ XvfbServer::XvfbServer(int depth) {
     display_ = ":" + number;
 }
 
+pid_t StartProgram(const std::vector<std::string>& args, const std::vector<std::string>& env,
+                   bool ownGroup) {
+  if (args.empty())
+    return -1;
+  const auto nameOf = [](const std::string& entry) { return entry.substr(0, entry.find('=') + 1); };
+  std::vector<std::string> environment;
+  for (char** e = environ; *e != nullptr; ++e) {
+    const std::string entry = *e;
+    bool replaced = false;
+    for (const std::string& mine : env)
+      replaced = replaced || nameOf(entry) == nameOf(mine);
+    if (!replaced)
+      environment.push_back(entry);
+  }
+  environment.insert(environment.end(), env.begin(), env.end());
+  std::vector<std::string> copy = args;
+  std::vector<char*> argv;
+  for (std::string& a : copy)
+    argv.push_back(a.data());
+  argv.push_back(nullptr);
+  std::vector<char*> envp;
+  for (std::string& e : environment)
+    envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  posix_spawnattr_t attr;
+  posix_spawnattr_init(&attr);
+  if (ownGroup) {
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attr, 0);
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  const int rc = posix_spawnp(&pid, argv[0], &actions, &attr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attr);
+  return rc == 0 ? pid : -1;
+}
+
 XvfbServer::~XvfbServer() {
   Kill(SIGTERM);
 }

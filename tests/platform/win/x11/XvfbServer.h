@@ -2,10 +2,12 @@
 
 // A virtual X server of the test's own: Xvfb on a display number it picks
 // itself (it reports the number through a pipe once it accepts clients),
-// stopped again when the object goes away.
+// stopped again when the object goes away; and the way tests start other
+// programs (window managers, the real tilebrook) on it.
 
 #include <sys/types.h>
 #include <string>
+#include <vector>
 
 namespace x11test {
 
@@ -29,5 +31,14 @@ class XvfbServer {
   std::string display_;
   std::string error_;
 };
+
+// Starts `args` (the first looked up on the PATH unless it holds a "/")
+// with this process's environment, in which each "NAME=value" of `env`
+// takes the place of that variable, and its output thrown away, so that
+// neither it nor what it starts holds the test's output open. With
+// `ownGroup` it leads a process group of its own, which kill(-id) ends
+// whole. The process id, or -1 when it could not be started.
+pid_t StartProgram(const std::vector<std::string>& args, const std::vector<std::string>& env,
+                   bool ownGroup = false);
 
 }  // namespace x11test
