@@ -135,7 +135,10 @@ void TbsSkinForm::PaintObjectNow(TbsActiveSkinObject& Object) {
   if (!FrameOnScreen() || !Object.Drawable())
     return;
   const win::HWND h = FOwnerForm->Handle();
-  win::HDC dc = win::GetWindowDC(h);
+  // Only the object's own rectangle changes, and only it is presented again.
+  const Point at = win::GetWindowRect(h).TopLeft();
+  const gfx::Region clip(Object.ObjectRect.Offset(at.x, at.y));
+  win::HDC dc = win::GetDCEx(h, &clip, win::DCX_WINDOW | win::DCX_INTERSECTRGN);
   if (dc == nullptr)
     return;
   Object.Draw(*dc, true);
