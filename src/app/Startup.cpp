@@ -2,7 +2,9 @@
 
 #include "app/CommandLine.h"
 #include "browser/Browser.h"
+#include "platform/sys/SessionEnd.h"
 #include "ui/Application.h"
+#include "ui/Form.h"
 
 int RunTilebrook(const std::vector<std::string>& Params,
                  const std::function<void(TBrowser&)>& Prepare) {
@@ -19,7 +21,16 @@ int RunTilebrook(const std::vector<std::string>& Params,
   // written and no package directory is scanned.
   if (EvaluateCommandLine(Params))
     return 0;
+  // Asked to end before anything was read: there is nothing to save.
+  if (sys::SessionEnding())
+    return 0;
   browser->LoadSettings();
-  application.Run();
+  if (!sys::SessionEnding())
+    application.Run();
+  // Ended from outside (a termination signal, the display gone): the window
+  // closes as if the player had closed it, and saves the same data.
+  if (sys::SessionEnding())
+    if (TCustomForm* main = application.MainForm())
+      main->Close();
   return 0;
 }

@@ -1,6 +1,10 @@
 #include "browser/Browser.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "app/Global.h"
+#include "platform/sys/SessionEnd.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinLabels.h"
@@ -161,6 +165,14 @@ void TBrowser::FormCreate(TObject*) {
 }
 
 void TBrowser::ShowNotice(const std::string& Text) {
+  // While the program is being ended from outside nobody can answer a
+  // notice (the display may be gone); the text goes to standard error.
+  if (sys::SessionEnding()) {
+    std::string line = Text;
+    std::replace(line.begin(), line.end(), '\r', '\n');
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return;
+  }
   // A custom notice: no icon, the application's title as its caption, and
   // one OK button that Enter and Escape press as well.
   dlgMessage->ShowMessageDialog(Text, mtCustom, TMsgDlgButtons{mbOK}, 0);

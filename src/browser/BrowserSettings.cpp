@@ -62,9 +62,12 @@ void TBrowser::FormActivate(TObject*) {
 
 void TBrowser::WriteSettings() {
   try {
+    // Both keys in one replacement: the file is the old one or the new one.
     TIniFile settings(SettingsFileName());
+    settings.BeginUpdate();
     settings.WriteInteger(kSection, "Package", FCurrentPackage);
     settings.WriteBool(kSection, "FirstTime", false);
+    settings.UpdateFile();
   } catch (const EIniFileException& e) {
     // The player hears why; the close goes on so that every package still
     // saves its own data.

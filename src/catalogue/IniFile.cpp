@@ -29,7 +29,26 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Ident,
                            std::string_view Value) {
   // Whatever happened, the file may differ from the cached view now.
   Cache_.reset();
+  if (Pending_) {
+    Pending_->push_back({std::string(Section), std::string(Ident), std::string(Value)});
+    return;
+  }
   if (!sys::WritePrivateProfileString(Section, Ident, Value, FileName_))
+    throw EIniFileException("Unable to write to " + FileName_);
+}
+
+void TIniFile::BeginUpdate() {
+  if (!Pending_)
+    Pending_.emplace();
+}
+
+void TIniFile::UpdateFile() {
+  if (!Pending_)
+    return;
+  const std::vector<sys::ProfileEntry> entries = std::move(*Pending_);
+  Pending_.reset();
+  Cache_.reset();
+  if (!entries.empty() && !sys::WritePrivateProfileStrings(entries, FileName_))
     throw EIniFileException("Unable to write to " + FileName_);
 }
 

@@ -9,7 +9,9 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/sys/ProfileFile.h"
 #include "platform/sys/ProfileText.h"
 
 // Raised by a write that the file system refuses.
@@ -37,9 +39,17 @@ class TIniFile {
   void WriteInteger(std::string_view Section, std::string_view Ident, int Value);
   void WriteBool(std::string_view Section, std::string_view Ident, bool Value);
 
+  // Writes made from BeginUpdate on are held back and reach the file
+  // together when UpdateFile runs, in one replacement: the file then holds
+  // all of them or stays exactly as it was. UpdateFile raises
+  // EIniFileException("Unable to write to <file>") when refused.
+  void BeginUpdate();
+  void UpdateFile();
+
  private:
   const sys::ProfileDocument& Document() const;
 
   std::string FileName_;
   mutable std::optional<sys::ProfileDocument> Cache_;
+  std::optional<std::vector<sys::ProfileEntry>> Pending_;
 };

@@ -32,12 +32,16 @@ TPackage::TPackage(const std::string& Directory)
 }
 
 TPackage::~TPackage() {
+  // The player's data reaches the file in one replacement, so that a
+  // failure leaves the whole old file rather than a part of the new data.
   try {
+    BeginUpdate();
     if (SelectionChanged)
       WriteInteger("User", "last_puzzle", Shifted(LastPuzzle, 1));
     if (SeveritiesChanged)
       for (std::size_t n = 1; n <= Puzzles.size(); ++n)
         WriteInteger("Severity", SeverityKey(static_cast<int>(n)), Puzzles[n - 1].Severity);
+    UpdateFile();
   } catch (const std::exception&) {
     ShowNoticeThroughBrowser(PackageSaveFailedText);
   }

@@ -218,7 +218,7 @@ TEST_F(CheckerTest, UnwritableOutputFailsAndSaysWhy) {
             "tilebrook-check: cannot write to standard output: No space left on device\n");
 }
 
-TEST(DemoInstallation, ListsItsPackagesInNameOrderWithoutProblems) {
+TEST(DemoInstallation, ListsItsPackagesInNameOrderAndLacksOnlyItsPrograms) {
   CheckReport report = CheckInstallation(TILEBROOK_SOURCE_DIR "/assets/demo", false);
   EXPECT_TRUE(report.notices.empty());
   EXPECT_TRUE(report.remarks.empty());
@@ -227,6 +227,30 @@ TEST(DemoInstallation, ListsItsPackagesInNameOrderWithoutProblems) {
   EXPECT_EQ(report.packages[0].name, "Ährenfeld Quilts");
   EXPECT_EQ(report.packages[0].puzzles, 14);
   EXPECT_EQ(report.packages[1].name, "Brookside Landscapes");
+  // The puzzle programs are not kept in the repository: the run directory
+  // links the tile puzzle under their names.
+  for (const CheckedPackage& package : report.packages) {
+    EXPECT_EQ(package.problems.size(), 5u * static_cast<std::size_t>(package.puzzles));
+    for (const std::string& problem : package.problems)
+      EXPECT_NE(problem.find(": executable missing: "), std::string::npos) << problem;
+  }
+}
+
+TEST(DemoInstallation, TheRunDirectoryHasEveryPuzzleProgramButOneManiac) {
+  TempDirectory run;
+  std::filesystem::copy(TILEBROOK_SOURCE_DIR "/assets/demo", run.Path(),
+                        std::filesystem::copy_options::recursive);
+  const std::string link = std::string("'") + TILEBROOK_SOURCE_DIR +
+                           "/scripts/link-demo-puzzles' '" + run.Path() + "' /bin/sh";
+  ASSERT_EQ(std::system(link.c_str()), 0);
+  std::error_code error;
+  EXPECT_EQ(std::filesystem::read_symlink(run / "brookside/landscape-6-Guru.exe", error),
+            "/bin/sh");
+  CheckReport report = CheckInstallation(run.Path(), false);
+  ASSERT_EQ(report.packages.size(), 3u);
+  std::vector<std::string> problems;
   for (const CheckedPackage& package : report.packages)
-    EXPECT_TRUE(package.problems.empty()) << package.name << ": " << package.problems.front();
+    problems.insert(problems.end(), package.problems.begin(), package.problems.end());
+  EXPECT_EQ(problems, std::vector<std::string>{"puzzle 8: executable missing: " + run.Path() +
+                                               "/stonework/mosaic-8-Maniac.exe"});
 }

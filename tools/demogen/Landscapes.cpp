@@ -193,7 +193,11 @@ Rgb Sky(const Scene& s, double x, double y) {
   c = Lerp(c, s.sun, std::clamp(0.45 * std::exp(-(d - s.sunRadius) / 18.0), 0.0, 0.45));
   if (d < s.sunRadius)
     c = s.sun;
-  if (s.stars && Hash(s.seed, static_cast<int>(x), static_cast<int>(y)) > 0.996)
+  // A few cells of the sky hold a star: a small round point at the cell's
+  // centre, so that it stays round in the large picture.
+  const int cellX = static_cast<int>(std::floor(x)), cellY = static_cast<int>(std::floor(y));
+  if (s.stars && Hash(s.seed, cellX, cellY) > 0.996 &&
+      std::hypot(x - cellX - 0.5, y - cellY - 0.5) < 0.5)
     c = Lerp(c, {255, 255, 240}, 0.8);
   if (s.clouds > 0) {
     const double n = ValueNoise(s.seed + 99, x / 22.0, y / 7.0);
@@ -205,34 +209,37 @@ Rgb Sky(const Scene& s, double x, double y) {
 
 }  // namespace
 
-gfx::Bitmap DrawLandscape(int number) {
+gfx::Bitmap DrawLandscape(int number, int size) {
   const Scene s = SceneFor(number);
-  return Render(kSize, [&](double x, double y) {
-    Rgb c = Sky(s, x, y);
-    for (int layer = 0; layer < 3; ++layer) {
-      const double line = HillLine(s, layer, x);
-      if (y >= line) {
-        // Lower down a hill is a little darker; farther hills fade to the sky.
-        const double down = std::clamp((y - line) / 60.0, 0.0, 1.0);
-        c = Lerp(s.hills[layer], Scale(s.hills[layer], 0.78), down);
-        const double grass = ValueNoise(s.seed + layer, x / 3.0, y / 2.0);
-        c = Scale(c, 0.95 + grass * 0.1);
-      }
-    }
-    Rgb feature;
-    if (OnTree(s, x, y, &feature))
-      c = feature;
-    double depth = 0;
-    if (InBrook(s, x, y, &depth)) {
-      const double ripple = std::sin(y * 1.3 + x * 0.4) * 0.5 + 0.5;
-      c = Lerp(s.water, s.skyHorizon, 0.25 + 0.2 * ripple * (1 - depth));
-      if (depth < 0.12)
-        c = Lerp(c, {245, 245, 240}, s.stars ? 0.15 : 0.45);
-    }
-    if (OnStone(x, y, s, &feature))
-      c = feature;
-    return c;
-  });
+  return Render(
+      size,
+      [&](double x, double y) {
+        Rgb c = Sky(s, x, y);
+        for (int layer = 0; layer < 3; ++layer) {
+          const double line = HillLine(s, layer, x);
+          if (y >= line) {
+            // Lower down a hill is a little darker; farther hills fade to the sky.
+            const double down = std::clamp((y - line) / 60.0, 0.0, 1.0);
+            c = Lerp(s.hills[layer], Scale(s.hills[layer], 0.78), down);
+            const double grass = ValueNoise(s.seed + layer, x / 3.0, y / 2.0);
+            c = Scale(c, 0.95 + grass * 0.1);
+          }
+        }
+        Rgb feature;
+        if (OnTree(s, x, y, &feature))
+          c = feature;
+        double depth = 0;
+        if (InBrook(s, x, y, &depth)) {
+          const double ripple = std::sin(y * 1.3 + x * 0.4) * 0.5 + 0.5;
+          c = Lerp(s.water, s.skyHorizon, 0.25 + 0.2 * ripple * (1 - depth));
+          if (depth < 0.12)
+            c = Lerp(c, {245, 245, 240}, s.stars ? 0.15 : 0.45);
+        }
+        if (OnStone(x, y, s, &feature))
+          c = feature;
+        return c;
+      },
+      kSize);
 }
 
 }  // namespace demogen

@@ -191,11 +191,12 @@ Rgb Wave(double x, double y) {
 
 }  // namespace
 
-gfx::Bitmap DrawMosaic(int number) {
+gfx::Bitmap DrawMosaic(int number, int size) {
   Rgb (*const patterns[])(double, double) = {Cobbles, Courses,  Basketweave, Hexagons,
                                              Rosette, Diamonds, Scales,      Wave};
   const auto pattern = patterns[(number - 1) % kMosaics];
-  return Render(kSize, [&](double x, double y) { return pattern(x, y); });
+  return Render(
+      size, [&](double x, double y) { return pattern(x, y); }, kSize);
 }
 
 }  // namespace demogen

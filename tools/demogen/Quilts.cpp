@@ -113,9 +113,10 @@ Rgb Quilt(const Season& s, int number, double x, double y) {
 
 }  // namespace
 
-gfx::Bitmap DrawQuilt(int number) {
+gfx::Bitmap DrawQuilt(int number, int size) {
   const Season s = SeasonFor(number);
-  return Render(kSize, [&](double x, double y) { return Quilt(s, number, x, y); });
+  return Render(
+      size, [&](double x, double y) { return Quilt(s, number, x, y); }, kSize);
 }
 
 }  // namespace demogen

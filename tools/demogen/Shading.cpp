@@ -19,20 +19,23 @@ Rgb FromRef(gfx::ColorRef c) {
           static_cast<double>(gfx::GetBValue(c))};
 }
 
-gfx::Bitmap Render(int size, const std::function<Rgb(double x, double y)>& fn) {
+gfx::Bitmap Render(int size, const std::function<Rgb(double x, double y)>& fn, int design) {
   gfx::Bitmap bitmap(size, size);
-  constexpr int kSamples = 3;
+  const double scale = static_cast<double>(design) / size;
+  // Large pictures have small enough pixels for fewer samples.
+  const int kSamples = size >= 300 ? 2 : 3;
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       Rgb sum;
       for (int sy = 0; sy < kSamples; ++sy)
         for (int sx = 0; sx < kSamples; ++sx) {
-          const Rgb c = fn(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples);
+          const Rgb c =
+              fn((x + (sx + 0.5) / kSamples) * scale, (y + (sy + 0.5) / kSamples) * scale);
           sum.r += c.r;
           sum.g += c.g;
           sum.b += c.b;
         }
-      auto channel = [](double v) {
+      auto channel = [kSamples](double v) {
         return std::clamp(static_cast<int>(std::lround(v / (kSamples * kSamples))), 0, 255);
       };
       bitmap.SetPixel(x, y, gfx::RGB(channel(sum.r), channel(sum.g), channel(sum.b)));

@@ -18,8 +18,9 @@ Rgb Lerp(Rgb a, Rgb b, double t);
 Rgb Scale(Rgb c, double f);
 Rgb FromRef(gfx::ColorRef c);
 
-// Renders fn over a size x size picture, 3 x 3 samples per pixel.
-gfx::Bitmap Render(int size, const std::function<Rgb(double x, double y)>& fn);
+// Renders fn, drawn for a `design` x `design` square, over a size x size
+// picture, 3 x 3 samples per pixel (2 x 2 for large pictures).
+gfx::Bitmap Render(int size, const std::function<Rgb(double x, double y)>& fn, int design);
 
 // Smooth value noise in [0, 1], periodic in neither direction, from a seed.
 double ValueNoise(unsigned seed, double x, double y);

@@ -79,6 +79,24 @@ FileSystemCalls& RealFileSystemCalls() {
 
 namespace {
 
+FileSystemCalls* current = nullptr;
+
+}  // namespace
+
+FileSystemCalls& CurrentFileSystemCalls() {
+  return current != nullptr ? *current : RealFileSystemCalls();
+}
+
+ScopedFileSystemCalls::ScopedFileSystemCalls(FileSystemCalls& calls) : previous_(current) {
+  current = &calls;
+}
+
+ScopedFileSystemCalls::~ScopedFileSystemCalls() {
+  current = previous_;
+}
+
+namespace {
+
 unsigned DefaultNewFileMode() {
   // Reading the umask means setting it; the program is single-threaded at
   // this level, and the value is put back at once.

@@ -44,6 +44,22 @@ class FileSystemCalls {
 
 FileSystemCalls& RealFileSystemCalls();
 
+// The calls the program's file writes use when given none: the real ones,
+// unless a test has put others in place for a while.
+FileSystemCalls& CurrentFileSystemCalls();
+
+// Puts calls in place of the current ones while it lives.
+class ScopedFileSystemCalls {
+ public:
+  explicit ScopedFileSystemCalls(FileSystemCalls& calls);
+  ~ScopedFileSystemCalls();
+  ScopedFileSystemCalls(const ScopedFileSystemCalls&) = delete;
+  ScopedFileSystemCalls& operator=(const ScopedFileSystemCalls&) = delete;
+
+ private:
+  FileSystemCalls* previous_;
+};
+
 // Writes bytes as the new content of path. False, with the old file untouched,
 // when any step up to the rename fails: a missing or read-only directory, a
 // read-only file, a full disk, or a path that names something other than a
@@ -52,6 +68,6 @@ FileSystemCalls& RealFileSystemCalls();
 // renamed the file is saved; a failed sync of the directory afterwards is
 // not reported.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
-                           FileSystemCalls& calls = RealFileSystemCalls());
+                           FileSystemCalls& calls = CurrentFileSystemCalls());
 
 }  // namespace sys

@@ -62,18 +62,27 @@ int GetPrivateProfileInteger(std::string_view section, std::string_view key, int
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path,
                                FileSystemCalls& calls) {
-  std::string old;
+  return WritePrivateProfileStrings(
+      {ProfileEntry{std::string(section), std::string(key), std::string(value)}}, path, calls);
+}
+
+bool WritePrivateProfileStrings(const std::vector<ProfileEntry>& entries, const std::string& path,
+                                FileSystemCalls& calls) {
+  std::string text;
   if (std::optional<std::string> bytes = ReadFileBytes(path)) {
-    old = std::move(*bytes);
+    text = std::move(*bytes);
   } else if (FileExists(path) || DirectoryExists(path)) {
     // An unreadable existing file must not be replaced by one holding only
-    // the new key.
+    // the new keys.
     return false;
   }
-  std::optional<std::string> edited = EditProfile(old, section, key, value);
-  if (!edited)
-    return false;
-  return ReplaceFileAtomically(path, *edited, calls);
+  for (const ProfileEntry& entry : entries) {
+    std::optional<std::string> edited = EditProfile(text, entry.section, entry.key, entry.value);
+    if (!edited)
+      return false;
+    text = std::move(*edited);
+  }
+  return ReplaceFileAtomically(path, text, calls);
 }
 
 }  // namespace sys

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/sys/AtomicFile.h"
 #include "platform/sys/ProfileText.h"
@@ -45,6 +46,19 @@ int GetPrivateProfileInteger(std::string_view section, std::string_view key, int
 // or the file cannot be written; the old file is then intact.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path,
-                               FileSystemCalls& calls = RealFileSystemCalls());
+                               FileSystemCalls& calls = CurrentFileSystemCalls());
+
+// One key to set.
+struct ProfileEntry {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+
+// Sets every entry, in order, in one atomic replacement: the file then holds
+// all of them or, when any is refused or the file cannot be written, is left
+// exactly as it was.
+bool WritePrivateProfileStrings(const std::vector<ProfileEntry>& entries, const std::string& path,
+                                FileSystemCalls& calls = CurrentFileSystemCalls());
 
 }  // namespace sys

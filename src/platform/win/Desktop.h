@@ -91,6 +91,9 @@ class Desktop {
   std::deque<std::pair<InputEvent, DWORD>> rawInput;
   bool quitPosted = false;
   int quitCode = 0;
+  // The request to end the session (a termination signal, the display
+  // gone) has been turned into a quit message.
+  bool sessionEndPosted = false;
   MSG current;  // the message last taken from the queue
 
   std::vector<Timer> timers;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/sys/SessionEnd.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Internal.h"
 #include "platform/win/MessageApi.h"
@@ -110,8 +111,24 @@ bool RouteNextInput(Desktop& d) {
   return false;
 }
 
+// A request to end the session reaches the loops as one quit message: it
+// ends every nested loop (notices, menus, moving) and then the program's.
+void NoteSessionEnd(Desktop& d) {
+  if (!sys::SessionEnding()) {
+    // A request that was withdrawn (by a test) may come again.
+    d.sessionEndPosted = false;
+    return;
+  }
+  if (d.sessionEndPosted)
+    return;
+  d.sessionEndPosted = true;
+  d.quitPosted = true;
+  d.quitCode = 0;
+}
+
 // The next message in the classic order, without waiting.
 bool Take(Desktop& d, MSG& msg, HWND filter, UINT min, UINT max, bool remove) {
+  NoteSessionEnd(d);
   if (TakeFrom(d.posted, filter, min, max, remove, msg))
     return true;
   if (d.quitPosted && !filter && InRange(WM_QUIT, min, max)) {

@@ -86,10 +86,12 @@ TbsSkinForm::TbsSkinForm(TComponent* AOwner)
 
 TbsSkinForm::~TbsSkinForm() {
   FObjectList.clear();
-  // A form frees its components after its own parts are gone; only a
-  // frame removed from a living form gives the form its procedure back.
-  const bool ownerAlive =
-      FOwnerForm != nullptr && !FOwnerForm->ComponentState().Contains(csDestroying);
+  // A form frees its components after its own parts are gone, detaching
+  // each from its owner first; only a frame removed from a living form
+  // gives the form its procedure back. The form is asked through Owner(),
+  // never through FOwnerForm, whose form part may already be destroyed.
+  const bool ownerAlive = FOwnerForm != nullptr && Owner() != nullptr &&
+                          !Owner()->ComponentState().Contains(csDestroying);
   if (ownerAlive && FOldWindowProc) {
     FOwnerForm->WindowProc = FOldWindowProc;
     if (FRegion && FOwnerForm->HandleAllocated())

@@ -227,6 +227,26 @@ class TilebrookX11 : public ::testing::Test {
     return lines;
   }
 
+  // Starts the program, answers the introduction of the first run, clicks
+  // the third preview and starts it with Alt+S.
+  void StartTheThirdPuzzle() {
+    Start();
+    // The first run: the introduction over the first page, closed with Return.
+    ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }))
+        << Windows().size() << " windows; exited: " << ExitStatus().value_or(-1);
+    // Return goes to the notice once it has the keyboard.
+    ASSERT_TRUE(WaitFor([&] {
+      Keys({}, XK_Return);
+      return WaitFor([&] { return Windows().size() == 1; }, std::chrono::milliseconds(500));
+    }));
+    // Found once the window has painted again where the notice was.
+    std::optional<gfx::Point> third;
+    ASSERT_TRUE(WaitFor([&] { return (third = FindPreview(3)).has_value(); }));
+    Click(*third);
+    Keys({XK_Alt_L}, XK_s);
+    ASSERT_TRUE(WaitFor([&] { return StartRecords().size() == 1; }));
+  }
+
   std::optional<int> ExitStatus() {
     int status = 0;
     if (::waitpid(pid, &status, WNOHANG) != pid)
@@ -242,23 +262,8 @@ class TilebrookX11 : public ::testing::Test {
 };
 
 TEST_F(TilebrookX11, APlayerStartsPuzzlesAndTheChoicesAreKept) {
-  Start();
-  // The first run: the introduction over the first page, closed with Return.
-  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }))
-      << Windows().size() << " windows; exited: " << ExitStatus().value_or(-1);
-  // Return goes to the notice once it has the keyboard.
-  ASSERT_TRUE(WaitFor([&] {
-    Keys({}, XK_Return);
-    return WaitFor([&] { return Windows().size() == 1; }, std::chrono::milliseconds(500));
-  }));
-
-  // A click on the third preview and Alt+S start the third puzzle.
-  // Found once the window has painted again where the notice was.
-  std::optional<gfx::Point> third;
-  ASSERT_TRUE(WaitFor([&] { return (third = FindPreview(3)).has_value(); }));
-  Click(*third);
-  Keys({XK_Alt_L}, XK_s);
-  ASSERT_TRUE(WaitFor([&] { return StartRecords().size() == 1; }));
+  StartTheThirdPuzzle();
+  ASSERT_FALSE(HasFatalFailure());
 
   // While it runs, the browser still answers: the fifth puzzle starts too.
   std::optional<gfx::Point> fifth;
@@ -300,5 +305,68 @@ TEST_F(TilebrookX11, WithoutADisplayItSaysSoAndEnds) {
   EXPECT_NE(message.find("tilebrook"), std::string::npos) << message;
   EXPECT_FALSE(std::filesystem::exists(dir / "tilebrook.ini"));
 }
+
+// The session ending under the program: a termination signal, or the X
+// server going away. The program must save exactly what a close by the
+// player saves, and end by itself.
+class TilebrookSessionEnd : public TilebrookX11, public ::testing::WithParamInterface<int> {
+ protected:
+  // Stands for the display going away in the parameter list.
+  static constexpr int kDisplayLost = 0;
+
+  void EndSession(int how) {
+    if (how != kDisplayLost) {
+      ASSERT_EQ(::kill(pid, how), 0);
+      return;
+    }
+    // The test's own connection would end the test with the server.
+    XCloseDisplay(display);
+    display = nullptr;
+    server.Kill(SIGKILL);
+  }
+
+  void ExpectEndedAndSaved(const std::string& lastPuzzle) {
+    std::optional<int> status;
+    ASSERT_TRUE(WaitFor([&] { return (status = ExitStatus()).has_value(); }))
+        << "the program is still running";
+    // It ends by itself, not by the signal, and with no sanitizer report.
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadTextFile(dir / "tilebrook.ini"), "[Browser]\nPackage=0\nFirstTime=0\n");
+    EXPECT_EQ(ReadTextFile(dir / "pack/PuzzlePackage.ini"),
+              "[Package]\nname=Pack\nfile=game\npreview=pic\npuzzles=7\n[User]\nlast_puzzle=" +
+                  lastPuzzle + "\n");
+  }
+};
+
+TEST_P(TilebrookSessionEnd, AChoiceMadeIsSavedAndTheProgramEnds) {
+  // Starting the puzzle shows that the click on it has been handled.
+  StartTheThirdPuzzle();
+  ASSERT_FALSE(HasFatalFailure());
+  EndSession(GetParam());
+  ExpectEndedAndSaved("3");
+}
+
+TEST_P(TilebrookSessionEnd, ANoticeStillOpenDoesNotKeepTheProgram) {
+  Start();
+  // The introduction waits for an answer in a loop of its own.
+  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }));
+  EndSession(GetParam());
+  ExpectEndedAndSaved("1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, TilebrookSessionEnd,
+                         ::testing::Values(SIGTERM, SIGINT, SIGHUP, 0),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           switch (info.param) {
+                             case SIGTERM:
+                               return std::string("Sigterm");
+                             case SIGINT:
+                               return std::string("Sigint");
+                             case SIGHUP:
+                               return std::string("Sighup");
+                             default:
+                               return std::string("DisplayLost");
+                           }
+                         });
 
 }  // namespace

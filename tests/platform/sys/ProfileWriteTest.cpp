@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/sys/AtomicFile.h"
+#include "platform/sys/FailingCalls.h"
 #include "platform/sys/ProfileText.h"
 #include "platform/sys/TestFiles.h"
 
@@ -32,46 +33,9 @@ int OtherEntries(const std::string& directory, const std::string& keep) {
 
 // Fails only the Nth file-system call, counting from 1, and makes every write
 // a short one.
-class FailingCalls : public sys::FileSystemCalls {
+class FailingCalls : public systest::FailingCalls {
  public:
-  explicit FailingCalls(int failAt) : failAt_(failAt) {}
-  int calls = 0;
-
-  int LStat(const std::string& p, sys::FileStatus& s) override {
-    return Fail() ? -1 : FileSystemCalls::LStat(p, s);
-  }
-  int AccessWrite(const std::string& p) override {
-    return Fail() ? -1 : FileSystemCalls::AccessWrite(p);
-  }
-  int MakeTemporary(std::string& t) override {
-    return Fail() ? -1 : FileSystemCalls::MakeTemporary(t);
-  }
-  long Write(int fd, const char* d, unsigned long n) override {
-    // A short write first, to exercise the write loop.
-    if (Fail())
-      return -1;
-    return FileSystemCalls::Write(fd, d, n > 3 ? n / 2 : n);
-  }
-  int ChangeMode(int fd, unsigned m) override {
-    return Fail() ? -1 : FileSystemCalls::ChangeMode(fd, m);
-  }
-  int Sync(int fd) override { return Fail() ? -1 : FileSystemCalls::Sync(fd); }
-  int Close(int fd) override {
-    // A failed close still releases the descriptor.
-    bool fail = Fail();
-    int result = FileSystemCalls::Close(fd);
-    return fail ? -1 : result;
-  }
-  int Rename(const std::string& a, const std::string& b) override {
-    return Fail() ? -1 : FileSystemCalls::Rename(a, b);
-  }
-  int OpenDirectory(const std::string& p) override {
-    return Fail() ? -1 : FileSystemCalls::OpenDirectory(p);
-  }
-
- private:
-  bool Fail() { return ++calls == failAt_; }
-  int failAt_;
+  explicit FailingCalls(int failAt) : systest::FailingCalls(failAt, EIO, true) {}
 };
 
 }  // namespace

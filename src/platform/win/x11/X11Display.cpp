@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "platform/sys/SessionEnd.h"
 #include "platform/win/Desktop.h"
 
 // Last, as it brings in Xlib.
@@ -44,11 +45,18 @@ int RecordError(Display* display, XErrorEvent* error) {
   return 0;
 }
 
-// Losing the display leaves nothing to show and no way to ask the player;
-// Xlib does not let the program continue after this handler.
+// Losing the display leaves nothing to show and no way to ask the player,
+// but the player's choices are still to be saved: instead of the process
+// exit Xlib would make, the loss becomes a request to end the session, and
+// the program closes in order without sending the display anything more.
 int ConnectionLost(Display*) {
   std::fprintf(stderr, "The connection to the X display was lost.\n");
-  std::_Exit(1);
+  return 0;
+}
+
+void ContinueAfterConnectionLost(Display*, void* impl) {
+  static_cast<X11Backend::Impl*>(impl)->connectionLost = true;
+  sys::RequestSessionEnd();
 }
 
 }  // namespace
@@ -57,6 +65,12 @@ X11Backend::Impl::~Impl() {
   if (!display)
     return;
   Recorders().erase(display);
+  if (connectionLost) {
+    for (auto& [id, s] : surfaces)
+      FreeShm(s);
+    XCloseDisplay(display);
+    return;
+  }
   for (auto& [id, s] : surfaces) {
     FreeShm(s);
     XDestroyWindow(display, s.window);
@@ -135,6 +149,7 @@ std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::str
   Recorders()[impl->display] = impl.get();
   XSetErrorHandler(RecordError);
   XSetIOErrorHandler(ConnectionLost);
+  XSetIOErrorExitHandler(impl->display, ContinueAfterConnectionLost, impl.get());
   Display* dpy = impl->display;
   impl->screen = DefaultScreen(dpy);
   impl->root = RootWindow(dpy, impl->screen);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/sys/Process.h"
+#include "platform/sys/SessionEnd.h"
 #include "platform/win/Desktop.h"
 #include "platform/win/x11/X11Keys.h"
 
@@ -44,14 +45,22 @@ void X11Backend::Attach(Desktop& desktop) {
 }
 
 void X11Backend::PollEvents() {
-  impl_->DrainEvents();
+  if (!impl_->connectionLost)
+    impl_->DrainEvents();
 }
 
 void X11Backend::WaitForEvents(std::optional<DWORD> timeoutMs) {
   Impl& m = *impl_;
+  // A lost display has nothing more to say (its descriptor would wake
+  // every wait at once); the program is asked to end and closes itself.
+  if (m.connectionLost)
+    return;
   XFlush(m.display);
-  if (XPending(m.display) == 0) {
+  if (!m.connectionLost && XPending(m.display) == 0) {
     std::vector<pollfd> fds{{ConnectionNumber(m.display), POLLIN, 0}};
+    if (sys::SessionEndDescriptor() >= 0)
+      fds.push_back({sys::SessionEndDescriptor(), POLLIN, 0});
+    const std::size_t firstChild = fds.size();
     for (int fd : sys::ChildWaitDescriptors())
       fds.push_back({fd, POLLIN, 0});
     int timeout = -1;
@@ -62,12 +71,14 @@ void X11Backend::WaitForEvents(std::optional<DWORD> timeoutMs) {
     int ready = ::poll(fds.data(), fds.size(), timeout);
     if (ready > 0) {
       bool childFinished = false;
-      for (std::size_t i = 1; i < fds.size(); ++i)
+      for (std::size_t i = firstChild; i < fds.size(); ++i)
         childFinished = childFinished || fds[i].revents != 0;
       if (childFinished)
         sys::ReapFinishedChildren();
     }
   }
+  if (m.connectionLost)
+    return;
   m.DrainEvents();
   m.CheckSystemMove();
 }

@@ -96,6 +96,8 @@ struct X11Backend::Impl {
   // 32 bits), so rows go out without conversion.
   bool directPixels = false;
   bool windowManager = false;
+  // The display has gone away: no request is sent to it any more.
+  bool connectionLost = false;
   // The window manager runs moves itself when asked (_NET_WM_MOVERESIZE).
   bool systemMoves = false;
   Desktop* desktop = nullptr;

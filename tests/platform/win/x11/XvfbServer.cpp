@@ -64,11 +64,16 @@ XvfbServer::XvfbServer(int depth) {
 }
 
 XvfbServer::~XvfbServer() {
+  Kill(SIGTERM);
+}
+
+void XvfbServer::Kill(int signal) {
   if (pid_ <= 0)
     return;
-  kill(pid_, SIGTERM);
+  kill(pid_, signal);
   int status = 0;
   waitpid(pid_, &status, 0);
+  pid_ = -1;
 }
 
 }  // namespace x11test

@@ -20,6 +20,9 @@ class XvfbServer {
   // ":N", or empty when the server could not be started (see Error()).
   const std::string& Display() const { return display_; }
   const std::string& Error() const { return error_; }
+  // Ends the server at once with `signal`, as a crash or a killed session
+  // would, and waits until it has gone.
+  void Kill(int signal);
 
  private:
   pid_t pid_ = -1;

@@ -1,0 +1,25 @@
+// tilebrook-tiles: the tile puzzle that puzzle packages ship under their
+// puzzle names, "<file>-<n>-<Severity>.exe". It reads what to play from the
+// name it was started under.
+
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "platform/win/x11/DesktopFactory.h"
+#include "tiles/PuzzleName.h"
+#include "tiles/Scores.h"
+#include "tiles/TilesProgram.h"
+#include "ui/Application.h"
+
+int main(int argc, char** argv) {
+  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-tiles");
+  TScreen screen;
+  TApplication application;
+  TTilesSetup setup;
+  std::random_device entropy;
+  setup.Seed = (static_cast<std::uint64_t>(entropy()) << 32) ^ entropy();
+  setup.ScoresPath = ScoresFilePath();
+  const std::string startName = argc > 0 && argv[0] ? argv[0] : "";
+  return RunTiles(ResolveStartName(startName, std::getenv("PATH")), setup);
+}
