@@ -135,10 +135,7 @@ void TbsSkinForm::PaintObjectNow(TbsActiveSkinObject& Object) {
   if (!FrameOnScreen() || !Object.Drawable())
     return;
   const win::HWND h = FOwnerForm->Handle();
-  // Only the object's own rectangle changes, and only it is presented again.
-  const Point at = win::GetWindowRect(h).TopLeft();
-  const gfx::Region clip(Object.ObjectRect.Offset(at.x, at.y));
-  win::HDC dc = win::GetDCEx(h, &clip, win::DCX_WINDOW | win::DCX_INTERSECTRGN);
+  win::HDC dc = win::GetWindowDC(h);
   if (dc == nullptr)
     return;
   Object.Draw(*dc, true);
