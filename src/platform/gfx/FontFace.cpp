@@ -87,6 +87,18 @@ FontFile Resolve(const LogFont& lf) {
   return result;
 }
 
+// The match depends on the face name and style only, never on the height,
+// so every size of a face shares one look-up in the font configuration.
+const FontFile& ResolveOnce(const LogFont& lf) {
+  using Key = std::tuple<std::string, bool, bool>;
+  static std::map<Key, FontFile> resolved;
+  Key key{lf.faceName, lf.weight >= 600, lf.italic};
+  auto it = resolved.find(key);
+  if (it == resolved.end())
+    it = resolved.emplace(std::move(key), Resolve(lf)).first;
+  return it->second;
+}
+
 constexpr int kMaxFontHeight = 1000;
 
 int RoundDiv(long long num, long long den) {
@@ -121,7 +133,7 @@ FontFace::FontFace(const LogFont& logFont) : logFont_(logFont), impl_(std::make_
   // A damaged skin or design can ask for any height; glyphs of a million
   // pixels would exhaust memory, so sizes beyond any screen are capped.
   logFont_.height = std::clamp(logFont_.height, -kMaxFontHeight, kMaxFontHeight);
-  FontFile file = Resolve(logFont_);
+  const FontFile& file = ResolveOnce(logFont_);
   FT_Library lib = Library();
   if (lib && !file.path.empty() &&
       FT_New_Face(lib, file.path.c_str(), file.index, &impl_->face) == 0) {

@@ -164,6 +164,9 @@ inline constexpr UINT PM_NOREMOVE = 0x0000;
 inline constexpr UINT PM_REMOVE   = 0x0001;
 
 // RedrawWindow.
+inline constexpr UINT DCX_WINDOW = 0x0001;
+inline constexpr UINT DCX_INTERSECTRGN = 0x0080;
+
 inline constexpr UINT RDW_INVALIDATE    = 0x0001;
 inline constexpr UINT RDW_INTERNALPAINT = 0x0002;
 inline constexpr UINT RDW_ERASE         = 0x0004;

@@ -31,6 +31,10 @@ bool EndPaint(HWND hwnd, const PAINTSTRUCT& ps);
 // shown.
 HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
+// A context as GetDC (or GetWindowDC with DCX_WINDOW) gives, further clipped
+// to clip (screen coordinates) with DCX_INTERSECTRGN; only what it may
+// draw on is presented again when it is released.
+HDC GetDCEx(HWND hwnd, const gfx::Region* clip, UINT flags);
 int ReleaseDC(HWND hwnd, HDC dc);
 
 // Rectangles and regions are in client coordinates; null means the whole

@@ -314,6 +314,18 @@ HDC GetWindowDC(HWND hwnd) {
   return w ? MakeDC(D(), *w, false, nullptr) : nullptr;
 }
 
+HDC GetDCEx(HWND hwnd, const gfx::Region* clip, UINT flags) {
+  Window* w = W(hwnd);
+  if (!w)
+    return nullptr;
+  const bool clientOnly = !(flags & DCX_WINDOW);
+  if (!(flags & DCX_INTERSECTRGN) || clip == nullptr)
+    return MakeDC(D(), *w, clientOnly, nullptr);
+  const gfx::Point root = ScreenRect(*RootOf(w)).TopLeft();
+  const gfx::Region limit = clip->Offset(-root.x, -root.y);
+  return MakeDC(D(), *w, clientOnly, &limit);
+}
+
 int ReleaseDC(HWND, HDC dc) {
   Desktop& d = D();
   auto it =

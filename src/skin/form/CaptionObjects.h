@@ -7,10 +7,12 @@
 // its command when clicked. The frame owns them and drives them from its
 // hover tracking and mouse routing.
 
+#include <optional>
 #include <string>
 
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DeviceContext.h"
+#include "skin/data/EffectBmp.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/data/SkinValues.h"
 #include "ui/Types.h"
@@ -168,6 +170,17 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
   gfx::Bitmap ComposeCaptionLook(const gfx::Rect& source, const gfx::Bitmap* picture) const;
   void DrawCaptionText(gfx::DeviceContext& dc, int x0, int y0, bool active) const;
   gfx::Bitmap Look(bool active) const;
+
+  // The two looks a fade mixes, made once for the size and title they show
+  // and kept only while the fade runs.
+  struct TbsFadeLooks {
+    gfx::Size Size;
+    std::string Caption;
+    TbsEffectBmp Normal;
+    TbsEffectBmp Active;
+  };
+  const TbsFadeLooks& FadeLooks();
+  std::optional<TbsFadeLooks> FFadeLooks;
 };
 
 class TbsSkinAnimateObject : public TbsActiveSkinObject {

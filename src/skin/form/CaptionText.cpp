@@ -164,18 +164,30 @@ Bitmap TbsSkinCaptionObject::Look(bool active) const {
   return look;
 }
 
+const TbsSkinCaptionObject::TbsFadeLooks& TbsSkinCaptionObject::FadeLooks() {
+  const gfx::Size size = ObjectRect.GetSize();
+  const std::string& caption = SkinForm->OwnerForm()->Caption();
+  if (!FFadeLooks || FFadeLooks->Size != size || FFadeLooks->Caption != caption)
+    FFadeLooks.emplace(
+        TbsFadeLooks{size, caption, TbsEffectBmp(Look(false)), TbsEffectBmp(Look(true))});
+  return *FFadeLooks;
+}
+
 void TbsSkinCaptionObject::Draw(DeviceContext& dc, bool) {
   const TbsSkinData* skin = SkinForm->SkinData();
   const bool inactiveEffect = skin != nullptr && skin->autorenderinginactiveimage;
   if (Morphing && CanMorph()) {
-    TbsEffectBmp a(Look(false));
-    const TbsEffectBmp b(Look(true));
-    a.ApplyMorph(MorphKind, b, MorphProgress);
+    // Every step of a fade and every repaint during it mixes the same two
+    // looks; they are composed once.
+    const TbsFadeLooks& looks = FadeLooks();
+    TbsEffectBmp a = looks.Normal;
+    a.ApplyMorph(MorphKind, looks.Active, MorphProgress);
     if (inactiveEffect && !Highlighted)
       ApplyFrameInactiveEffect(a, skin->inactiveeffect);
     a.Draw(dc, ObjectRect.left, ObjectRect.top);
     return;
   }
+  FFadeLooks.reset();
   if (ActiveSkinRect.IsEmpty() || (!Highlighted && !Morphing)) {
     DrawCaptionText(dc, ObjectRect.left, ObjectRect.top, Highlighted);
     return;

@@ -237,22 +237,24 @@ void TbsSkinForm::ResetObjectStates() {
   }
 }
 
-void TbsSkinForm::UpdateCaptionActive(bool Repaint) {
+void TbsSkinForm::UpdateCaptionActive(bool Repaint, bool PaintAnyway) {
   const bool active = WindowIsActive();
+  bool changed = false;
   for (const auto& o : FObjectList) {
     if (!o->IsCaption() || o->Highlighted == active)
       continue;
     o->Highlighted = active;
-    if (Repaint) {
-      if (FOwnerForm->HandleAllocated())
-        FOwnerForm->Perform(win::WM_NCPAINT, 1, 0);
-      if (o->Morphing)
-        FFadeTimer.SetEnabled(true);
-    } else {
+    changed = true;
+    if (Repaint && o->Morphing)
+      FFadeTimer.SetEnabled(true);
+    else if (!Repaint)
       o->MorphProgress = active ? 1 : 0;
-    }
     break;
   }
+  // One paint shows the frame and the caption's new look together; a frame
+  // painted first with the old caption look would be overwritten unseen.
+  if (Repaint && (changed || PaintAnyway) && FOwnerForm->HandleAllocated())
+    FOwnerForm->Perform(win::WM_NCPAINT, 1, 0);
   if (active && OnActivate)
     OnActivate(this);
   else if (!active && OnDeActivate)

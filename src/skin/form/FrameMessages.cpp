@@ -64,8 +64,7 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
       FActivating = LOWORD(m.WParam) != WA_INACTIVE;
       ResetObjectStates();
       FActiveObject = FPreviousActiveObject = -1;
-      FOwnerForm->Perform(WM_NCPAINT, 1, 0);
-      UpdateCaptionActive(true);
+      UpdateCaptionActive(true, true);
       // Hover polling runs only while the window is active.
       FHoverTimer.SetEnabled(*FActivating && !FInSizeMove);
       FActivating = saved;
@@ -106,8 +105,7 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
       if (FOwnerForm->BorderStyle() == bsNone) {
         UpdateCaptionActive(false);
       } else {
-        FOwnerForm->Perform(WM_NCPAINT, 1, 0);
-        UpdateCaptionActive(true);
+        UpdateCaptionActive(true, true);
       }
       FActivating = saved;
       return true;

@@ -110,8 +110,15 @@ void TbsSkinForm::GetMinMaxInfo(TMessage& Message) {
                           std::max(area.Height(), info->ptMinTrackSize.y)};
 }
 
+// A hidden window shows nothing of what is painted into it, and showing it
+// repaints it whole, frame included; painting it before is wasted.
+bool TbsSkinForm::FrameOnScreen() const {
+  return FOwnerForm->HandleAllocated() && FOwnerForm->BorderStyle() != bsNone &&
+         win::IsWindowVisible(FOwnerForm->Handle());
+}
+
 void TbsSkinForm::PaintFrame() {
-  if (!FOwnerForm->HandleAllocated() || FOwnerForm->BorderStyle() == bsNone)
+  if (!FrameOnScreen())
     return;
   const win::HWND h = FOwnerForm->Handle();
   win::HDC dc = win::GetWindowDC(h);
@@ -125,7 +132,7 @@ void TbsSkinForm::PaintFrame() {
 }
 
 void TbsSkinForm::PaintObjectNow(TbsActiveSkinObject& Object) {
-  if (!FOwnerForm->HandleAllocated() || FOwnerForm->BorderStyle() == bsNone || !Object.Drawable())
+  if (!FrameOnScreen() || !Object.Drawable())
     return;
   const win::HWND h = FOwnerForm->Handle();
   win::HDC dc = win::GetWindowDC(h);

@@ -212,6 +212,8 @@ TbsActiveSkinObject* TbsSkinForm::FindObject(const std::string& IDName) const {
 
 void TbsSkinForm::ApplySkinData() {
   FActiveObject = FPreviousActiveObject = FCaptureObject = -1;
+  // A skin, even the same container loaded anew, may bring another mask.
+  FRegionSize.reset();
   FSkinLoaded = FSD != nullptr && SkinCanDrawFrame(*FSD);
   if (FSkinLoaded) {
     CreateSkinObjects();
@@ -291,6 +293,7 @@ void TbsSkinForm::UpdateFrame() {
 
 void TbsSkinForm::RemoveWindowRegion() {
   FMaskStrips = {};
+  FRegionSize.reset();
   if (!FRegion)
     return;
   FRegion.reset();
@@ -303,8 +306,19 @@ void TbsSkinForm::UpdateWindowRegion() {
     RemoveWindowRegion();
     return;
   }
+  // The shape depends only on the skin and the frame's size: a window that
+  // already holds the shape for its size keeps it, and is only redrawn as a
+  // new shape would redraw it.
+  const gfx::Size size{FSized.Width, FSized.Height};
+  if (FRegion && FRegionSize == size && FOwnerForm->HandleAllocated() &&
+      win::GetWindowRgn(FOwnerForm->Handle()) == FRegion) {
+    win::RedrawWindow(FOwnerForm->Handle(), nullptr, nullptr,
+                      win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN);
+    return;
+  }
   ComposeMaskStrips(FMaskStrips, *FSD, FSized);
   FRegion = FrameRegionFromMask(FMaskStrips, FSized);
+  FRegionSize = size;
   if (FOwnerForm->HandleAllocated())
     win::SetWindowRgn(FOwnerForm->Handle(), FRegion, true);
 }

@@ -141,9 +141,13 @@ class TbsSkinForm : public TComponent {
   int MinFrameWidth() const;
   int MinFrameHeight() const;
   bool WindowIsActive() const;
-  void UpdateCaptionActive(bool Repaint);
+  // Follows the window's activation with the caption's look; with Repaint
+  // the frame is painted once when the look changed (or always, with
+  // PaintAnyway).
+  void UpdateCaptionActive(bool Repaint, bool PaintAnyway = false);
   // Paints the whole frame, as WM_NCPAINT does.
   void PaintFrame();
+  bool FrameOnScreen() const;
   // Draws one object straight into the window.
   void PaintObjectNow(TbsActiveSkinObject& Object);
   // The caption height of the plain frame.
@@ -269,6 +273,8 @@ class TbsSkinForm : public TComponent {
   TbsSizedFrame FSized;
   TbsFrameStrips FMaskStrips;
   std::optional<gfx::Region> FRegion;
+  // The frame size FMaskStrips and FRegion were made for, while they hold.
+  std::optional<gfx::Size> FRegionSize;
   TbsFormState FFormState = TbsFormState::Normal;
   bool FRollUpState = false;
   bool FRolledWhileMaximized = false;

@@ -208,10 +208,12 @@ gfx::Rect TbsSkinPopupWindow::ItemScreenRect(const TbsSkinMenuItem& Item) const 
 void TbsSkinPopupWindow::Paint() {
   if (Width() <= 0 || Height() <= 0 || Canvas().Handle() == nullptr)
     return;
-  gfx::Bitmap buffer(Width(), Height());
+  // The skinned look makes the buffer itself.
+  gfx::Bitmap buffer;
   if (FRecord != nullptr) {
     ComposeWindowPicture(buffer, *FWindowPicture, FLayout, FSized, FScrolling);
   } else {
+    buffer = gfx::Bitmap(Width(), Height());
     gfx::DeviceContext dc(buffer);
     const int column = FContext.Images != nullptr ? FContext.GlyphWidth + 2 : 21;
     dc.FillRect({0, 0, Width(), Height()}, gfx::clWindow);

@@ -212,6 +212,18 @@ TEST_F(Painting, ContextsClipToTheWindowAndTheScreenContextMeasures) {
   EXPECT_EQ(ScreenAt(1, 1), gfx::clRed);
   EXPECT_EQ(ScreenAt(38, 38), gfx::clRed);
   EXPECT_NE(ScreenAt(39, 39), gfx::clRed);
+  // A context clipped further (screen coordinates) draws only there.
+  SetWindowPos(main, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Settle();
+  const gfx::Region clip(gfx::Rect{120, 100, 130, 105});
+  HDC part = GetDCEx(main, &clip, DCX_WINDOW | DCX_INTERSECTRGN);
+  EXPECT_EQ(part->GetClipBox(), (gfx::Rect{20, 0, 30, 5}));
+  part->FillRect({0, 0, 40, 40}, gfx::clBlue);
+  ReleaseDC(main, part);
+  GdiFlush();
+  EXPECT_EQ(ScreenAt(125, 102), gfx::clBlue);
+  EXPECT_NE(ScreenAt(125, 106), gfx::clBlue);
+  EXPECT_NE(ScreenAt(119, 102), gfx::clBlue);
   HDC screen = GetDC(nullptr);
   ASSERT_NE(screen, nullptr);
   EXPECT_GT(screen->GetTextExtent("Tilebrook").cx, 20);

@@ -164,4 +164,36 @@ TEST_F(FrameWindowState, NoBorderMeansNoFrameAndNoShape) {
       win::HTCLIENT);
 }
 
+// The frame keeps the shape it made while the window's size and skin stay;
+// a new size, or another skin at the same size, brings a shape of its own.
+TEST_F(FrameWindowState, ShapeFollowsSizeAndSkinAndSurvivesRepeatedUpdates) {
+  MakeSkinnedForm(400, 300);
+  const gfx::Region first = *frame->WindowRegion();
+  // Activation, resizes back and forth and the same skin again keep it.
+  form->SetBounds(form->Left(), form->Top(), form->Width() + 40, form->Height());
+  app->ProcessMessages();
+  ASSERT_TRUE(frame->WindowRegion().has_value());
+  EXPECT_NE(*frame->WindowRegion(), first);
+  EXPECT_EQ(frame->WindowRegion()->Bounds().Width(), form->Width());
+  form->SetBounds(form->Left(), form->Top(), form->Width() - 40, form->Height());
+  app->ProcessMessages();
+  EXPECT_EQ(*frame->WindowRegion(), first);
+  EXPECT_EQ(*win::GetWindowRgn(form->Handle()), first);
+
+  // The same skin with a notch cut into its top edge: same size, new shape.
+  TbsStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(frametest::ProductSkinFile());
+  ASSERT_FALSE(stored.MaskPicture.IsEmpty());
+  ASSERT_TRUE(first.Contains({12, 1}));
+  for (int y = 0; y < 3; ++y)
+    for (int x = 10; x < 15; ++x)
+      stored.MaskPicture.SetPixel(x, y, gfx::clWhite);
+  skin->ApplyStoredSkin(&stored);
+  app->ProcessMessages();
+  ASSERT_TRUE(frame->WindowRegion().has_value());
+  EXPECT_NE(*frame->WindowRegion(), first);
+  EXPECT_FALSE(frame->WindowRegion()->Contains({12, 1}));
+  EXPECT_EQ(*win::GetWindowRgn(form->Handle()), *frame->WindowRegion());
+}
+
 }  // namespace
