@@ -57,25 +57,26 @@ BrowserTest::~BrowserTest() {
   sys::SetProgramDirectory("");
 }
 
-void BrowserTest::AddPackage(const PackageSpec& Spec) {
-  const std::string d = dir / Spec.Directory;
-  WriteTextFile(d + "/PuzzlePackage.ini", "[Package]\nname=" + Spec.Name + "\nfile=" + Spec.File +
-                                              "\npreview=" + Spec.Preview + "\npuzzles=" +
-                                              std::to_string(Spec.Puzzles) + "\n" + Spec.Extra);
-  for (int n = 1; n <= Spec.Puzzles; ++n) {
+void BrowserTest::AddPackage(const PackageLayout& Package) {
+  const std::string d = dir / Package.Directory;
+  WriteTextFile(d + "/PuzzlePackage.ini",
+                "[Package]\nname=" + Package.Name + "\nfile=" + Package.File +
+                    "\npreview=" + Package.Preview +
+                    "\npuzzles=" + std::to_string(Package.Puzzles) + "\n" + Package.Extra);
+  for (int n = 1; n <= Package.Puzzles; ++n) {
     const std::vector<uint8_t>& jpeg = PreviewBytes(n);
-    WriteTextFile(d + "/" + Spec.Preview + "-" + std::to_string(n) + ".jpg",
+    WriteTextFile(d + "/" + Package.Preview + "-" + std::to_string(n) + ".jpg",
                   std::string(jpeg.begin(), jpeg.end()));
-    if (Spec.Executables) {
-      const std::string exe = d + "/" + Spec.File + "-" + std::to_string(n) + "-Beginner.exe";
+    if (Package.Executables) {
+      const std::string exe = d + "/" + Package.File + "-" + std::to_string(n) + "-Beginner.exe";
       WriteTextFile(exe, "#!/bin/sh\n");
       ::chmod(exe.c_str(), 0755);
     }
   }
-  for (int n : Spec.Markers)
-    WriteTextFile(d + "/" + Spec.Preview + "-" + std::to_string(n) + ".ini", "");
-  for (const auto& [n, text] : Spec.Details)
-    WriteTextFile(d + "/" + Spec.File + "-" + std::to_string(n) + ".ini", text);
+  for (int n : Package.Markers)
+    WriteTextFile(d + "/" + Package.Preview + "-" + std::to_string(n) + ".ini", "");
+  for (const auto& [n, text] : Package.Details)
+    WriteTextFile(d + "/" + Package.File + "-" + std::to_string(n) + ".ini", text);
 }
 
 void BrowserTest::WriteSettings(const std::string& Text) {

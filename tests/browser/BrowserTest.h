@@ -20,7 +20,7 @@
 namespace browsertest {
 
 // One package as a test lays it out.
-struct PackageSpec {
+struct PackageLayout {
   std::string Directory;  // sub-directory of the program directory
   std::string Name;
   int Puzzles = 6;
@@ -41,7 +41,7 @@ class BrowserTest : public ::testing::Test {
   ~BrowserTest() override;
 
   // Writes a package into the program directory.
-  void AddPackage(const PackageSpec& Spec);
+  void AddPackage(const PackageLayout& Package);
   // Writes the browser settings file.
   void WriteSettings(const std::string& Text);
   std::string SettingsText() const;
