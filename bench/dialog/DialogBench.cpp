@@ -37,9 +37,7 @@ struct Program {
     main->SetBounds(100, 100, 400, 300);
     main->Show();
     skin = new TbsSkinData(main);
-    TbsStoredSkin stored(nullptr);
-    ReadProductSkin(stored);
-    skin->ApplyStoredSkin(&stored);
+    ApplyProductSkin(*skin);
     application.ProcessMessages();
   }
 };

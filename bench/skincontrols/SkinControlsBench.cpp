@@ -23,11 +23,8 @@ namespace {
 
 const TbsSkinData& Skin() {
   static const std::unique_ptr<TbsSkinData> skin = [] {
-    // The skin the program carries, restored as the window's design does.
-    TbsStoredSkin stored(nullptr);
-    ReadProductSkin(stored);
     auto data = std::make_unique<TbsSkinData>(nullptr);
-    data->ApplyStoredSkin(&stored);
+    ApplyProductSkin(*data);
     return data;
   }();
   return *skin;

@@ -27,10 +27,8 @@ constexpr int kHeight = 607;
 
 const TbsSkinData& Skin() {
   static const std::unique_ptr<TbsSkinData> skin = [] {
-    TbsStoredSkin stored(nullptr);
-    ReadProductSkin(stored);
     auto data = std::make_unique<TbsSkinData>(nullptr);
-    data->ApplyStoredSkin(&stored);
+    ApplyProductSkin(*data);
     return data;
   }();
   return *skin;
@@ -43,9 +41,7 @@ struct FramedForm {
     form->SetBorderStyle(bsSingle);
     form->SetCaption("Tilebrook(tm) - Puzzle Browser");
     auto* skin = new TbsSkinData(form);
-    TbsStoredSkin stored(nullptr);
-    ReadProductSkin(stored);
-    skin->ApplyStoredSkin(&stored);
+    ApplyProductSkin(*skin);
     auto* frame = new TbsSkinForm(form);
     frame->SetSkinData(skin);
     form->SetClientSize(760, 570);

@@ -12,9 +12,7 @@
 #include "ui/Application.h"
 
 void LoadTilesSkin(TbsSkinData& Skin) {
-  TbsStoredSkin stored(nullptr);
-  ReadProductSkin(stored);
-  Skin.ApplyStoredSkin(&stored);
+  ApplyProductSkin(Skin);
 }
 
 TTilesForm* StartTiles(const std::string& StartName, const TTilesSetup& Setup, TbsSkinData& Skin) {

@@ -10,9 +10,15 @@
 
 #include "skin/data/StoredSkin.h"
 
+class TbsSkinData;
+
 // The embedded stored-skin stream.
 std::span<const uint8_t> ProductSkinStream();
 
 // Restores skin's FileName, IniStrings and pictures from the embedded
 // stream, through ReadPictures.
 void ReadProductSkin(TbsStoredSkin& skin);
+
+// Loads the carried skin into a container, as the window's design does when
+// its stored skin is assigned.
+void ApplyProductSkin(TbsSkinData& skin);
