@@ -2,7 +2,7 @@
 
 #include "app/Global.h"
 #include "browser/Browser.h"
-#include "catalogue/IniFile.h"
+#include "catalogue/PuzzleDetails.h"
 #include "platform/sys/FileSystem.h"
 #include "skin/controls/SkinComboBox.h"
 
@@ -103,18 +103,11 @@ void TBrowser::ShowPuzzleDetails(int Index) {
     ShowNotice(kPuzzleNotFoundText + path);
     return;
   }
-  const TIniFile details(path);
-  auto value = [&details](const char* Section, const char* Key, const char* Default) {
-    // The notice takes "&" as an accelerator mark; doubled, it shows as is.
-    return ReplaceAll(details.ReadString(Section, Key, Default), "&", "&&");
-  };
-  const std::string title = value("Image", "Name", "No title / Kein Titel");
-  const std::string author = value("Author", "Name", "No author / Kein Urheber");
-  const std::string authorUrl = value("Author", "URL", "No homepage / Keine Homepage");
-  const std::string contact = value("Author", "Contact", "No email / Keine Email");
-  const std::string publisher = value("Publisher", "Name", "No publisher / Kein Verleger");
-  const std::string publisherUrl = value("Publisher", "URL", "");
-  ShowNotice("Title / Titel:\r    " + title + "\r\rAuthor / Urheber:\r    " + author + "\r    " +
-             contact + "\r    " + authorUrl + "\r\rPublisher / Verleger:\r    " + publisher +
-             "\r    " + publisherUrl);
+  const TPuzzleDetails details = ReadPuzzleDetails(path);
+  // The notice takes "&" as an accelerator mark; doubled, it shows as is.
+  auto shown = [](const std::string& Value) { return ReplaceAll(Value, "&", "&&"); };
+  ShowNotice("Title / Titel:\r    " + shown(details.Title) + "\r\rAuthor / Urheber:\r    " +
+             shown(details.Author) + "\r    " + shown(details.Contact) + "\r    " +
+             shown(details.AuthorUrl) + "\r\rPublisher / Verleger:\r    " +
+             shown(details.Publisher) + "\r    " + shown(details.PublisherUrl));
 }

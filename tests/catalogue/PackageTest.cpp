@@ -8,6 +8,7 @@
 #include <random>
 
 #include "catalogue/NoticeRecorder.h"
+#include "platform/sys/FileSystem.h"
 #include "platform/sys/TestFiles.h"
 
 namespace {
@@ -176,4 +177,15 @@ TEST_F(PackageTest, AnAbsurdPuzzleCountDoesNotExhaustMemory) {
   TPackage p(Dir());
   EXPECT_EQ(p.PuzzleCount, 2147483647);
   EXPECT_EQ(p.Puzzles.size(), static_cast<std::size_t>(TPackage::MaxPuzzleRecords));
+}
+
+TEST_F(PackageTest, ABaseNameWithANulByteNamesNoFiles) {
+  // Cut short at the NUL, every preview name would be the definition's own,
+  // and counting the previews would not end.
+  Define(std::string("[Package]\nfile=PuzzlePackage.ini\0\npreview=PuzzlePackage.ini\0\n", 61));
+  Previews("PuzzlePackage.ini", 2);
+  TPackage p(Dir());
+  EXPECT_EQ(p.PreviewBase, std::string("PuzzlePackage.ini\0", 18));
+  EXPECT_EQ(p.PuzzleCount, 0);
+  EXPECT_FALSE(sys::FileExists(p.DetailFileName(0)));
 }

@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/sys/FileSystem.h"
+
 namespace sys {
 
 int FileSystemCalls::LStat(const std::string& path, FileStatus& status) {
@@ -124,6 +126,10 @@ bool WriteAll(FileSystemCalls& calls, int fd, std::string_view bytes) {
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            FileSystemCalls& calls) {
+  if (!IsWholePath(path)) {
+    errno = ENOENT;
+    return false;
+  }
   // Renaming over a symbolic link would replace the link, not the file the
   // player's tools point at.
   std::string target = path;

@@ -19,23 +19,30 @@ std::string& ProgramDirectoryOverride() {
 
 }  // namespace
 
+bool IsWholePath(const std::string& path) {
+  return path.find('\0') == std::string::npos;
+}
+
 bool FileExists(const std::string& path) {
   struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  return IsWholePath(path) && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool DirectoryExists(const std::string& path) {
   struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  return IsWholePath(path) && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool IsExecutableFile(const std::string& path) {
   struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && (st.st_mode & 0111) != 0;
+  return IsWholePath(path) && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
+         (st.st_mode & 0111) != 0;
 }
 
 std::vector<std::string> ListDirectories(const std::string& directory) {
   std::vector<std::string> names;
+  if (!IsWholePath(directory))
+    return names;
   DIR* dir = ::opendir(directory.c_str());
   if (dir == nullptr)
     return names;
@@ -63,6 +70,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string* w
       *why = std::move(reason);
     return std::nullopt;
   };
+  if (!IsWholePath(path))
+    return fail(std::strerror(ENOENT));
   // Non-blocking, so that a pipe in a file's place cannot hang the program;
   // only regular files are read (a device could be endless).
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

@@ -10,6 +10,11 @@ namespace sys {
 
 inline constexpr char PathSeparator = '/';
 
+// False for a path the system cannot take whole: a NUL byte (which a name
+// read from a file can hold) would cut it short, so that it named another
+// file. Every function here treats such a path as naming nothing.
+bool IsWholePath(const std::string& path);
+
 // True when something other than a directory exists at path (symbolic links
 // are followed). A directory never counts as a file.
 bool FileExists(const std::string& path);

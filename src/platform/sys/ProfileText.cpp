@@ -148,20 +148,21 @@ bool IsSafeProfileValue(std::string_view value) {
   return IsValidUtf8(value) && !HasLineBreakOrNul(value);
 }
 
-std::optional<std::string> EditProfile(std::string_view bytes, std::string_view section,
-                                       std::string_view key, std::string_view value) {
-  if (!IsSafeProfileSection(section) || !IsSafeProfileKey(key) || !IsSafeProfileValue(value))
-    return std::nullopt;
+namespace {
 
-  // A Windows-1252 file stays Windows-1252 where the new text allows it; the
-  // structure characters are ASCII in both encodings, so offsets found on the
-  // raw bytes are valid either way.
-  bool utf8 = IsValidUtf8(bytes);
-  auto encode = [utf8](std::string_view text) {
-    if (!utf8)
-      if (auto single = Utf8ToWindows1252(text))
-        return *single;
-    return std::string(text);
+// The edit on the file's bytes as they stand, in UTF-8 or in Windows-1252;
+// the structure characters are ASCII in both encodings, so offsets found on
+// the raw bytes are valid either way. Nothing when a name or the value has
+// no Windows-1252 form.
+std::optional<std::string> EditBytes(std::string_view bytes, bool utf8, std::string_view section,
+                                     std::string_view key, std::string_view value) {
+  bool encodable = true;
+  auto encode = [utf8, &encodable](std::string_view text) {
+    if (utf8)
+      return std::string(text);
+    std::optional<std::string> single = Utf8ToWindows1252(text);
+    encodable = encodable && single.has_value();
+    return single.value_or(std::string());
   };
   auto decodedName = [&](const ProfileLine& line) {
     std::string_view raw = bytes.substr(line.nameBegin, line.nameEnd - line.nameBegin);
@@ -189,7 +190,7 @@ std::optional<std::string> EditProfile(std::string_view bytes, std::string_view 
       out.append(lineBreak);
     out.append("[").append(encode(section)).append("]").append(lineBreak);
     out.append(keyLine).append(lineBreak);
-    return out;
+    return encodable ? std::optional(out) : std::nullopt;
   }
 
   std::size_t insertAfter = sectionLine;
@@ -203,7 +204,7 @@ std::optional<std::string> EditProfile(std::string_view bytes, std::string_view 
       out.append(bytes.substr(0, line.valueStart));
       out.append(encode(value));
       out.append(bytes.substr(line.end));
-      return out;
+      return encodable ? std::optional(out) : std::nullopt;
     }
     insertAfter = i;
   }
@@ -217,7 +218,33 @@ std::optional<std::string> EditProfile(std::string_view bytes, std::string_view 
     out.append(keyLine).append(lineBreak);
   }
   out.append(bytes.substr(anchor.next));
-  return out;
+  return encodable ? std::optional(out) : std::nullopt;
+}
+
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80)
+      return false;
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> EditProfile(std::string_view bytes, std::string_view section,
+                                       std::string_view key, std::string_view value) {
+  if (!IsSafeProfileSection(section) || !IsSafeProfileKey(key) || !IsSafeProfileValue(value))
+    return std::nullopt;
+  if (IsValidUtf8(bytes))
+    return EditBytes(bytes, true, section, key, value);
+  // A Windows-1252 file stays Windows-1252 where it can: the new text must
+  // have a Windows-1252 form, and the result must not read as UTF-8, which it
+  // would once the edit removed the last bytes that are not UTF-8; every
+  // other value would then change its meaning. Otherwise the file is
+  // rewritten in UTF-8, which reads the same.
+  std::optional<std::string> out = EditBytes(bytes, false, section, key, value);
+  if (out && (!IsValidUtf8(*out) || IsAscii(*out)))
+    return out;
+  return EditBytes(DecodeFileText(bytes), true, section, key, value);
 }
 
 }  // namespace sys

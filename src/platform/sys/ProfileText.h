@@ -82,8 +82,10 @@ bool IsSafeProfileValue(std::string_view value);
 // The file's bytes with section/key set to value: an existing key keeps its
 // place and spelling, a new key follows the last key of its section, a new
 // section is appended at the end; every other byte stays as it was. Names and
-// the value are UTF-8 and are written in the file's own encoding where it can
-// hold them. Nothing when a name or the value could inject lines.
+// the value are UTF-8 and are written in the file's own encoding. A
+// Windows-1252 file that cannot hold them, or whose rest would read as UTF-8
+// once the edit is made, is rewritten in UTF-8 instead, so that every other
+// value reads as before. Nothing when a name or the value could inject lines.
 std::optional<std::string> EditProfile(std::string_view bytes, std::string_view section,
                                        std::string_view key, std::string_view value);
 

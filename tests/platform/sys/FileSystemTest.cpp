@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/sys/AtomicFile.h"
 #include "platform/sys/TestFiles.h"
 
 TEST(FileSystem, ADirectoryNeverCountsAsAFile) {
@@ -60,4 +61,22 @@ TEST(FileSystem, ReadFileBytesKeepsEveryByteAndReadsOnlyRegularFiles) {
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
   EXPECT_EQ(sys::ReadFileBytes(dir / "pipe"), std::nullopt);
   EXPECT_EQ(sys::ReadFileBytes(dir / "none"), std::nullopt);
+}
+
+TEST(FileSystem, APathWithANulByteNamesNoFile) {
+  // Cut at the NUL, each of these would name the file or directory before it.
+  TempDirectory dir;
+  WriteTextFile(dir / "file", "x");
+  std::filesystem::create_directory(dir / "sub");
+  const std::string file = dir / "file";
+  const std::string sub = dir / "sub";
+  const std::string nul(1, '\0');
+  ::chmod(file.c_str(), 0755);
+  EXPECT_FALSE(sys::FileExists(file + nul + "-1.jpg"));
+  EXPECT_FALSE(sys::IsExecutableFile(file + nul + "-1-Expert.exe"));
+  EXPECT_FALSE(sys::DirectoryExists(sub + nul + "x"));
+  EXPECT_TRUE(sys::ListDirectories(dir.Path() + nul + "x").empty());
+  EXPECT_EQ(sys::ReadFileBytes(file + nul + ".ini"), std::nullopt);
+  EXPECT_FALSE(sys::ReplaceFileAtomically(file + nul + ".ini", "new"));
+  EXPECT_EQ(sys::ReadFileBytes(file), "x");
 }

@@ -92,8 +92,27 @@ TEST(ProfileEdit, Windows1252FilesStayWindows1252WhereTheTextAllows) {
   EXPECT_EQ(Edit(text, "s", "city", "Köln €"),
             "[s]\nname=Gr\xF6\xDF"
             "e\ncity=K\xF6ln \x80\n");
-  // A character 1252 cannot hold is written as UTF-8 rather than lost.
-  EXPECT_EQ(Edit(text, "s", "n", "\xE2\x88\x9E"), text + "n=\xE2\x88\x9E\n");
+}
+
+TEST(ProfileEdit, AWindows1252FileIsRewrittenInUtf8WhenItCouldNotReadTheSame) {
+  // A character 1252 cannot hold: the whole file becomes UTF-8, so that the
+  // new value reads back as written and the old ones as before.
+  EXPECT_EQ(Edit("[s]\nname=Gr\xF6\xDF"
+                 "e\n",
+                 "s", "n", "\xE2\x88\x9E"),
+            "[s]\nname=Gr\xC3\xB6\xC3\x9F"
+            "e\nn=\xE2\x88\x9E\n");
+  // The edit replaces the only bytes that are not UTF-8, and the rest is
+  // Windows-1252 text that happens to form UTF-8 ("\xC3\xA9" is "Ã©", not
+  // "é"); kept as it stands, the name would read differently.
+  const std::string text = "[Package]\r\nname=\xC3\xA9t\r\n[User]\r\nlast_puzzle=\xB2\r\n";
+  const std::string edited = Edit(text, "User", "last_puzzle", "2");
+  EXPECT_EQ(edited, "[Package]\r\nname=\xC3\x83\xC2\xA9t\r\n[User]\r\nlast_puzzle=2\r\n");
+  const sys::ProfileDocument before = sys::ProfileDocument::FromBytes(text);
+  const sys::ProfileDocument after = sys::ProfileDocument::FromBytes(edited);
+  EXPECT_EQ(after.Find("Package", "name"), before.Find("Package", "name"));
+  // An edit that leaves only ASCII reads the same in both encodings.
+  EXPECT_EQ(Edit("[s]\na=\xE9\n", "s", "a", "1"), "[s]\na=1\n");
 }
 
 TEST(ProfileWrite, WritesReadBackAndKeepTheFileMode) {
