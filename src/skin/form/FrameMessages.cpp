@@ -62,9 +62,11 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
       CallOld(m);
       const auto saved = FActivating;
       FActivating = LOWORD(m.WParam) != WA_INACTIVE;
-      ResetObjectStates();
+      // WM_NCACTIVATE, just before, painted the caption's new look; the
+      // frame is painted again only for objects that lose their light.
+      const bool reset = ResetObjectStates();
       FActiveObject = FPreviousActiveObject = -1;
-      UpdateCaptionActive(true, true);
+      UpdateCaptionActive(true, reset);
       // Hover polling runs only while the window is active.
       FHoverTimer.SetEnabled(*FActivating && !FInSizeMove);
       FActivating = saved;

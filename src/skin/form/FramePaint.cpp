@@ -120,6 +120,7 @@ bool TbsSkinForm::FrameOnScreen() const {
 void TbsSkinForm::PaintFrame() {
   if (!FrameOnScreen())
     return;
+  FFramePaintDue = false;
   const win::HWND h = FOwnerForm->Handle();
   win::HDC dc = win::GetWindowDC(h);
   if (dc == nullptr)
@@ -129,6 +130,16 @@ void TbsSkinForm::PaintFrame() {
   else
     PaintPlainFrame(*dc);
   win::ReleaseDC(h, dc);
+}
+
+void TbsSkinForm::InvalidateFrame() {
+  const win::HWND h = FOwnerForm->Handle();
+  const Rect window = win::GetWindowRect(h);
+  Point origin{0, 0};
+  win::ClientToScreen(h, origin);
+  gfx::Region frame(window.Offset(-origin.x, -origin.y));
+  frame -= gfx::Region(win::GetClientRect(h));
+  win::RedrawWindow(h, nullptr, &frame, win::RDW_INVALIDATE | win::RDW_FRAME);
 }
 
 void TbsSkinForm::PaintObjectNow(TbsActiveSkinObject& Object) {

@@ -178,7 +178,9 @@ class TbsSkinForm : public TComponent {
   TbsSkinMenu& SkinMenu() const { return *FSkinMenu; }
   // The work area of the monitor holding the owner, or the monitor itself.
   gfx::Rect WorkArea(bool Full) const;
-  void ResetObjectStates();
+  // Puts every object but the caption back to its normal look; true when
+  // one of them looked otherwise.
+  bool ResetObjectStates();
   void StartFadeTimer() { FFadeTimer.SetEnabled(true); }
   void StartAnimateTimer() { FAnimateTimer.SetEnabled(true); }
 
@@ -207,6 +209,8 @@ class TbsSkinForm : public TComponent {
   void SkinNotice(TMessage& Message);
   void CloseFrameMenus();
   void StripCaptionStyle();
+  // Marks the whole frame for the next paint, leaving the client area be.
+  void InvalidateFrame();
 
   // Frame
   void CreateSkinObjects();
@@ -286,6 +290,10 @@ class TbsSkinForm : public TComponent {
   bool FInSizeMove = false;
   bool FFullDragging = false;
   bool FSkinMenuOpen = false;
+  // Set while a window just shown waits for its first frame paint, which
+  // the window system sends for the whole frame: a frame painted before it
+  // would never be seen.
+  bool FFramePaintDue = false;
   // The activation a message is announcing while it is handled, before the
   // window system reports it.
   std::optional<bool> FActivating;
