@@ -115,20 +115,68 @@ void TbsSkinMenuItem::Paint(gfx::DeviceContext& DC) const {
     ComposeHorizontalStrip(look, *FContext.Picture, r.dividerrect, r.dividerleftoffset,
                            r.dividerrightoffset, ItemRect.Width());
   } else {
+    gfx::Bitmap scratch;
+    const gfx::Bitmap* shown = nullptr;
     if (!Morphing() || !Enabled()) {
-      look = ComposeItemLook(Active());
+      shown = &ItemLook(Active(), scratch);
     } else if (MorphProgress <= 0 || MorphProgress >= 1) {
       // A fading item shows where its fade stands, not where it goes.
-      look = ComposeItemLook(MorphProgress >= 1);
+      shown = &ItemLook(MorphProgress >= 1, scratch);
     } else {
       // Between the looks: the normal look changed towards the active one.
-      TbsEffectBmp normal(ComposeItemLook(false));
-      const TbsEffectBmp active(ComposeItemLook(true));
+      TbsEffectBmp normal(ItemLook(false, scratch));
+      const TbsEffectBmp active(ItemLook(true, scratch));
       normal.ApplyMorph(FContext.Record->morphkind, active, MorphProgress);
       look = normal.ToBitmap();
     }
+    if (shown != nullptr) {
+      DC.BitBlt(ItemRect.left, ItemRect.top, shown->Width(), shown->Height(), *shown, 0, 0);
+      return;
+    }
   }
   DC.BitBlt(ItemRect.left, ItemRect.top, look.Width(), look.Height(), look, 0, 0);
+}
+
+TbsMenuItemLookKey TbsSkinMenuItem::LookKey(bool Active) const {
+  const TbsDataSkinMenuItem& r = *FContext.Record;
+  TbsMenuItemLookKey key;
+  key.Container = FContext.Container;
+  key.SkinChanges = FContext.Container != nullptr ? FContext.Container->SkinChanges() : 0;
+  key.Record = FContext.Record;
+  key.Picture = FContext.Picture;
+  key.SkinRect = r.skinrect;
+  key.ActiveSkinRect = r.activeskinrect;
+  key.TextRect = r.textrect;
+  key.ItemLeftOffset = r.itemleftoffset;
+  key.ItemRightOffset = r.itemrightoffset;
+  key.FontColor = r.fontcolor;
+  key.ActiveFontColor = r.activefontcolor;
+  key.UnenabledFontColor = r.unenabledfontcolor;
+  key.Font = FContext.Font;
+  key.Caption = FItem->Caption();
+  if (FItem->ShortCut() != 0)
+    key.ShortCut = FItem->ShortCutText();
+  key.Name = FItem->Name();
+  key.Children = HasChildren();
+  key.Checked = FItem->Checked();
+  key.Radio = FItem->RadioItem();
+  key.Enabled = Enabled();
+  key.Active = Active;
+  key.Width = ItemRect.Width();
+  return key;
+}
+
+const gfx::Bitmap& TbsSkinMenuItem::ItemLook(bool Active, gfx::Bitmap& Scratch) const {
+  // A glyph from an image list may change with the list: such items are
+  // drawn anew each time.
+  if (FContext.Looks == nullptr || FContext.Images != nullptr) {
+    Scratch = ComposeItemLook(Active);
+    return Scratch;
+  }
+  TbsMenuItemLookKey key = LookKey(Active);
+  if (const gfx::Bitmap* kept = FContext.Looks->Find(key))
+    return *kept;
+  return FContext.Looks->Add(std::move(key), ComposeItemLook(Active));
 }
 
 gfx::Bitmap TbsSkinMenuItem::ComposeItemLook(bool Active) const {

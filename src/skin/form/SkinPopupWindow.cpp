@@ -96,6 +96,8 @@ void TbsSkinPopupWindow::ShowLevel(const gfx::Rect& Anchor, TMenuItem* Item, boo
   }
   FContext.Font = font.Handle();
   FContext.Images = ImagesOf(Item);
+  FContext.Container = skin;
+  FContext.Looks = &FMenu.ItemLooks();
   FContext.GlyphWidth = FContext.Images != nullptr ? FContext.Images->Width() + 5 : 19;
   for (int i = std::max(FirstIndex, 0); i < Item->Count(); ++i)
     if (Item->Items(i)->Visible())
