@@ -8,6 +8,7 @@
 // anew.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct TbsMenuItemLookKey {
   gfx::Rect SkinRect;
   gfx::Rect ActiveSkinRect;
   gfx::Rect TextRect;
+  gfx::Rect DividerRect;
+  int DividerLeftOffset = 0;
+  int DividerRightOffset = 0;
   int ItemLeftOffset = 0;
   int ItemRightOffset = 0;
   gfx::ColorRef FontColor = 0;
@@ -60,13 +64,23 @@ class TbsMenuItemLooks {
   // Keeps a look and gives it back; it stays valid until the next Add or
   // Clear.
   const gfx::Bitmap& Add(TbsMenuItemLookKey key, gfx::Bitmap look);
-  void Clear() { FEntries.clear(); }
+  void Clear();
   std::size_t Count() const { return FEntries.size(); }
+
+  // The measured width of an item's texts in a font, kept the same way.
+  std::optional<int> FindWidth(const gfx::Font& font, const std::string& text) const;
+  void AddWidth(const gfx::Font& font, const std::string& text, int width);
 
  private:
   struct Entry {
     TbsMenuItemLookKey Key;
     gfx::Bitmap Look;
   };
+  struct Width {
+    gfx::Font Font;
+    std::string Text;
+    int Value;
+  };
   std::vector<std::unique_ptr<Entry>> FEntries;
+  std::vector<Width> FWidths;
 };

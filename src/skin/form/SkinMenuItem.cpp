@@ -77,8 +77,14 @@ int TbsSkinMenuItem::Height() const {
 int TbsSkinMenuItem::TextWidth(gfx::DeviceContext& Measure) const {
   if (IsSeparator())
     return 0;
+  const std::string text = ItemText(*FItem);
+  if (FContext.Looks != nullptr)
+    if (const std::optional<int> kept = FContext.Looks->FindWidth(FContext.Font, text))
+      return *kept;
   gfx::Rect r{0, 0, 0, 0};
-  Measure.DrawText(ItemText(*FItem), r, gfx::DT_CALCRECT | gfx::DT_SINGLELINE);
+  Measure.DrawText(text, r, gfx::DT_CALCRECT | gfx::DT_SINGLELINE);
+  if (FContext.Looks != nullptr)
+    FContext.Looks->AddWidth(FContext.Font, text, r.Width() + 2);
   return r.Width() + 2;
 }
 
@@ -111,9 +117,10 @@ void TbsSkinMenuItem::Paint(gfx::DeviceContext& DC) const {
   } else if (IsSeparator()) {
     if (FContext.Picture == nullptr)
       return;
-    const TbsDataSkinMenuItem& r = *FContext.Record;
-    ComposeHorizontalStrip(look, *FContext.Picture, r.dividerrect, r.dividerleftoffset,
-                           r.dividerrightoffset, ItemRect.Width());
+    gfx::Bitmap scratch;
+    const gfx::Bitmap& divider = ItemLook(false, scratch);
+    DC.BitBlt(ItemRect.left, ItemRect.top, divider.Width(), divider.Height(), divider, 0, 0);
+    return;
   } else {
     gfx::Bitmap scratch;
     const gfx::Bitmap* shown = nullptr;
@@ -147,6 +154,9 @@ TbsMenuItemLookKey TbsSkinMenuItem::LookKey(bool Active) const {
   key.SkinRect = r.skinrect;
   key.ActiveSkinRect = r.activeskinrect;
   key.TextRect = r.textrect;
+  key.DividerRect = r.dividerrect;
+  key.DividerLeftOffset = r.dividerleftoffset;
+  key.DividerRightOffset = r.dividerrightoffset;
   key.ItemLeftOffset = r.itemleftoffset;
   key.ItemRightOffset = r.itemrightoffset;
   key.FontColor = r.fontcolor;
@@ -184,6 +194,11 @@ gfx::Bitmap TbsSkinMenuItem::ComposeItemLook(bool Active) const {
   gfx::Bitmap look;
   if (FContext.Picture == nullptr)
     return look;
+  if (IsSeparator()) {
+    ComposeHorizontalStrip(look, *FContext.Picture, r.dividerrect, r.dividerleftoffset,
+                           r.dividerrightoffset, ItemRect.Width());
+    return look;
+  }
   ComposeHorizontalStrip(look, *FContext.Picture, Active ? r.activeskinrect : r.skinrect,
                          r.itemleftoffset, r.itemrightoffset, ItemRect.Width());
   if (look.IsEmpty())
