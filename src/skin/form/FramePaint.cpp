@@ -166,9 +166,29 @@ void TbsSkinForm::PaintSkinFrame(DeviceContext& dc) {
                                  FSD->InactivePicture.GetSize() == FSD->Picture.GetSize()
                              ? FSD->InactivePicture
                              : FSD->Picture;
+  const Rect& client = FSized.SizedClientRect;
+  const bool effect = !active && FSD->autorenderinginactiveimage;
+  if (!effect) {
+    // Straight into the window: each strip within its place, and each
+    // object within the strip it belongs to, as if drawn on that strip.
+    gfx::SavedDC saved(dc);
+    if (client.top < client.bottom)
+      dc.ExcludeClipRect(client);
+    const TbsFramePlaces at = DrawFrameStrips(dc, source, TbsFrameLayout::FromSkin(*FSD), w, h);
+    for (const auto& object : FObjectList) {
+      if (!object->Visible || !object->Drawable())
+        continue;
+      const Rect& place = object->ObjectRect.bottom > client.top ? at.Bottom : at.Top;
+      if (place.IsEmpty())
+        continue;
+      gfx::SavedDC clipped(dc);
+      dc.IntersectClipRect(place);
+      object->Draw(dc, false);
+    }
+    return;
+  }
   TbsFrameStrips strips;
   ComposeFrameStrips(strips, source, TbsFrameLayout::FromSkin(*FSD), w, h);
-  const Rect& client = FSized.SizedClientRect;
   for (const auto& object : FObjectList) {
     if (!object->Visible || !object->Drawable())
       continue;
@@ -184,7 +204,6 @@ void TbsSkinForm::PaintSkinFrame(DeviceContext& dc) {
   gfx::SavedDC saved(dc);
   if (client.top < client.bottom)
     dc.ExcludeClipRect(client);
-  const bool effect = !active && FSD->autorenderinginactiveimage;
   DrawStrip(dc, strips.Top, TopStripOrigin(), effect, FSD->inactiveeffect);
   DrawStrip(dc, strips.Left, LeftStripOrigin(strips), effect, FSD->inactiveeffect);
   DrawStrip(dc, strips.Right, RightStripOrigin(strips, w), effect, FSD->inactiveeffect);
