@@ -27,6 +27,7 @@ Point TbsSkinForm::ToFramePoint(Point Screen) const {
 }
 
 void TbsSkinForm::HitTest(TMessage& m) {
+  CutDueWindowRegion();
   const Point p = ToFramePoint({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)});
   // Without a frame the client area covers the whole window.
   if (FOwnerForm->BorderStyle() == bsNone)

@@ -82,7 +82,15 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
         PaintClientBackground(*dc);
       m.Result = 1;
       return true;
+    case WM_WINDOWPOSCHANGING:
+      // Shown without WM_SHOWWINDOW: the shape goes on before the window.
+      if (const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+          pos != nullptr && (pos->flags & SWP_SHOWWINDOW))
+        CutDueWindowRegion();
+      return false;
     case WM_SHOWWINDOW:
+      if (m.WParam != 0)
+        CutDueWindowRegion();
       ShowWindowMessage(m);
       CallOld(m);
       return true;

@@ -128,8 +128,15 @@ class TbsSkinForm : public TComponent {
   int CaptureObject() const { return FCaptureObject; }
   const TbsSizedFrame& Sized() const { return FSized; }
   // The shape set on the owner's window, if any.
-  const std::optional<gfx::Region>& WindowRegion() const { return FRegion; }
-  const TbsFrameStrips& MaskStrips() const { return FMaskStrips; }
+  // The shape of a hidden window is cut when it is shown or asked for.
+  const std::optional<gfx::Region>& WindowRegion() {
+    CutDueWindowRegion();
+    return FRegion;
+  }
+  const TbsFrameStrips& MaskStrips() {
+    CutDueWindowRegion();
+    return FMaskStrips;
+  }
   bool HoverTimerRunning() const { return FHoverTimer.Enabled(); }
   bool FadeTimerRunning() const { return FFadeTimer.Enabled(); }
 
@@ -218,6 +225,11 @@ class TbsSkinForm : public TComponent {
   void ApplyBorderIcons();
   void PlaceButtonRow();
   void UpdateWindowRegion();
+  void CutWindowRegion();
+  void CutDueWindowRegion() {
+    if (FRegionDue)
+      CutWindowRegion();
+  }
   void RemoveWindowRegion();
   void NudgeWidth();
   void EnforceMinimumSize();
@@ -279,6 +291,9 @@ class TbsSkinForm : public TComponent {
   std::optional<gfx::Region> FRegion;
   // The frame size FMaskStrips and FRegion were made for, while they hold.
   std::optional<gfx::Size> FRegionSize;
+  // Set while a hidden window waits for the shape of its present size: a
+  // dialog sized in steps before it shows needs only the last one.
+  bool FRegionDue = false;
   TbsFormState FFormState = TbsFormState::Normal;
   bool FRollUpState = false;
   bool FRolledWhileMaximized = false;
