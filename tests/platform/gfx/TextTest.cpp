@@ -45,6 +45,17 @@ TEST(Font, ClassicFaceNamesResolveToTheMetricCompatibleFace) {
             "Liberation Sans");
 }
 
+// The configuration read ahead on its own thread serves the first fonts as
+// the one read on demand does; asking twice reads it once.
+TEST(Font, ConfigurationReadAheadResolvesTheSameFaces) {
+  PrepareFontConfiguration();
+  PrepareFontConfiguration();
+  EXPECT_EQ(Arial(14).ResolvedFamily(), "Liberation Sans");
+  EXPECT_EQ(Font(LogFont{.faceName = "Times New Roman", .italic = true}).ResolvedFamily(),
+            "Liberation Serif");
+  EXPECT_GT(Arial(14).GetMetrics().height, 0);
+}
+
 TEST(Font, HeightSignConvention) {
   // Negative: the character height; the cell adds the internal leading.
   const TextMetrics& character = Arial(-20).GetMetrics();
