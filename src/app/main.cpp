@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Startup.h"
+#include "platform/gfx/Font.h"
 #include "platform/sys/SessionEnd.h"
 #include "platform/win/x11/DesktopFactory.h"
 
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
   // A termination signal or the display going away ends the program in
   // order: the window closes and saves the player's choices first.
   sys::CatchSessionEndSignals();
+  // The font configuration is read while the display opens and the
+  // window's pictures are decoded.
+  gfx::PrepareFontConfiguration();
   // Without a display nothing can be shown, not even the help: one line on
   // standard error and exit status 1.
   std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook");

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "platform/gfx/Font.h"
 #include "platform/win/x11/DesktopFactory.h"
 #include "tiles/PuzzleName.h"
 #include "tiles/Scores.h"
@@ -13,6 +14,7 @@
 #include "ui/Application.h"
 
 int main(int argc, char** argv) {
+  gfx::PrepareFontConfiguration();
   std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-tiles");
   TScreen screen;
   TApplication application;

@@ -17,9 +17,29 @@ Bitmap::Bitmap(int width, int height, Uninitialized) {
   if (width > kMaxDimension || height > kMaxDimension ||
       static_cast<long long>(width) * height > kMaxPixels)
     throw std::bad_alloc();
-  pixels_ = std::make_unique_for_overwrite<Pixel[]>(static_cast<std::size_t>(width) * height);
+  pixels_.reset(new Pixel[static_cast<std::size_t>(width) * height]);
   width_ = width;
   height_ = height;
+}
+
+void Bitmap::PixelRelease::operator()(Pixel* pixels) const {
+  if (release)
+    release(pixels);
+  else
+    delete[] pixels;
+}
+
+Bitmap Bitmap::Adopt(Pixel* pixels, int width, int height, std::function<void(Pixel*)> release) {
+  Bitmap bitmap;
+  bitmap.pixels_ = std::unique_ptr<Pixel[], PixelRelease>(pixels, PixelRelease{std::move(release)});
+  if (pixels == nullptr || width <= 0 || height <= 0 || width > kMaxDimension ||
+      height > kMaxDimension || static_cast<long long>(width) * height > kMaxPixels) {
+    bitmap.pixels_.reset();
+    return bitmap;
+  }
+  bitmap.width_ = width;
+  bitmap.height_ = height;
+  return bitmap;
 }
 
 Bitmap::Bitmap(int width, int height) : Bitmap(width, height, Uninitialized{}) {

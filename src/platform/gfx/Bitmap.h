@@ -5,6 +5,7 @@
 // explicit (Clone) so that a large picture is never duplicated by accident.
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 #include "platform/gfx/Color.h"
@@ -49,6 +50,12 @@ class Bitmap {
 
   Bitmap Clone() const;
 
+  // A bitmap over pixels that another owner lends, such as memory a display
+  // server reads from directly: width x height pixels, rows tightly packed.
+  // `release` runs when the bitmap lets go of them. Invalid sizes give an
+  // empty bitmap and release the pixels at once.
+  static Bitmap Adopt(Pixel* pixels, int width, int height, std::function<void(Pixel*)> release);
+
   int Width() const { return width_; }
   int Height() const { return height_; }
   Size GetSize() const { return {width_, height_}; }
@@ -84,7 +91,13 @@ class Bitmap {
   struct Uninitialized {};
   Bitmap(int width, int height, Uninitialized);
 
-  std::unique_ptr<Pixel[]> pixels_;
+  // Frees pixels of our own, or hands lent ones back to their owner.
+  struct PixelRelease {
+    std::function<void(Pixel*)> release;
+    void operator()(Pixel* pixels) const;
+  };
+
+  std::unique_ptr<Pixel[], PixelRelease> pixels_;
   int width_ = 0;
   int height_ = 0;
 };

@@ -2,6 +2,8 @@
 // (DrawText) with line breaks, alignment, word breaks and "&" prefixes.
 
 #include <algorithm>
+#include <array>
+#include <bitset>
 #include <vector>
 
 #include "platform/gfx/DeviceContext.h"
@@ -157,6 +159,22 @@ void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
   const Pixel color = PixelFromColor(ColorToRGB(state_.textColor));
 
   if (what & kDrawGlyphs) {
+    // Text mostly lies on a background of one colour: the mixes of the text
+    // colour with the last background pixel met are kept for each coverage.
+    Pixel memoDst = 0;
+    std::array<Pixel, 256> memo;
+    std::bitset<256> known;
+    const auto mixed = [&](Pixel dst, unsigned c) {
+      if (dst != memoDst) {
+        memoDst = dst;
+        known.reset();
+      }
+      if (!known.test(c)) {
+        memo[c] = Blend(dst, color, c);
+        known.set(c);
+      }
+      return memo[c];
+    };
     for (std::size_t i = 0; i < chars.size(); ++i) {
       const FontFace::Glyph& g = face.GetGlyph(chars[i]);
       if (g.coverage.empty())
@@ -177,7 +195,7 @@ void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
             if (c == 255)
               row[px] = color;
             else if (c != 0)
-              row[px] = Blend(row[px], color, c);
+              row[px] = mixed(row[px], c);
           }
         }
       }

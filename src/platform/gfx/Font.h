@@ -60,4 +60,10 @@ class Font {
   mutable std::shared_ptr<FontFace> face_;
 };
 
+// Starts reading the system's font configuration on a thread of its own,
+// which takes a few milliseconds, so that a program can open its display
+// and read its pictures meanwhile. The first font resolved waits for it.
+// Without this call the first font reads the configuration itself.
+void PrepareFontConfiguration();
+
 }  // namespace gfx

@@ -1,7 +1,11 @@
 #include "platform/gfx/FontFace.h"
 
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
@@ -9,7 +13,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <map>
+#include <mutex>
 #include <tuple>
 
 namespace gfx {
@@ -53,11 +59,25 @@ struct FontFile {
   std::string family;
 };
 
+// The configuration read on a thread of its own, when the program asked
+// for it before its first font.
+std::shared_future<bool>& PreparedConfiguration() {
+  static std::shared_future<bool> prepared;
+  return prepared;
+}
+
+bool ConfigurationLoaded() {
+  const std::shared_future<bool>& prepared = PreparedConfiguration();
+  if (prepared.valid() && !prepared.get())
+    return false;
+  return FcInit() == FcTrue;
+}
+
 // Asks the font configuration for the best file for the face name and
 // style. Returns an empty path when nothing matches.
 FontFile Resolve(const LogFont& lf) {
   FontFile result;
-  if (!FcInit())
+  if (!ConfigurationLoaded())
     return result;
   FcPattern* pattern = FcPatternCreate();
   if (!pattern)
@@ -99,6 +119,56 @@ const FontFile& ResolveOnce(const LogFont& lf) {
   return it->second;
 }
 
+// A font file mapped into memory once for every size and style opened on
+// it. Opened from its path, each face would map the whole file again, and
+// every mapping counts in the program's resident memory.
+class MappedFontFile {
+ public:
+  // Null when the file cannot be mapped; the face is then opened from the
+  // path.
+  static std::shared_ptr<const MappedFontFile> Get(const std::string& path) {
+    static std::map<std::string, std::weak_ptr<const MappedFontFile>> mapped;
+    if (auto file = mapped[path].lock())
+      return file;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+      return nullptr;
+    struct stat info {};
+    void* data = MAP_FAILED;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+      data = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (data == MAP_FAILED)
+      return nullptr;
+    auto file = std::make_shared<const MappedFontFile>(static_cast<const FT_Byte*>(data),
+                                                       static_cast<std::size_t>(info.st_size));
+    mapped[path] = file;
+    return file;
+  }
+
+  MappedFontFile(const FT_Byte* data, std::size_t size) : data_(data), size_(size) {}
+  ~MappedFontFile() { ::munmap(const_cast<FT_Byte*>(data_), size_); }
+  MappedFontFile(const MappedFontFile&) = delete;
+  MappedFontFile& operator=(const MappedFontFile&) = delete;
+
+  const FT_Byte* Data() const { return data_; }
+  FT_Long Size() const { return static_cast<FT_Long>(size_); }
+
+ private:
+  const FT_Byte* data_;
+  std::size_t size_;
+};
+
+// Opens the face from the file's one mapping, or from the path when the
+// file cannot be mapped.
+FT_Error OpenFace(FT_Library lib, const FontFile& file,
+                  std::shared_ptr<const MappedFontFile>& mapping, FT_Face* face) {
+  mapping = MappedFontFile::Get(file.path);
+  if (mapping)
+    return FT_New_Memory_Face(lib, mapping->Data(), mapping->Size(), file.index, face);
+  return FT_New_Face(lib, file.path.c_str(), file.index, face);
+}
+
 constexpr int kMaxFontHeight = 1000;
 
 int RoundDiv(long long num, long long den) {
@@ -108,6 +178,8 @@ int RoundDiv(long long num, long long den) {
 }  // namespace
 
 struct FontFace::Impl {
+  // The face reads from the mapping, so it is let go of first.
+  std::shared_ptr<const MappedFontFile> mapping;
   FT_Face face = nullptr;
   bool emboldenSynthetic = false;
   bool slantSynthetic = false;
@@ -116,6 +188,14 @@ struct FontFace::Impl {
       FT_Done_Face(face);
   }
 };
+
+void PrepareFontConfiguration() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    PreparedConfiguration() =
+        std::async(std::launch::async, [] { return FcInit() == FcTrue; }).share();
+  });
+}
 
 std::shared_ptr<FontFace> FontFace::Get(const LogFont& lf) {
   using Key = std::tuple<std::string, int, int, bool, bool, bool>;
@@ -135,8 +215,7 @@ FontFace::FontFace(const LogFont& logFont) : logFont_(logFont), impl_(std::make_
   logFont_.height = std::clamp(logFont_.height, -kMaxFontHeight, kMaxFontHeight);
   const FontFile& file = ResolveOnce(logFont_);
   FT_Library lib = Library();
-  if (lib && !file.path.empty() &&
-      FT_New_Face(lib, file.path.c_str(), file.index, &impl_->face) == 0) {
+  if (lib && !file.path.empty() && OpenFace(lib, file, impl_->mapping, &impl_->face) == 0) {
     family_ = file.family.empty()
                   ? std::string(impl_->face->family_name ? impl_->face->family_name : "")
                   : file.family;

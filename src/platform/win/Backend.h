@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Geometry.h"
 #include "platform/win/Types.h"
 
 namespace gfx {
-class Bitmap;
 class Region;
 }  // namespace gfx
 
@@ -67,6 +67,10 @@ class Backend {
   virtual void SetSurfaceAlpha(HWND hwnd, BYTE alpha) = 0;
   virtual void SetSurfaceTitle(HWND hwnd, const std::string& title) = 0;
   virtual void ActivateSurface(HWND hwnd) = 0;
+  // A black backing bitmap of `size` for the top-level window. A backend
+  // may hand out memory the display reads directly, so that presenting it
+  // copies nothing.
+  virtual gfx::Bitmap CreateBacking(HWND, gfx::Size size) { return gfx::Bitmap(size.cx, size.cy); }
   // Shows the damaged part (window coordinates) of the backing bitmap.
   virtual void Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) = 0;
   virtual void SetCursor(HCURSOR cursor) = 0;

@@ -77,11 +77,12 @@ gfx::Region VisibleRegion(const Window& w, bool clientOnly, bool clipChildren) {
   return vis;
 }
 
-void EnsureBacking(Window& root) {
+void EnsureBacking(Desktop& d, Window& root) {
   gfx::Size size = root.rect.GetSize();
   if (root.backing.GetSize() == size)
     return;
-  gfx::Bitmap fresh(std::max(size.cx, 0), std::max(size.cy, 0));
+  gfx::Bitmap fresh =
+      d.GetBackend().CreateBacking(root.hwnd, {std::max(size.cx, 0), std::max(size.cy, 0)});
   if (!root.backing.IsEmpty() && !fresh.IsEmpty()) {
     gfx::DeviceContext dc(fresh);
     dc.BitBlt(0, 0, root.backing.Width(), root.backing.Height(), root.backing, 0, 0);
@@ -151,7 +152,7 @@ Window* FindPaintable(Window& w, HWND filter) {
 
 HDC MakeDC(Desktop& d, Window& w, bool clientOnly, const gfx::Region* limit) {
   Window* root = RootOf(&w);
-  EnsureBacking(*root);
+  EnsureBacking(d, *root);
   gfx::Region vis = VisibleRegion(w, clientOnly, (w.style & WS_CLIPCHILDREN) != 0);
   if (limit)
     vis &= *limit;

@@ -118,6 +118,7 @@ void TbsSkinData::ClearRecords() {
 }
 
 void TbsSkinData::ClearSkin() {
+  ++FSkinChanges;
   ClearRecords();
   Picture = gfx::Bitmap();
   MaskPicture = gfx::Bitmap();

@@ -75,6 +75,9 @@ class TbsSkinData : public TComponent {
   void ClearRecords();
   void ClearSkin();
   void NotifySkinForms(unsigned message);
+  // Counts the skins cleared away; what was composed from the container's
+  // records and pictures holds only while the count stays.
+  unsigned SkinChanges() const { return FSkinChanges; }
 
   void ReadFormInfo(const TbsSkinIni& ini);
   void ReadSkinObjects(const TbsSkinIni& ini);
@@ -140,4 +143,5 @@ class TbsSkinData : public TComponent {
 
   TbsStoredSkin* FStoredSkin = nullptr;
   TbsCompressedStoredSkin* FCompressedStoredSkin = nullptr;
+  unsigned FSkinChanges = 0;
 };

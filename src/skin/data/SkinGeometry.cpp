@@ -1,6 +1,7 @@
 #include "skin/data/SkinGeometry.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "platform/gfx/DeviceContext.h"
@@ -226,10 +227,20 @@ std::optional<gfx::Region> RegionFromMask(const Bitmap& mask, Point offset) {
   // rows is never cut short.
   std::vector<Rect> runs;
   runs.reserve(static_cast<size_t>(std::max(mask.Height(), 0)) * 2);
+  const int w = mask.Width();
+  // The runs of the rows above that look like this one; a row equal to
+  // them makes them one row taller, so that the long straight sides of a
+  // frame give a few tall rectangles instead of one per row.
+  size_t bandStart = 0;
   for (int y = 0; y < mask.Height(); ++y) {
     const gfx::Pixel* row = mask.Row(y);
+    if (y > 0 && std::memcmp(row, mask.Row(y - 1), static_cast<size_t>(w) * 4) == 0) {
+      for (size_t i = bandStart; i < runs.size(); ++i)
+        ++runs[i].bottom;
+      continue;
+    }
+    bandStart = runs.size();
     int x = 0;
-    const int w = mask.Width();
     while (x < w) {
       while (x < w && (row[x] & 0xFFFFFF) != 0)
         ++x;

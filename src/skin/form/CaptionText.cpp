@@ -177,6 +177,20 @@ void TbsSkinCaptionObject::Draw(DeviceContext& dc, bool) {
   const TbsSkinData* skin = SkinForm->SkinData();
   const bool inactiveEffect = skin != nullptr && skin->autorenderinginactiveimage;
   if (Morphing && CanMorph()) {
+    if (MorphKind == TbsMorphKind::mkDefault && (MorphProgress <= 0 || MorphProgress >= 1)) {
+      // A blend that has not left one look yet shows that look unmixed;
+      // the fade's looks are composed once it takes its first step (the
+      // window's first paint is usually here, just after activation).
+      const bool activeLook = MorphProgress >= 1;
+      if (!inactiveEffect || Highlighted) {
+        dc.DrawBitmap(ObjectRect.left, ObjectRect.top, Look(activeLook));
+        return;
+      }
+      TbsEffectBmp look(Look(activeLook));
+      ApplyFrameInactiveEffect(look, skin->inactiveeffect);
+      look.Draw(dc, ObjectRect.left, ObjectRect.top);
+      return;
+    }
     // Every step of a fade and every repaint during it mixes the same two
     // looks; they are composed once.
     const TbsFadeLooks& looks = FadeLooks();

@@ -27,6 +27,7 @@ Point TbsSkinForm::ToFramePoint(Point Screen) const {
 }
 
 void TbsSkinForm::HitTest(TMessage& m) {
+  CutDueWindowRegion();
   const Point p = ToFramePoint({win::GET_X_LPARAM(m.LParam), win::GET_Y_LPARAM(m.LParam)});
   // Without a frame the client area covers the whole window.
   if (FOwnerForm->BorderStyle() == bsNone)
@@ -224,17 +225,21 @@ void TbsSkinForm::AnimateTimerTick() {
     FAnimateTimer.SetEnabled(false);
 }
 
-void TbsSkinForm::ResetObjectStates() {
+bool TbsSkinForm::ResetObjectStates() {
+  bool changed = false;
   for (const auto& o : FObjectList) {
     if (auto* a = dynamic_cast<TbsSkinAnimateObject*>(o.get())) {
+      changed |= a->Hovered || a->Playing || a->CurrentFrame != 1;
       a->Hovered = false;
       a->Stop();
       a->CurrentFrame = 1;
     } else if (!o->IsCaption()) {
+      changed |= o->Highlighted || o->Hovered || o->MorphProgress != 0;
       o->Highlighted = o->Hovered = false;
       o->MorphProgress = 0;
     }
   }
+  return changed;
 }
 
 void TbsSkinForm::UpdateCaptionActive(bool Repaint, bool PaintAnyway) {
@@ -253,8 +258,12 @@ void TbsSkinForm::UpdateCaptionActive(bool Repaint, bool PaintAnyway) {
   }
   // One paint shows the frame and the caption's new look together; a frame
   // painted first with the old caption look would be overwritten unseen.
-  if (Repaint && (changed || PaintAnyway) && FOwnerForm->HandleAllocated())
-    FOwnerForm->Perform(win::WM_NCPAINT, 1, 0);
+  if (Repaint && (changed || PaintAnyway) && FOwnerForm->HandleAllocated()) {
+    if (FFramePaintDue)
+      InvalidateFrame();
+    else
+      FOwnerForm->Perform(win::WM_NCPAINT, 1, 0);
+  }
   if (active && OnActivate)
     OnActivate(this);
   else if (!active && OnDeActivate)
@@ -415,13 +424,17 @@ void TbsSkinForm::ShowWindowMessage(TMessage& m) {
   if (!FOwnerForm->HandleAllocated())
     return;
   if (m.WParam != 0) {
+    if (!win::IsWindowVisible(FOwnerForm->Handle()))
+      FFramePaintDue = true;
     if (FAlphaBlend || FAlphaBlendAnimation) {
       SetLayeredAlpha(0);
       win::SetTimer(FOwnerForm->Handle(), kFadeInTimer, 1);
     }
     NudgeWidth();
-  } else if (FAlphaBlend) {
-    ClearLayered();
+  } else {
+    FFramePaintDue = false;
+    if (FAlphaBlend)
+      ClearLayered();
   }
 }
 

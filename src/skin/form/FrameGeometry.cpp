@@ -42,11 +42,8 @@ struct HorizontalPiece {
   bool stretch;
 };
 
-Bitmap ComposeHorizontal(const Bitmap& picture, const HorizontalPiece& p, int width) {
-  Bitmap strip = StripOf(width, p.height);
-  if (strip.IsEmpty())
-    return strip;
-  DeviceContext dc(strip);
+// Draws the strip onto dc, whose origin is the strip's top-left corner.
+void DrawHorizontal(DeviceContext& dc, const Bitmap& picture, const HorizontalPiece& p) {
   const Rect middle{p.left, p.sourceTop, p.right, p.sourceTop + p.height};
   if (p.stretch) {
     if (p.sizedRight > p.sizedLeft)
@@ -57,6 +54,22 @@ Bitmap ComposeHorizontal(const Bitmap& picture, const HorizontalPiece& p, int wi
   }
   dc.BitBlt(0, 0, p.left, p.height, picture, 0, p.sourceTop);
   dc.BitBlt(p.sizedRight, 0, picture.Width() - p.right, p.height, picture, p.right, p.sourceTop);
+}
+
+// Whether every pixel of the strip is drawn: a repeated middle covers it
+// all before the corners go on; a stretched one may leave gaps beside it.
+bool CoversStrip(const Bitmap& picture, const HorizontalPiece& p, int width) {
+  const Rect middle{p.left, p.sourceTop, p.right, p.sourceTop + p.height};
+  return !p.stretch && !middle.IsEmpty() && picture.Bounds().Intersect(middle) == middle &&
+         p.tileFrom <= 0 && p.tileTo >= width;
+}
+
+Bitmap ComposeHorizontal(const Bitmap& picture, const HorizontalPiece& p, int width) {
+  Bitmap strip = StripOf(width, p.height);
+  if (strip.IsEmpty())
+    return strip;
+  DeviceContext dc(strip);
+  DrawHorizontal(dc, picture, p);
   return strip;
 }
 
@@ -72,11 +85,7 @@ struct VerticalPiece {
   bool stretch;
 };
 
-Bitmap ComposeVertical(const Bitmap& picture, const VerticalPiece& p, int height) {
-  Bitmap strip = StripOf(p.width, height);
-  if (strip.IsEmpty())
-    return strip;
-  DeviceContext dc(strip);
+void DrawVertical(DeviceContext& dc, const Bitmap& picture, const VerticalPiece& p, int height) {
   const Rect middle{p.sourceLeft, p.top, p.sourceLeft + p.width, p.bottom};
   if (p.stretch) {
     const int from = p.top - p.clientTop;
@@ -93,7 +102,76 @@ Bitmap ComposeVertical(const Bitmap& picture, const VerticalPiece& p, int height
     const int rows = p.clientBottom - p.bottom;
     dc.BitBlt(0, height - rows, p.width, rows, picture, p.sourceLeft, p.bottom);
   }
+}
+
+bool CoversStrip(const Bitmap& picture, const VerticalPiece& p) {
+  const Rect middle{p.sourceLeft, p.top, p.sourceLeft + p.width, p.bottom};
+  return !p.stretch && !middle.IsEmpty() && picture.Bounds().Intersect(middle) == middle;
+}
+
+Bitmap ComposeVertical(const Bitmap& picture, const VerticalPiece& p, int height) {
+  Bitmap strip = StripOf(p.width, height);
+  if (strip.IsEmpty())
+    return strip;
+  DeviceContext dc(strip);
+  DrawVertical(dc, picture, p, height);
   return strip;
+}
+
+// The four strips of a frame picture for a window of width x height: their
+// places in the window (empty when the layout leaves a strip out) and the
+// pieces they are drawn from.
+struct FramePlan {
+  TbsFramePlaces places;
+  HorizontalPiece top{}, bottom{};
+  VerticalPiece left{}, right{};
+};
+
+FramePlan PlanFrameStrips(const Bitmap& picture, const TbsFrameLayout& layout, int width,
+                          int height) {
+  FramePlan plan;
+  const TbsSizedFrame f = SizeFrameLayout(layout, picture.GetSize(), width, height);
+  width = f.Width;
+  height = f.Height;
+  const Rect c = BoundedFrameRect(layout.clientrect);
+  const Rect& sc = f.SizedClientRect;
+  const Point lt = BoundedFramePoint(layout.lefttoppoint);
+  const Point rt = BoundedFramePoint(layout.righttoppoint);
+  const Point lb = BoundedFramePoint(layout.leftbottompoint);
+  const Point rb = BoundedFramePoint(layout.rightbottompoint);
+  int topHeight = 0;
+  if (width > 0 && sc.top > 0 && rt.x > lt.x) {
+    plan.top = {0,     sc.top,           lt.x, rt.x, f.SizedLeftTop.x, f.SizedRightTop.x, 0,
+                width, layout.topstretch};
+    topHeight = sc.top;
+    plan.places.Top = {0, 0, width, topHeight};
+  }
+  const int bottomHeight = height - sc.bottom;
+  int bottomTaken = 0;
+  if (width > 0 && bottomHeight > 0 && rb.x > lb.x) {
+    plan.bottom = {picture.Height() - bottomHeight,
+                   bottomHeight,
+                   lb.x,
+                   rb.x,
+                   f.SizedLeftBottom.x,
+                   f.SizedRightBottom.x,
+                   0,
+                   width,
+                   layout.bottomstretch};
+    bottomTaken = bottomHeight;
+    plan.places.Bottom = {0, height - bottomHeight, width, height};
+  }
+  const int sideHeight = height - topHeight - bottomTaken;
+  if (sc.left > 0 && sideHeight > 0 && lb.y > lt.y) {
+    plan.left = {0, sc.left, lt.y, lb.y, c.top, c.bottom, layout.leftstretch};
+    plan.places.Left = {0, topHeight, sc.left, topHeight + sideHeight};
+  }
+  const int rightWidth = width - sc.right;
+  if (rightWidth > 0 && sideHeight > 0 && rb.y > rt.y) {
+    plan.right = {c.right, rightWidth, rt.y, rb.y, c.top, c.bottom, layout.rightstretch};
+    plan.places.Right = {width - rightWidth, topHeight, width, topHeight + sideHeight};
+  }
+  return plan;
 }
 
 }  // namespace
@@ -199,36 +277,44 @@ Rect MapObjectRect(const TbsSkinData& skin, const TbsSizedFrame& frame, const Re
 void ComposeFrameStrips(TbsFrameStrips& strips, const Bitmap& picture, const TbsFrameLayout& layout,
                         int width, int height) {
   strips = {};
-  const TbsSizedFrame f = SizeFrameLayout(layout, picture.GetSize(), width, height);
-  width = f.Width;
-  height = f.Height;
-  const Rect c = BoundedFrameRect(layout.clientrect);
-  const Rect& sc = f.SizedClientRect;
-  const Point lt = BoundedFramePoint(layout.lefttoppoint);
-  const Point rt = BoundedFramePoint(layout.righttoppoint);
-  const Point lb = BoundedFramePoint(layout.leftbottompoint);
-  const Point rb = BoundedFramePoint(layout.rightbottompoint);
-  if (width > 0 && sc.top > 0 && rt.x > lt.x)
-    strips.Top = ComposeHorizontal(
-        picture,
-        {0, sc.top, lt.x, rt.x, f.SizedLeftTop.x, f.SizedRightTop.x, 0, width, layout.topstretch},
-        width);
-  const int bottomHeight = height - sc.bottom;
-  if (width > 0 && bottomHeight > 0 && rb.x > lb.x)
-    strips.Bottom = ComposeHorizontal(
-        picture,
-        {picture.Height() - bottomHeight, bottomHeight, lb.x, rb.x, f.SizedLeftBottom.x,
-         f.SizedRightBottom.x, 0, width, layout.bottomstretch},
-        width);
-  const int sideHeight = height - strips.Top.Height() - strips.Bottom.Height();
-  if (sc.left > 0 && sideHeight > 0 && lb.y > lt.y)
-    strips.Left = ComposeVertical(
-        picture, {0, sc.left, lt.y, lb.y, c.top, c.bottom, layout.leftstretch}, sideHeight);
-  const int rightWidth = width - sc.right;
-  if (rightWidth > 0 && sideHeight > 0 && rb.y > rt.y)
-    strips.Right = ComposeVertical(
-        picture, {c.right, rightWidth, rt.y, rb.y, c.top, c.bottom, layout.rightstretch},
-        sideHeight);
+  const FramePlan plan = PlanFrameStrips(picture, layout, width, height);
+  const TbsFramePlaces& at = plan.places;
+  if (!at.Top.IsEmpty())
+    strips.Top = ComposeHorizontal(picture, plan.top, at.Top.Width());
+  if (!at.Bottom.IsEmpty())
+    strips.Bottom = ComposeHorizontal(picture, plan.bottom, at.Bottom.Width());
+  if (!at.Left.IsEmpty())
+    strips.Left = ComposeVertical(picture, plan.left, at.Left.Height());
+  if (!at.Right.IsEmpty())
+    strips.Right = ComposeVertical(picture, plan.right, at.Right.Height());
+}
+
+TbsFramePlaces DrawFrameStrips(DeviceContext& dc, const Bitmap& picture,
+                               const TbsFrameLayout& layout, int width, int height) {
+  const FramePlan plan = PlanFrameStrips(picture, layout, width, height);
+  const TbsFramePlaces& at = plan.places;
+  const Point origin = dc.GetViewportOrg();
+  // Each strip is drawn within its own place, as if into a bitmap of its
+  // own; a strip whose pieces may leave gaps starts out black like one.
+  const auto draw = [&](const Rect& place, bool covered, const auto& paint) {
+    if (place.IsEmpty())
+      return;
+    gfx::SavedDC saved(dc);
+    dc.IntersectClipRect(place);
+    dc.SetViewportOrg({origin.x + place.left, origin.y + place.top});
+    if (!covered)
+      dc.FillRect({0, 0, place.Width(), place.Height()}, gfx::clBlack);
+    paint();
+  };
+  draw(at.Top, CoversStrip(picture, plan.top, at.Top.Width()),
+       [&] { DrawHorizontal(dc, picture, plan.top); });
+  draw(at.Bottom, CoversStrip(picture, plan.bottom, at.Bottom.Width()),
+       [&] { DrawHorizontal(dc, picture, plan.bottom); });
+  draw(at.Left, CoversStrip(picture, plan.left),
+       [&] { DrawVertical(dc, picture, plan.left, at.Left.Height()); });
+  draw(at.Right, CoversStrip(picture, plan.right),
+       [&] { DrawVertical(dc, picture, plan.right, at.Right.Height()); });
+  return at;
 }
 
 Point TopStripOrigin() {

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Geometry.h"
 #include "platform/gfx/Region.h"
 
@@ -90,6 +91,21 @@ struct TbsFrameStrips {
 // middles from the strip's first row; the corners are drawn over them.
 void ComposeFrameStrips(TbsFrameStrips& strips, const gfx::Bitmap& picture,
                         const TbsFrameLayout& layout, int width, int height);
+
+// The places of the four strips in a window (window coordinates); a strip
+// the layout leaves out has an empty place.
+struct TbsFramePlaces {
+  gfx::Rect Top;
+  gfx::Rect Bottom;
+  gfx::Rect Left;
+  gfx::Rect Right;
+};
+
+// Draws the strips ComposeFrameStrips would compose straight onto dc, whose
+// origin is the window's top-left corner, each within its own place, and
+// tells where they went.
+TbsFramePlaces DrawFrameStrips(gfx::DeviceContext& dc, const gfx::Bitmap& picture,
+                               const TbsFrameLayout& layout, int width, int height);
 
 // Where the strips go in the window: the top at (0, 0), the sides below it,
 // the bottom at the window's foot.

@@ -62,9 +62,11 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
       CallOld(m);
       const auto saved = FActivating;
       FActivating = LOWORD(m.WParam) != WA_INACTIVE;
-      ResetObjectStates();
+      // WM_NCACTIVATE, just before, painted the caption's new look; the
+      // frame is painted again only for objects that lose their light.
+      const bool reset = ResetObjectStates();
       FActiveObject = FPreviousActiveObject = -1;
-      UpdateCaptionActive(true, true);
+      UpdateCaptionActive(true, reset);
       // Hover polling runs only while the window is active.
       FHoverTimer.SetEnabled(*FActivating && !FInSizeMove);
       FActivating = saved;
@@ -80,7 +82,15 @@ bool TbsSkinForm::HandleFrameMessage(TMessage& m) {
         PaintClientBackground(*dc);
       m.Result = 1;
       return true;
+    case WM_WINDOWPOSCHANGING:
+      // Shown without WM_SHOWWINDOW: the shape goes on before the window.
+      if (const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+          pos != nullptr && (pos->flags & SWP_SHOWWINDOW))
+        CutDueWindowRegion();
+      return false;
     case WM_SHOWWINDOW:
+      if (m.WParam != 0)
+        CutDueWindowRegion();
       ShowWindowMessage(m);
       CallOld(m);
       return true;

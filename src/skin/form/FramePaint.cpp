@@ -120,6 +120,7 @@ bool TbsSkinForm::FrameOnScreen() const {
 void TbsSkinForm::PaintFrame() {
   if (!FrameOnScreen())
     return;
+  FFramePaintDue = false;
   const win::HWND h = FOwnerForm->Handle();
   win::HDC dc = win::GetWindowDC(h);
   if (dc == nullptr)
@@ -129,6 +130,16 @@ void TbsSkinForm::PaintFrame() {
   else
     PaintPlainFrame(*dc);
   win::ReleaseDC(h, dc);
+}
+
+void TbsSkinForm::InvalidateFrame() {
+  const win::HWND h = FOwnerForm->Handle();
+  const Rect window = win::GetWindowRect(h);
+  Point origin{0, 0};
+  win::ClientToScreen(h, origin);
+  gfx::Region frame(window.Offset(-origin.x, -origin.y));
+  frame -= gfx::Region(win::GetClientRect(h));
+  win::RedrawWindow(h, nullptr, &frame, win::RDW_INVALIDATE | win::RDW_FRAME);
 }
 
 void TbsSkinForm::PaintObjectNow(TbsActiveSkinObject& Object) {
@@ -155,9 +166,29 @@ void TbsSkinForm::PaintSkinFrame(DeviceContext& dc) {
                                  FSD->InactivePicture.GetSize() == FSD->Picture.GetSize()
                              ? FSD->InactivePicture
                              : FSD->Picture;
+  const Rect& client = FSized.SizedClientRect;
+  const bool effect = !active && FSD->autorenderinginactiveimage;
+  if (!effect) {
+    // Straight into the window: each strip within its place, and each
+    // object within the strip it belongs to, as if drawn on that strip.
+    gfx::SavedDC saved(dc);
+    if (client.top < client.bottom)
+      dc.ExcludeClipRect(client);
+    const TbsFramePlaces at = DrawFrameStrips(dc, source, TbsFrameLayout::FromSkin(*FSD), w, h);
+    for (const auto& object : FObjectList) {
+      if (!object->Visible || !object->Drawable())
+        continue;
+      const Rect& place = object->ObjectRect.bottom > client.top ? at.Bottom : at.Top;
+      if (place.IsEmpty())
+        continue;
+      gfx::SavedDC clipped(dc);
+      dc.IntersectClipRect(place);
+      object->Draw(dc, false);
+    }
+    return;
+  }
   TbsFrameStrips strips;
   ComposeFrameStrips(strips, source, TbsFrameLayout::FromSkin(*FSD), w, h);
-  const Rect& client = FSized.SizedClientRect;
   for (const auto& object : FObjectList) {
     if (!object->Visible || !object->Drawable())
       continue;
@@ -173,7 +204,6 @@ void TbsSkinForm::PaintSkinFrame(DeviceContext& dc) {
   gfx::SavedDC saved(dc);
   if (client.top < client.bottom)
     dc.ExcludeClipRect(client);
-  const bool effect = !active && FSD->autorenderinginactiveimage;
   DrawStrip(dc, strips.Top, TopStripOrigin(), effect, FSD->inactiveeffect);
   DrawStrip(dc, strips.Left, LeftStripOrigin(strips), effect, FSD->inactiveeffect);
   DrawStrip(dc, strips.Right, RightStripOrigin(strips, w), effect, FSD->inactiveeffect);

@@ -292,6 +292,7 @@ void TbsSkinForm::UpdateFrame() {
 }
 
 void TbsSkinForm::RemoveWindowRegion() {
+  FRegionDue = false;
   FMaskStrips = {};
   FRegionSize.reset();
   if (!FRegion)
@@ -306,6 +307,17 @@ void TbsSkinForm::UpdateWindowRegion() {
     RemoveWindowRegion();
     return;
   }
+  if (FOwnerForm->HandleAllocated() && !win::IsWindowVisible(FOwnerForm->Handle())) {
+    FRegionDue = true;
+    return;
+  }
+  CutWindowRegion();
+}
+
+void TbsSkinForm::CutWindowRegion() {
+  FRegionDue = false;
+  if (!FSkinLoaded || FSD == nullptr || !SkinHasUsableMask(*FSD))
+    return;
   // The shape depends only on the skin and the frame's size: a window that
   // already holds the shape for its size keeps it, and is only redrawn as a
   // new shape would redraw it.

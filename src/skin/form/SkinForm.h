@@ -128,8 +128,15 @@ class TbsSkinForm : public TComponent {
   int CaptureObject() const { return FCaptureObject; }
   const TbsSizedFrame& Sized() const { return FSized; }
   // The shape set on the owner's window, if any.
-  const std::optional<gfx::Region>& WindowRegion() const { return FRegion; }
-  const TbsFrameStrips& MaskStrips() const { return FMaskStrips; }
+  // The shape of a hidden window is cut when it is shown or asked for.
+  const std::optional<gfx::Region>& WindowRegion() {
+    CutDueWindowRegion();
+    return FRegion;
+  }
+  const TbsFrameStrips& MaskStrips() {
+    CutDueWindowRegion();
+    return FMaskStrips;
+  }
   bool HoverTimerRunning() const { return FHoverTimer.Enabled(); }
   bool FadeTimerRunning() const { return FFadeTimer.Enabled(); }
 
@@ -178,7 +185,9 @@ class TbsSkinForm : public TComponent {
   TbsSkinMenu& SkinMenu() const { return *FSkinMenu; }
   // The work area of the monitor holding the owner, or the monitor itself.
   gfx::Rect WorkArea(bool Full) const;
-  void ResetObjectStates();
+  // Puts every object but the caption back to its normal look; true when
+  // one of them looked otherwise.
+  bool ResetObjectStates();
   void StartFadeTimer() { FFadeTimer.SetEnabled(true); }
   void StartAnimateTimer() { FAnimateTimer.SetEnabled(true); }
 
@@ -207,6 +216,8 @@ class TbsSkinForm : public TComponent {
   void SkinNotice(TMessage& Message);
   void CloseFrameMenus();
   void StripCaptionStyle();
+  // Marks the whole frame for the next paint, leaving the client area be.
+  void InvalidateFrame();
 
   // Frame
   void CreateSkinObjects();
@@ -214,6 +225,11 @@ class TbsSkinForm : public TComponent {
   void ApplyBorderIcons();
   void PlaceButtonRow();
   void UpdateWindowRegion();
+  void CutWindowRegion();
+  void CutDueWindowRegion() {
+    if (FRegionDue)
+      CutWindowRegion();
+  }
   void RemoveWindowRegion();
   void NudgeWidth();
   void EnforceMinimumSize();
@@ -275,6 +291,9 @@ class TbsSkinForm : public TComponent {
   std::optional<gfx::Region> FRegion;
   // The frame size FMaskStrips and FRegion were made for, while they hold.
   std::optional<gfx::Size> FRegionSize;
+  // Set while a hidden window waits for the shape of its present size: a
+  // dialog sized in steps before it shows needs only the last one.
+  bool FRegionDue = false;
   TbsFormState FFormState = TbsFormState::Normal;
   bool FRollUpState = false;
   bool FRolledWhileMaximized = false;
@@ -286,6 +305,10 @@ class TbsSkinForm : public TComponent {
   bool FInSizeMove = false;
   bool FFullDragging = false;
   bool FSkinMenuOpen = false;
+  // Set while a window just shown waits for its first frame paint, which
+  // the window system sends for the whole frame: a frame painted before it
+  // would never be seen.
+  bool FFramePaintDue = false;
   // The activation a message is announcing while it is handled, before the
   // window system reports it.
   std::optional<bool> FActivating;

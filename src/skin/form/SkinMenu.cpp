@@ -60,6 +60,7 @@ void TbsSkinMenu::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FContainer) {
     // The levels draw from the container's pictures: they go with it.
     FContainer = nullptr;
+    FItemLooks.Clear();
     if (FOpen)
       CloseAllLevels();
   }

@@ -12,6 +12,7 @@
 
 #include "platform/win/Messages.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/MenuItemLooks.h"
 #include "ui/Application.h"
 #include "ui/Font.h"
 #include "ui/Form.h"
@@ -63,6 +64,8 @@ class TbsSkinMenu : public TComponent {
   bool OpeningFirstLevel() const { return FFirstOpen; }
   TTimer& SubmenuTimer() const { return *FSubmenuTimer; }
   TbsSkinMenuItem* PendingItem() const { return FPendingItem; }
+  // The item looks the levels composed, kept for the next time they show.
+  TbsMenuItemLooks& ItemLooks() { return FItemLooks; }
 
   // A key typed while the menu is open; the last level gets it. True when
   // the menu used it.
@@ -99,4 +102,5 @@ class TbsSkinMenu : public TComponent {
   TControl* FNotified = nullptr;
   bool FHooked = false;
   TMessageEvent FSavedOnMessage;
+  TbsMenuItemLooks FItemLooks;
 };

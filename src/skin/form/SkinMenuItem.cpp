@@ -77,8 +77,14 @@ int TbsSkinMenuItem::Height() const {
 int TbsSkinMenuItem::TextWidth(gfx::DeviceContext& Measure) const {
   if (IsSeparator())
     return 0;
+  const std::string text = ItemText(*FItem);
+  if (FContext.Looks != nullptr)
+    if (const std::optional<int> kept = FContext.Looks->FindWidth(FContext.Font, text))
+      return *kept;
   gfx::Rect r{0, 0, 0, 0};
-  Measure.DrawText(ItemText(*FItem), r, gfx::DT_CALCRECT | gfx::DT_SINGLELINE);
+  Measure.DrawText(text, r, gfx::DT_CALCRECT | gfx::DT_SINGLELINE);
+  if (FContext.Looks != nullptr)
+    FContext.Looks->AddWidth(FContext.Font, text, r.Width() + 2);
   return r.Width() + 2;
 }
 
@@ -111,24 +117,76 @@ void TbsSkinMenuItem::Paint(gfx::DeviceContext& DC) const {
   } else if (IsSeparator()) {
     if (FContext.Picture == nullptr)
       return;
-    const TbsDataSkinMenuItem& r = *FContext.Record;
-    ComposeHorizontalStrip(look, *FContext.Picture, r.dividerrect, r.dividerleftoffset,
-                           r.dividerrightoffset, ItemRect.Width());
+    gfx::Bitmap scratch;
+    const gfx::Bitmap& divider = ItemLook(false, scratch);
+    DC.BitBlt(ItemRect.left, ItemRect.top, divider.Width(), divider.Height(), divider, 0, 0);
+    return;
   } else {
+    gfx::Bitmap scratch;
+    const gfx::Bitmap* shown = nullptr;
     if (!Morphing() || !Enabled()) {
-      look = ComposeItemLook(Active());
+      shown = &ItemLook(Active(), scratch);
     } else if (MorphProgress <= 0 || MorphProgress >= 1) {
       // A fading item shows where its fade stands, not where it goes.
-      look = ComposeItemLook(MorphProgress >= 1);
+      shown = &ItemLook(MorphProgress >= 1, scratch);
     } else {
       // Between the looks: the normal look changed towards the active one.
-      TbsEffectBmp normal(ComposeItemLook(false));
-      const TbsEffectBmp active(ComposeItemLook(true));
+      TbsEffectBmp normal(ItemLook(false, scratch));
+      const TbsEffectBmp active(ItemLook(true, scratch));
       normal.ApplyMorph(FContext.Record->morphkind, active, MorphProgress);
       look = normal.ToBitmap();
     }
+    if (shown != nullptr) {
+      DC.BitBlt(ItemRect.left, ItemRect.top, shown->Width(), shown->Height(), *shown, 0, 0);
+      return;
+    }
   }
   DC.BitBlt(ItemRect.left, ItemRect.top, look.Width(), look.Height(), look, 0, 0);
+}
+
+TbsMenuItemLookKey TbsSkinMenuItem::LookKey(bool Active) const {
+  const TbsDataSkinMenuItem& r = *FContext.Record;
+  TbsMenuItemLookKey key;
+  key.Container = FContext.Container;
+  key.SkinChanges = FContext.Container != nullptr ? FContext.Container->SkinChanges() : 0;
+  key.Record = FContext.Record;
+  key.Picture = FContext.Picture;
+  key.SkinRect = r.skinrect;
+  key.ActiveSkinRect = r.activeskinrect;
+  key.TextRect = r.textrect;
+  key.DividerRect = r.dividerrect;
+  key.DividerLeftOffset = r.dividerleftoffset;
+  key.DividerRightOffset = r.dividerrightoffset;
+  key.ItemLeftOffset = r.itemleftoffset;
+  key.ItemRightOffset = r.itemrightoffset;
+  key.FontColor = r.fontcolor;
+  key.ActiveFontColor = r.activefontcolor;
+  key.UnenabledFontColor = r.unenabledfontcolor;
+  key.Font = FContext.Font;
+  key.Caption = FItem->Caption();
+  if (FItem->ShortCut() != 0)
+    key.ShortCut = FItem->ShortCutText();
+  key.Name = FItem->Name();
+  key.Children = HasChildren();
+  key.Checked = FItem->Checked();
+  key.Radio = FItem->RadioItem();
+  key.Enabled = Enabled();
+  key.Active = Active;
+  key.Width = ItemRect.Width();
+  return key;
+}
+
+const gfx::Bitmap& TbsSkinMenuItem::ItemLook(bool Active, gfx::Bitmap& Scratch) const {
+  // A glyph from an image list may change with the list: such items are
+  // drawn anew each time.
+  if (FContext.Looks == nullptr || FContext.Images != nullptr) {
+    Scratch = ComposeItemLook(Active);
+    return Scratch;
+  }
+  TbsMenuItemLookKey key = LookKey(Active);
+  if (const gfx::Bitmap* kept = FContext.Looks->Find(key))
+    return *kept;
+  return FContext.Looks->Add(std::move(key), ComposeItemLook(Active));
 }
 
 gfx::Bitmap TbsSkinMenuItem::ComposeItemLook(bool Active) const {
@@ -136,6 +194,11 @@ gfx::Bitmap TbsSkinMenuItem::ComposeItemLook(bool Active) const {
   gfx::Bitmap look;
   if (FContext.Picture == nullptr)
     return look;
+  if (IsSeparator()) {
+    ComposeHorizontalStrip(look, *FContext.Picture, r.dividerrect, r.dividerleftoffset,
+                           r.dividerrightoffset, ItemRect.Width());
+    return look;
+  }
   ComposeHorizontalStrip(look, *FContext.Picture, Active ? r.activeskinrect : r.skinrect,
                          r.itemleftoffset, r.itemrightoffset, ItemRect.Width());
   if (look.IsEmpty())

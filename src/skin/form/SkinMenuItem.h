@@ -10,6 +10,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DeviceContext.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/MenuItemLooks.h"
 #include "ui/Font.h"
 
 class TMenuItem;
@@ -22,6 +23,10 @@ struct TbsMenuItemContext {
   gfx::Font Font;
   TImageList* Images = nullptr;
   int GlyphWidth = 19;  // the glyph column
+  // The container of Record and Picture, and the menu's kept looks (null:
+  // every look is composed where it is drawn).
+  const TbsSkinData* Container = nullptr;
+  TbsMenuItemLooks* Looks = nullptr;
 };
 
 class TbsSkinMenuItem {
@@ -57,6 +62,9 @@ class TbsSkinMenuItem {
  private:
   bool Active() const { return Highlighted || Pressed; }
   gfx::Bitmap ComposeItemLook(bool Active) const;
+  // The skinned look, from the menu's kept looks when it has one.
+  const gfx::Bitmap& ItemLook(bool Active, gfx::Bitmap& Scratch) const;
+  TbsMenuItemLookKey LookKey(bool Active) const;
   void PaintPlain(gfx::Bitmap& B) const;
   void PaintTexts(gfx::DeviceContext& DC, const gfx::Rect& TextRect, int CaptionLeft,
                   gfx::ColorRef Colour) const;

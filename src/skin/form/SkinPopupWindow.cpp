@@ -34,6 +34,7 @@ const TbsDataSkinMenuItem* MenuItemRecord(const TbsSkinData* skin) {
 TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& Menu, const TbsDataSkinPopupWindow* Record)
     : TCustomControl(nullptr), FMenu(Menu), FRecord(Record) {
   StoreVisible(false);
+  IncludeStyle(csOpaque);
   if (FRecord != nullptr && FMenu.Container() != nullptr) {
     FWindowPicture = FMenu.Container()->ActivePicture(FRecord->windowpictureindex);
     FMaskPicture = FMenu.Container()->ActivePicture(FRecord->maskpictureindex);
@@ -96,6 +97,8 @@ void TbsSkinPopupWindow::ShowLevel(const gfx::Rect& Anchor, TMenuItem* Item, boo
   }
   FContext.Font = font.Handle();
   FContext.Images = ImagesOf(Item);
+  FContext.Container = skin;
+  FContext.Looks = &FMenu.ItemLooks();
   FContext.GlyphWidth = FContext.Images != nullptr ? FContext.Images->Width() + 5 : 19;
   for (int i = std::max(FirstIndex, 0); i < Item->Count(); ++i)
     if (Item->Items(i)->Visible())
@@ -208,25 +211,23 @@ gfx::Rect TbsSkinPopupWindow::ItemScreenRect(const TbsSkinMenuItem& Item) const 
 void TbsSkinPopupWindow::Paint() {
   if (Width() <= 0 || Height() <= 0 || Canvas().Handle() == nullptr)
     return;
-  // The skinned look makes the buffer itself.
-  gfx::Bitmap buffer;
+  // Drawn straight into the window: the level is opaque (its background
+  // is never erased) and nothing else draws there, so a pixel that neither
+  // the picture nor an item covers keeps the black of the new window.
+  gfx::DeviceContext& dc = *Canvas().Handle();
   if (FRecord != nullptr) {
-    ComposeWindowPicture(buffer, *FWindowPicture, FLayout, FSized, FScrolling);
+    DrawWindowPicture(dc, *FWindowPicture, FLayout, FSized, FScrolling);
   } else {
-    buffer = gfx::Bitmap(Width(), Height());
-    gfx::DeviceContext dc(buffer);
     const int column = FContext.Images != nullptr ? FContext.GlyphWidth + 2 : 21;
     dc.FillRect({0, 0, Width(), Height()}, gfx::clWindow);
     dc.FillRect({0, 0, column, Height()}, gfx::clBtnFace);
     dc.FrameRect({0, 0, Width(), Height()}, gfx::clBtnShadow);
     dc.FrameRect({1, 1, Width() - 1, Height() - 1}, gfx::clWindow);
   }
-  gfx::DeviceContext dc(buffer);
   for (const auto& item : FItems)
     item->Paint(dc);
   if (FScrolling)
     PaintScrollMarkers(dc);
-  Canvas().Handle()->BitBlt(0, 0, Width(), Height(), buffer, 0, 0);
 }
 
 void TbsSkinPopupWindow::PaintScrollMarkers(gfx::DeviceContext& DC) const {

@@ -35,20 +35,25 @@ void CopyCorner(gfx::DeviceContext& dc, const gfx::Bitmap& picture, const gfx::R
 void ComposeWindowPicture(gfx::Bitmap& dest, const gfx::Bitmap& picture,
                           const TbsFrameLayout& layout, const TbsSizedFrame& sized,
                           bool drawClient) {
+  dest = gfx::Bitmap(std::max(sized.Width, 0), std::max(sized.Height, 0));
+  gfx::DeviceContext dc(dest);
+  DrawWindowPicture(dc, picture, layout, sized, drawClient);
+}
+
+void DrawWindowPicture(gfx::DeviceContext& dc, const gfx::Bitmap& picture,
+                       const TbsFrameLayout& layout, const TbsSizedFrame& sized, bool drawClient) {
   const int W = sized.Width;
   const int H = sized.Height;
-  dest = gfx::Bitmap(std::max(W, 0), std::max(H, 0));
   const gfx::Point LT = layout.lefttoppoint, RT = layout.righttoppoint;
   const gfx::Point LB = layout.leftbottompoint, RB = layout.rightbottompoint;
   const gfx::Rect C = layout.clientrect;
-  if (picture.IsEmpty() || dest.IsEmpty() || RB.x == LT.x || RB.y == LT.y)
+  if (picture.IsEmpty() || W <= 0 || H <= 0 || RB.x == LT.x || RB.y == LT.y)
     return;
   const gfx::Point LT2 = sized.SizedLeftTop, RT2 = sized.SizedRightTop;
   const gfx::Point LB2 = sized.SizedLeftBottom, RB2 = sized.SizedRightBottom;
   const gfx::Rect C2 = sized.SizedClientRect;
   const int PW = picture.Width();
   const int PH = picture.Height();
-  gfx::DeviceContext dc(dest);
 
   FillPiece(dc, picture, {LT.x, 0, RT.x, C.top}, {LT2.x, 0, RT2.x, C2.top}, layout.topstretch);
   FillPiece(dc, picture, {LB.x, C.bottom, RB.x, PH}, {LB2.x, C2.bottom, RB2.x, H},

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Geometry.h"
 #include "platform/gfx/Region.h"
 #include "skin/form/FrameGeometry.h"
@@ -24,6 +25,11 @@
 void ComposeWindowPicture(gfx::Bitmap& dest, const gfx::Bitmap& picture,
                           const TbsFrameLayout& layout, const TbsSizedFrame& sized,
                           bool drawClient);
+
+// The same drawn onto dc, the window's top-left corner at dc's origin;
+// pixels no piece covers are left as they are.
+void DrawWindowPicture(gfx::DeviceContext& dc, const gfx::Bitmap& picture,
+                       const TbsFrameLayout& layout, const TbsSizedFrame& sized, bool drawClient);
 
 // The shape a mask picture gives the window: the mask composed like the
 // picture, its black pixels inside, the sized client area always inside.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <vector>
 
 using namespace gfx;
 
@@ -70,4 +71,32 @@ TEST(Bitmap, ViewsAreClippedToTheBitmap) {
   EXPECT_EQ(v.height, 2);
   EXPECT_EQ(ColorFromPixel(v.Row(1)[1]), clLime);
   EXPECT_TRUE(bmp.View({5, 5, 8, 8}).IsEmpty());
+}
+
+// Lent pixels go back to their owner exactly once, whether the bitmap dies,
+// is moved from or is overwritten, and a bitmap that cannot hold them gives
+// them back at once.
+TEST(Bitmap, LentPixelsAreGivenBackOnce) {
+  std::vector<Pixel> memory(6, 0);
+  int released = 0;
+  auto giveBack = [&](Pixel* p) {
+    EXPECT_EQ(p, memory.data());
+    ++released;
+  };
+  {
+    Bitmap lent = Bitmap::Adopt(memory.data(), 3, 2, giveBack);
+    ASSERT_EQ(lent.GetSize(), (Size{3, 2}));
+    lent.SetPixel(2, 1, RGB(1, 2, 3));
+    EXPECT_EQ(memory[5], 0x010203u);
+    Bitmap moved = std::move(lent);
+    EXPECT_TRUE(lent.IsEmpty());
+    EXPECT_EQ(moved.Bits(), memory.data());
+    moved = Bitmap(1, 1);
+    EXPECT_EQ(released, 1);
+  }
+  EXPECT_EQ(released, 1);
+
+  Bitmap refused = Bitmap::Adopt(memory.data(), 0, 2, giveBack);
+  EXPECT_TRUE(refused.IsEmpty());
+  EXPECT_EQ(released, 2);
 }

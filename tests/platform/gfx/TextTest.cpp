@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 
 #include "support/GfxPrinters.h"
 
@@ -42,6 +43,17 @@ TEST(Font, ClassicFaceNamesResolveToTheMetricCompatibleFace) {
   EXPECT_EQ(Font(LogFont{.faceName = "MS Sans Serif"}).ResolvedFamily(), "Liberation Sans");
   EXPECT_EQ(Font(LogFont{.faceName = "arial", .weight = FW_BOLD}).ResolvedFamily(),
             "Liberation Sans");
+}
+
+// The configuration read ahead on its own thread serves the first fonts as
+// the one read on demand does; asking twice reads it once.
+TEST(Font, ConfigurationReadAheadResolvesTheSameFaces) {
+  PrepareFontConfiguration();
+  PrepareFontConfiguration();
+  EXPECT_EQ(Arial(14).ResolvedFamily(), "Liberation Sans");
+  EXPECT_EQ(Font(LogFont{.faceName = "Times New Roman", .italic = true}).ResolvedFamily(),
+            "Liberation Serif");
+  EXPECT_GT(Arial(14).GetMetrics().height, 0);
 }
 
 TEST(Font, HeightSignConvention) {
@@ -214,6 +226,39 @@ TEST(TextOut, OpaqueModeFillsTheCellTransparentDoesNot) {
   dc2.TextOut(2, 3, "Hi");
   EXPECT_EQ(clear.GetPixel(2, 3), clWhite);
   EXPECT_FALSE(InkBounds(clear, clWhite).IsEmpty());
+}
+
+// Anti-aliased edges mix the text colour with whatever lies below each
+// pixel: on a background that changes from column to column and row to
+// row every pixel is what the same text gives on a plain background of
+// that pixel's colour.
+TEST(TextOut, EdgesMixWithTheBackgroundOfEachPixel) {
+  const ColorRef colours[] = {RGB(250, 240, 220), RGB(20, 90, 160), RGB(200, 30, 30)};
+  const auto colourAt = [&](int x, int y) { return colours[(x + 2 * y) % 3]; };
+  const auto draw = [&](const std::function<ColorRef(int, int)>& background) {
+    Bitmap bmp(120, 24);
+    for (int y = 0; y < bmp.Height(); ++y)
+      for (int x = 0; x < bmp.Width(); ++x)
+        bmp.SetPixel(x, y, background(x, y));
+    DeviceContext dc(bmp);
+    dc.SelectFont(Arial(-14));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(RGB(40, 20, 0));
+    dc.TextOut(2, 2, "Mixed edges, aw!");
+    return bmp;
+  };
+  const Bitmap mixed = draw(colourAt);
+  int edges = 0;
+  for (const ColorRef plainColour : colours) {
+    const Bitmap plain = draw([&](int, int) { return plainColour; });
+    for (int y = 0; y < mixed.Height(); ++y)
+      for (int x = 0; x < mixed.Width(); ++x)
+        if (colourAt(x, y) == plainColour) {
+          ASSERT_EQ(mixed.GetPixel(x, y), plain.GetPixel(x, y)) << x << "," << y;
+          edges += plain.GetPixel(x, y) != plainColour && plain.GetPixel(x, y) != RGB(40, 20, 0);
+        }
+  }
+  EXPECT_GT(edges, 20);
 }
 
 TEST(Text, MalformedUtf8ShowsReplacementCharacters) {

@@ -189,6 +189,33 @@ TEST_F(SkinMessages, GoldenPicturesOfANoticeAndAWarning) {
        golden("warning.png"));
 }
 
+// Showing a notice activates it before its first paint; the frame is
+// painted once, by that paint, and later activation changes repaint it at
+// once.
+TEST_F(SkinMessages, AShownNoticePaintsItsFrameOnce) {
+  std::unique_ptr<TbsMessageForm> dialog(
+      BuildMessageForm("Short.", mtCustom, {mbOK}, message->Style()));
+  int framePaints = 0;
+  const TWndMethod inner = dialog->WindowProc;
+  dialog->WindowProc = [&](TMessage& m) {
+    framePaints += m.Msg == win::WM_NCPAINT;
+    inner(m);
+  };
+  dialog->Show();
+  EXPECT_TRUE(dialog->SkinForm()->WindowIsActive());
+  app->ProcessMessages();
+  EXPECT_EQ(framePaints, 1);
+  win::GdiFlush();
+  const gfx::Bitmap shown = script.WindowShot(dialog->Handle());
+  win::SetActiveWindow(form->Handle());
+  EXPECT_EQ(framePaints, 2);
+  win::SetActiveWindow(dialog->Handle());
+  EXPECT_EQ(framePaints, 3);
+  app->ProcessMessages();
+  win::GdiFlush();
+  EXPECT_TRUE(script.WindowShot(dialog->Handle()).SameAs(shown));
+}
+
 TEST_F(SkinMessages, WithoutControlSkinTheButtonsArePlain) {
   message->SetCtrlSkinData(nullptr);
   Show("Plain.", mtCustom, {mbOK}, [](TbsMessageForm& d) {

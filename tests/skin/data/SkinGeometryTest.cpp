@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "skin/controls/ControlTestSupport.h"
 #include "skin/data/SkinStreams.h"
 #include "support/GfxPrinters.h"
@@ -195,6 +197,32 @@ TEST(RegionFromMask, FrameMaskKeepsEveryBlackPixel) {
     for (int x = 0; x < 400; x += 2)
       stripes.SetPixel(x, y, gfx::clBlack);
   EXPECT_EQ(RegionFromMask(stripes)->Area(), 200 * 100);
+}
+
+// Seeded random masks whose rows often repeat the row above, against the
+// pixels themselves: every black pixel inside, every other one outside.
+TEST(RegionFromMask, RepeatedRowsGiveThePixelsShape) {
+  std::minstd_rand random(20261207);
+  for (int round = 0; round < 40; ++round) {
+    const int w = 1 + static_cast<int>(random() % 24), h = 1 + static_cast<int>(random() % 24);
+    Bitmap mask(w, h, gfx::clWhite);
+    for (int y = 0; y < h; ++y) {
+      if (y > 0 && random() % 3 != 0) {
+        for (int x = 0; x < w; ++x)
+          mask.SetPixel(x, y, mask.GetPixel(x, y - 1));
+        continue;
+      }
+      for (int x = 0; x < w; ++x)
+        if (random() % 2 == 0)
+          mask.SetPixel(x, y, random() % 4 == 0 ? gfx::RGB(0, 0, 1) : gfx::clBlack);
+    }
+    const auto region = RegionFromMask(mask, {3, 5});
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        ASSERT_EQ(region.has_value() && region->Contains({x + 3, y + 5}),
+                  mask.GetPixel(x, y) == gfx::clBlack)
+            << "round " << round << " at " << x << "," << y;
+  }
 }
 
 TEST(ShapeRegion, ButtonMaskFollowsTheButtonsWidth) {

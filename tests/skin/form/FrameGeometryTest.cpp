@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "FrameTestSupport.h"
 #include "skin/data/SkinGeometry.h"
 #include "support/GfxPrinters.h"
@@ -81,6 +83,40 @@ TEST(FrameGeometry, WideningMovesTheRightPiecesAndWidensTheMiddles) {
     for (int x = skin.righttoppoint.x; x < pw; ++x)
       ASSERT_EQ(wide.Top.GetPixel(x + 100, y), narrow.Top.GetPixel(x, y));
   EXPECT_TRUE(wide.Right.SameAs(narrow.Right));
+}
+
+// Drawn straight into a window, the frame shows exactly what its composed
+// strips show, gaps of odd layouts included, and nothing else is touched:
+// random layouts, repeated and stretched, some reaching past the picture.
+TEST(FrameGeometry, StripsDrawnIntoTheWindowMatchTheComposedOnes) {
+  std::minstd_rand random(1207);
+  const auto any = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  Bitmap picture(24, 20);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 24; ++x)
+      picture.SetPixel(x, y, gfx::RGB(10 * x, 10 * y, 128));
+  for (int round = 0; round < 200; ++round) {
+    TbsFrameLayout l;
+    l.clientrect = {1 + any(6), 1 + any(6), 14 + any(12), 12 + any(10)};
+    l.lefttoppoint = {any(12), any(12)};
+    l.righttoppoint = {l.lefttoppoint.x + any(14), any(12)};
+    l.leftbottompoint = {any(12), l.lefttoppoint.y + any(12)};
+    l.rightbottompoint = {l.leftbottompoint.x + any(14), l.righttoppoint.y + any(12)};
+    l.topstretch = any(3) == 0;
+    l.bottomstretch = any(3) == 0;
+    l.leftstretch = any(3) == 0;
+    l.rightstretch = any(3) == 0;
+    const int w = 10 + any(40), h = 10 + any(30);
+    TbsFrameStrips strips;
+    ComposeFrameStrips(strips, picture, l, w, h);
+    const Bitmap composed = Window(strips, w, h);
+    Bitmap drawn(w, h, gfx::RGB(1, 2, 3));
+    gfx::DeviceContext dc(drawn);
+    const TbsFramePlaces at = DrawFrameStrips(dc, picture, l, w, h);
+    EXPECT_EQ(at.Top.Height(), strips.Top.Height());
+    EXPECT_EQ(at.Left.Width(), strips.Left.Width());
+    ASSERT_TRUE(drawn.SameAs(composed)) << "round " << round;
+  }
 }
 
 // A 10 x 6 picture whose pixels name their column; corners at columns 3

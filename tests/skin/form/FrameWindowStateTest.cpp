@@ -196,4 +196,32 @@ TEST_F(FrameWindowState, ShapeFollowsSizeAndSkinAndSurvivesRepeatedUpdates) {
   EXPECT_EQ(*win::GetWindowRgn(form->Handle()), *frame->WindowRegion());
 }
 
+// A hidden window resized in steps gets the shape of the size it shows
+// with, however it is shown, and a shape asked for while hidden is that of
+// its present size.
+TEST_F(FrameWindowState, AHiddenWindowShowsWithTheShapeOfItsLastSize) {
+  MakeSkinnedForm(400, 300);
+  const gfx::Region at400 = *frame->WindowRegion();
+  for (const bool throughShowWindow : {true, false}) {
+    form->Hide();
+    form->SetClientSize(500, 300);
+    form->SetClientSize(460, 320);
+    if (throughShowWindow) {
+      form->Show();
+    } else {
+      win::SetWindowPos(form->Handle(), win::HWND_TOP, 0, 0, 0, 0,
+                        win::SWP_SHOWWINDOW | win::SWP_NOMOVE | win::SWP_NOSIZE);
+    }
+    ASSERT_TRUE(win::GetWindowRgn(form->Handle()).has_value());
+    EXPECT_EQ(win::GetWindowRgn(form->Handle())->Bounds().Width(), form->Width());
+    EXPECT_EQ(win::GetWindowRgn(form->Handle())->Bounds().Height(), form->Height());
+    EXPECT_EQ(*win::GetWindowRgn(form->Handle()), *frame->WindowRegion());
+    form->Hide();
+    form->SetClientSize(400, 300);
+    EXPECT_EQ(*frame->WindowRegion(), at400);
+    EXPECT_EQ(*win::GetWindowRgn(form->Handle()), at400);
+    form->Show();
+  }
+}
+
 }  // namespace

@@ -113,6 +113,50 @@ TEST_F(SkinMenus, GoldenPictureOfTheFramesSystemMenu) {
   EXPECT_FALSE(frame->SkinMenuOpen());
 }
 
+// A menu opened again shows the looks its items had; a look whose item,
+// record or skin changed is drawn anew.
+TEST_F(SkinMenus, ItemLooksAreKeptUntilWhatTheyShowChanges) {
+  AddSystemMenu();
+  const auto shot = [&] {
+    Open({200, 150}, skin);
+    app->ProcessMessages();
+    win::GdiFlush();
+    gfx::Bitmap picture = script.WindowShot(Level(0).Handle());
+    menu->CloseAllLevels();
+    return picture;
+  };
+  const gfx::Bitmap first = shot();
+  const std::size_t kept = menu->ItemLooks().Count();
+  EXPECT_GT(kept, 0u);
+  EXPECT_TRUE(shot().SameAs(first));
+  EXPECT_EQ(menu->ItemLooks().Count(), kept);
+
+  popup->Items().Items(1)->SetCaption("Ro&llDown");
+  const gfx::Bitmap renamed = shot();
+  EXPECT_FALSE(renamed.SameAs(first));
+  popup->Items().Items(1)->SetCaption("Ro&llUp");
+  EXPECT_TRUE(shot().SameAs(first));
+
+  TbsDataSkinMenuItem* record = nullptr;
+  for (const auto& r : skin->ObjectRecords)
+    if (auto* item = dynamic_cast<TbsDataSkinMenuItem*>(r.get()))
+      record = item;
+  ASSERT_NE(record, nullptr);
+  const gfx::ColorRef colour = record->fontcolor;
+  record->fontcolor = gfx::RGB(255, 0, 255);
+  EXPECT_FALSE(shot().SameAs(first));
+  record->fontcolor = colour;
+  EXPECT_TRUE(shot().SameAs(first));
+
+  // The same skin loaded again brings new pictures: nothing kept is used.
+  const std::size_t before = menu->ItemLooks().Count();
+  TbsStoredSkin stored(nullptr);
+  stored.LoadFromSkinFile(std::string(TILEBROOK_SOURCE_DIR) + "/assets/skin/skin.ini");
+  skin->ApplyStoredSkin(&stored);
+  EXPECT_TRUE(shot().SameAs(first));
+  EXPECT_GT(menu->ItemLooks().Count(), before);
+}
+
 TEST_F(SkinMenus, WithoutSkinThePlainLookSizes) {
   AddSystemMenu();
   Open({200, 150}, nullptr);

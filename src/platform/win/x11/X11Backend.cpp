@@ -277,7 +277,6 @@ void X11Backend::DestroySurface(HWND hwnd) {
   X11Surface* s = m.Find(hwnd);
   if (!s)
     return;
-  m.FreeShm(*s);
   if (s->frame)
     m.byFrame.erase(s->frame);
   if (m.grabWindow == s->window) {
@@ -356,11 +355,8 @@ void X11Backend::MoveSurface(HWND hwnd, const gfx::Rect& bounds) {
     s->leftFrom = s->info.bounds.TopLeft();
   }
   s->info.bounds = bounds;
-  if (resized) {
-    m.FreeShm(*s);
-    if (!s->overrideRedirect)
-      m.SetNormalHints(*s);
-  }
+  if (resized && !s->overrideRedirect)
+    m.SetNormalHints(*s);
   s->moveSerial = NextRequest(m.display);
   XMoveResizeWindow(m.display, s->window, bounds.left, bounds.top,
                     static_cast<unsigned>(std::max(bounds.Width(), 1)),

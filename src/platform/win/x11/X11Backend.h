@@ -4,9 +4,9 @@
 // one X window without window-manager decoration (popups bypass the window
 // manager altogether and never take the keyboard); its shape follows the
 // window region, and what the desktop paints into the backing bitmap is
-// copied to it part by part, through shared memory when the display offers
-// it. Pointer, keyboard and focus events come back as input. The X types
-// stay inside this folder's sources.
+// copied to it part by part; where the display offers shared memory the
+// backing bitmap is itself shared with the display and nothing is copied. Pointer, keyboard and
+// focus events come back as input. The X types stay inside this folder's sources.
 
 #include <memory>
 #include <string>
@@ -68,6 +68,7 @@ class X11Backend final : public Backend {
   void SetSurfaceAlpha(HWND hwnd, BYTE alpha) override;
   void SetSurfaceTitle(HWND hwnd, const std::string& title) override;
   void ActivateSurface(HWND hwnd) override;
+  gfx::Bitmap CreateBacking(HWND hwnd, gfx::Size size) override;
   void Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Region& damage) override;
   void SetCursor(HCURSOR cursor) override;
   void CaptureSurface(HWND hwnd) override;

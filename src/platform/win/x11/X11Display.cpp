@@ -65,16 +65,13 @@ X11Backend::Impl::~Impl() {
   if (!display)
     return;
   Recorders().erase(display);
+  DetachSharedPixels();
   if (connectionLost) {
-    for (auto& [id, s] : surfaces)
-      FreeShm(s);
     XCloseDisplay(display);
     return;
   }
-  for (auto& [id, s] : surfaces) {
-    FreeShm(s);
+  for (auto& [id, s] : surfaces)
     XDestroyWindow(display, s.window);
-  }
   for (auto& [id, c] : cursors)
     XFreeCursor(display, c);
   if (gc)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -33,6 +34,21 @@ inline constexpr InputEvent::Kind kExposeInput = InputEvent::Kind::Expose;
 
 namespace win {
 
+// A shared-memory picture that the display reads from and that is also
+// the backing bitmap of one window, so that presenting copies nothing. The
+// bitmap owns it; the display lets go of the segment when the bitmap does.
+struct X11SharedPixels {
+  // Null once the display is closed.
+  X11Backend::Impl* owner = nullptr;
+  XShmSegmentInfo shm{};
+  XImage* image = nullptr;
+
+  X11SharedPixels() = default;
+  X11SharedPixels(const X11SharedPixels&) = delete;
+  X11SharedPixels& operator=(const X11SharedPixels&) = delete;
+  ~X11SharedPixels();
+};
+
 // One top-level window as the display knows it.
 struct X11Surface {
   HWND hwnd;
@@ -53,10 +69,9 @@ struct X11Surface {
   // until it does, reports of the place we asked to leave are old news.
   bool awaitingMove = false;
   gfx::Point leftFrom;
-  // The shared-memory picture Present copies through, as large as the
-  // window, made when first needed.
-  XShmSegmentInfo shm{};
-  XImage* shmImage = nullptr;
+  // The shared-memory picture that is the window's backing bitmap, while
+  // that bitmap lives.
+  std::weak_ptr<X11SharedPixels> sharedPixels;
 };
 
 struct X11Atoms {
@@ -104,9 +119,15 @@ struct X11Backend::Impl {
   // The server time of the latest input, which requests made on the
   // player's behalf (activation) carry.
   Time lastInputTime = CurrentTime;
+  // The keys we heard pressed and not yet released, by key code, with the
+  // virtual key each was reported as.
+  std::map<unsigned, UINT> keysDown;
   std::vector<X11Error> errors;
 
   std::map<std::uint32_t, X11Surface> surfaces;
+  // Every shared picture handed out, to let go of the live ones when the
+  // display is closed.
+  std::vector<std::weak_ptr<X11SharedPixels>> sharedPixels;
   std::unordered_map<::Window, HWND> byWindow;
   std::unordered_map<::Window, HWND> byFrame;
   std::map<int, Cursor> cursors;
@@ -155,12 +176,16 @@ struct X11Backend::Impl {
   void DrainEvents();
   void Handle(XEvent& event);
   void HandleKey(XKeyEvent& event);
+  void ForgetKeysReleasedElsewhere();
   void HandleFocusOut(const XFocusChangeEvent& event);
   void HandleState(X11Surface& s);
 
   // Presentation (X11Present.cpp).
-  void FreeShm(X11Surface& s);
-  bool EnsureShm(X11Surface& s, int width, int height);
+  // A black shared picture of the size, or null when the display cannot
+  // attach it (shared memory is then given up for good).
+  std::shared_ptr<X11SharedPixels> AttachSharedPixels(int width, int height);
+  void DetachSharedPixels();
+  void PresentShared(X11Surface& s, X11SharedPixels& shared, const std::vector<gfx::Rect>& rects);
   void PutConverted(X11Surface& s, const gfx::Bitmap& backing, const gfx::Rect& r);
 };
 

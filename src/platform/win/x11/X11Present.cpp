@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "platform/gfx/Region.h"
 
@@ -26,67 +28,130 @@ void DestroyBorrowedImage(XImage* image) {
 
 }  // namespace
 
-void X11Backend::Impl::FreeShm(X11Surface& s) {
-  if (!s.shmImage)
+X11SharedPixels::~X11SharedPixels() {
+  // A picture that never got attached has nothing to let go of.
+  if (!image)
     return;
-  XShmDetach(display, &s.shm);
-  XSync(display, False);
-  DestroyBorrowedImage(s.shmImage);
-  shmdt(s.shm.shmaddr);
-  s.shmImage = nullptr;
-  s.shm = {};
+  if (owner && !owner->connectionLost)
+    XShmDetach(owner->display, &shm);
+  DestroyBorrowedImage(image);
+  shmdt(shm.shmaddr);
 }
 
 // A segment as large as the window; the display attaches it once. When the
 // attach fails (a display on another machine, say), shared memory is given
 // up for good and pictures go through the connection.
-bool X11Backend::Impl::EnsureShm(X11Surface& s, int width, int height) {
-  if (s.shmImage && s.shmImage->width == width && s.shmImage->height == height)
-    return true;
-  FreeShm(s);
+std::shared_ptr<X11SharedPixels> X11Backend::Impl::AttachSharedPixels(int width, int height) {
+  // The image keeps a pointer to the segment's description, so that lives
+  // in the shared picture from the start.
+  auto shared = std::make_shared<X11SharedPixels>();
+  XShmSegmentInfo& shm = shared->shm;
   XImage* image =
-      XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, nullptr, &s.shm,
+      XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, nullptr, &shm,
                       static_cast<unsigned>(width), static_cast<unsigned>(height));
-  if (!image) {
+  // The backing bitmap over it has its rows tightly packed.
+  if (!image || image->bits_per_pixel != 32 || image->bytes_per_line != width * 4) {
+    if (image)
+      XDestroyImage(image);
     shmAvailable = false;
-    return false;
+    return nullptr;
   }
   const std::size_t bytes = static_cast<std::size_t>(image->bytes_per_line) * image->height;
-  s.shm.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-  if (s.shm.shmid < 0) {
+  shm.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+  if (shm.shmid < 0) {
     XDestroyImage(image);
     shmAvailable = false;
-    return false;
+    return nullptr;
   }
-  void* address = shmat(s.shm.shmid, nullptr, 0);
+  void* address = shmat(shm.shmid, nullptr, 0);
   if (reinterpret_cast<std::intptr_t>(address) == -1) {
-    shmctl(s.shm.shmid, IPC_RMID, nullptr);
+    shmctl(shm.shmid, IPC_RMID, nullptr);
     XDestroyImage(image);
     shmAvailable = false;
-    return false;
+    return nullptr;
   }
-  s.shm.shmaddr = static_cast<char*>(address);
-  image->data = s.shm.shmaddr;
-  s.shm.readOnly = False;
+  shm.shmaddr = static_cast<char*>(address);
+  image->data = shm.shmaddr;
+  shm.readOnly = False;
   // Errors of the attach arrive asynchronously: the round trip brings them
   // to the error handler, which notes them.
   attachFailed = false;
   attachingShm = true;
-  XShmAttach(display, &s.shm);
+  XShmAttach(display, &shm);
   XSync(display, False);
   attachingShm = false;
   // The segment goes away by itself once both sides have let go of it, even
   // if the program ends abruptly.
-  shmctl(s.shm.shmid, IPC_RMID, nullptr);
+  shmctl(shm.shmid, IPC_RMID, nullptr);
   if (attachFailed) {
-    shmdt(s.shm.shmaddr);
+    shmdt(shm.shmaddr);
     DestroyBorrowedImage(image);
-    s.shm = {};
     shmAvailable = false;
-    return false;
+    return nullptr;
   }
-  s.shmImage = image;
-  return true;
+  shared->owner = this;
+  shared->image = image;
+  std::erase_if(sharedPixels, [](const auto& p) { return p.expired(); });
+  sharedPixels.push_back(shared);
+  return shared;
+}
+
+// Closing the display detaches every segment on the display's side; the
+// bitmaps that still use one keep their memory until they let go of it.
+void X11Backend::Impl::DetachSharedPixels() {
+  for (const auto& weak : sharedPixels) {
+    if (auto shared = weak.lock()) {
+      if (!connectionLost)
+        XShmDetach(display, &shared->shm);
+      shared->owner = nullptr;
+    }
+  }
+  sharedPixels.clear();
+}
+
+gfx::Bitmap X11Backend::CreateBacking(HWND hwnd, gfx::Size size) {
+  Impl& m = *impl_;
+  X11Surface* s = m.Find(hwnd);
+  if (!s || !m.shmAvailable || m.connectionLost || size.cx <= 0 || size.cy <= 0 ||
+      static_cast<long long>(size.cx) * size.cy > gfx::Bitmap::kMaxPixels)
+    return gfx::Bitmap(size.cx, size.cy);
+  std::shared_ptr<X11SharedPixels> shared = m.AttachSharedPixels(size.cx, size.cy);
+  if (!shared)
+    return gfx::Bitmap(size.cx, size.cy);
+  s->sharedPixels = shared;
+  auto* pixels = reinterpret_cast<gfx::Pixel*>(shared->image->data);
+  return gfx::Bitmap::Adopt(pixels, size.cx, size.cy,
+                            [shared](gfx::Pixel*) mutable { shared.reset(); });
+}
+
+// The backing bitmap is the shared picture itself. With the alpha visual
+// its unused byte is the alpha: the rectangles are made opaque while the
+// display reads them and get their unused byte of 0 back afterwards, which
+// the rest of the program keeps in every pixel.
+void X11Backend::Impl::PresentShared(X11Surface& s, X11SharedPixels& shared,
+                                     const std::vector<gfx::Rect>& rects) {
+  XImage* image = shared.image;
+  auto forEachRow = [&](auto&& change) {
+    for (const gfx::Rect& r : rects) {
+      for (int y = r.top; y < r.bottom; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(
+            image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line +
+            static_cast<std::ptrdiff_t>(r.left) * 4);
+        for (int x = 0; x < r.Width(); ++x)
+          change(row[x]);
+      }
+    }
+  };
+  if (alphaVisual)
+    forEachRow([](std::uint32_t& p) { p |= 0xFF000000u; });
+  for (const gfx::Rect& r : rects)
+    XShmPutImage(display, s.window, gc, image, r.left, r.top, r.left, r.top,
+                 static_cast<unsigned>(r.Width()), static_cast<unsigned>(r.Height()), False);
+  // The display must have read the pixels before the program draws on them
+  // again.
+  XSync(display, False);
+  if (alphaVisual)
+    forEachRow([](std::uint32_t& p) { p &= 0x00FFFFFFu; });
 }
 
 // Visuals other than 32-bit blue-green-red, and the one with alpha, need
@@ -135,29 +200,9 @@ void X11Backend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Regio
   const std::vector<gfx::Rect> rects = damage.Intersect(gfx::Region(backing.Bounds())).Rects();
   if (rects.empty())
     return;
-  if (m.shmAvailable && m.EnsureShm(*s, backing.Width(), backing.Height())) {
-    XImage* image = s->shmImage;
-    for (const gfx::Rect& r : rects) {
-      for (int y = r.top; y < r.bottom; ++y) {
-        auto* out = reinterpret_cast<std::uint32_t*>(
-            image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line +
-            static_cast<std::ptrdiff_t>(r.left) * 4);
-        const gfx::Pixel* in = backing.Row(y) + r.left;
-        if (m.alphaVisual) {
-          // The unused byte is the alpha of the visual: every pixel drawn
-          // is opaque.
-          for (int x = 0; x < r.Width(); ++x)
-            out[x] = in[x] | 0xFF000000u;
-        } else {
-          std::memcpy(out, in, static_cast<std::size_t>(r.Width()) * 4);
-        }
-      }
-      XShmPutImage(m.display, s->window, m.gc, image, r.left, r.top, r.left, r.top,
-                   static_cast<unsigned>(r.Width()), static_cast<unsigned>(r.Height()), False);
-    }
-    // The segment is written again at the next present: the display must
-    // have read it by then.
-    XSync(m.display, False);
+  if (std::shared_ptr<X11SharedPixels> shared = s->sharedPixels.lock();
+      shared && shared->image->data == reinterpret_cast<const char*>(backing.Bits())) {
+    m.PresentShared(*s, *shared, rects);
     return;
   }
   if (m.directPixels && !m.alphaVisual) {

@@ -103,6 +103,18 @@ TEST_P(X11Pixels, WindowShowsWhatTheHeadlessBackendShows) {
   EXPECT_TRUE(RunUntil([&] { return Differences(XPixels(hwnd), after) == 0; }))
       << Differences(XPixels(hwnd), after) << " pixels differ";
 
+  // Whichever way the pixels reach the display (the alpha visual wants its
+  // byte opaque), the backing bitmap keeps the unused byte at 0 that the
+  // rest of the program relies on.
+  HDC dc = GetWindowDC(hwnd);
+  const gfx::Bitmap& backing = dc->Target();
+  int marked = 0;
+  for (int y = 0; y < backing.Height(); ++y)
+    for (int x = 0; x < backing.Width(); ++x)
+      marked += (backing.Row(y)[x] >> 24) != 0;
+  ReleaseDC(hwnd, dc);
+  EXPECT_EQ(marked, 0);
+
   // Another program's window covers part of ours and goes away again: the
   // exposed part is shown again from the backing bitmap, without a paint.
   // The screen tells, as a window of its own depth keeps its pixels apart.
