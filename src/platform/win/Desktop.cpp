@@ -116,6 +116,7 @@ void Desktop::PostInput(const InputEvent& event) {
     }
     case InputEvent::Kind::KeyDown:
     case InputEvent::Kind::KeyUp:
+    case InputEvent::Kind::KeyReleasedElsewhere:
       in.asyncKeys[event.vk & 0xFF] = event.kind == InputEvent::Kind::KeyDown;
       break;
     case InputEvent::Kind::FocusChange:

@@ -38,6 +38,10 @@ struct InputEvent {
     // The window manager finished moving a top-level window (hwnd) that
     // Backend::BeginSystemMove handed to it.
     SystemMoveEnded,
+    // A key (vk) that was reported pressed was let go while none of our
+    // windows had the keyboard, so its release never came: it is up now,
+    // and no window is told.
+    KeyReleasedElsewhere,
   };
 
   // The modifier keys and buttons held as the event happened, as the system

@@ -95,6 +95,13 @@ bool RouteNextInput(Desktop& d) {
         if (d.in.capture)
           ReleaseCapture();
         break;
+      case InputEvent::Kind::KeyReleasedElsewhere: {
+        // Up, with its toggle kept; in its place among the other input, so
+        // that a press before it still reads as held.
+        BYTE& key = d.in.keys[event.vk & 0xFF];
+        key = static_cast<BYTE>(key & 1);
+        break;
+      }
       case InputEvent::Kind::SystemMoveEnded:
         if (d.in.systemMove == event.hwnd)
           d.in.systemMove = nullptr;

@@ -164,6 +164,8 @@ void X11Backend::Impl::Handle(XEvent& event) {
       break;
     case FocusIn: {
       const XFocusChangeEvent& f = event.xfocus;
+      if (Find(f.window))
+        ForgetKeysReleasedElsewhere();
       if (!s || f.serial < focusSerial || f.detail == NotifyInferior || f.detail == NotifyPointer ||
           f.mode == NotifyGrab || f.mode == NotifyUngrab)
         break;
@@ -344,9 +346,38 @@ void X11Backend::Impl::HandleKey(XKeyEvent& key) {
     ch = static_cast<unsigned char>(buffer[0]);
   if (e.vk == 0 && ch == 0)
     return;
-  if (key.type == KeyPress)
+  if (key.type == KeyPress) {
     e.ch = ch;
+    keysDown[key.keycode] = e.vk;
+  } else {
+    keysDown.erase(key.keycode);
+  }
   Post(e);
+}
+
+// A key released while the keyboard was elsewhere (between two of our
+// windows, with no window manager to hand it on, the release goes to the
+// root window) would stay down for us, and its next press would count as a
+// held key's repeat: Enter would not close the next notice. When one of our
+// windows gets the keyboard, the keys still down for us are checked against
+// the keyboard itself.
+void X11Backend::Impl::ForgetKeysReleasedElsewhere() {
+  if (keysDown.empty())
+    return;
+  char keymap[32] = {};
+  XQueryKeymap(display, keymap);
+  for (auto it = keysDown.begin(); it != keysDown.end();) {
+    const unsigned code = it->first;
+    if (code < 256 && (keymap[code / 8] & (1 << (code % 8))) != 0) {
+      ++it;
+      continue;
+    }
+    InputEvent e;
+    e.kind = InputEvent::Kind::KeyReleasedElsewhere;
+    e.vk = it->second;
+    Post(e);
+    it = keysDown.erase(it);
+  }
 }
 
 // The keyboard leaving one of our windows for another of ours is followed by

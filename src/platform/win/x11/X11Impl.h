@@ -119,6 +119,9 @@ struct X11Backend::Impl {
   // The server time of the latest input, which requests made on the
   // player's behalf (activation) carry.
   Time lastInputTime = CurrentTime;
+  // The keys we heard pressed and not yet released, by key code, with the
+  // virtual key each was reported as.
+  std::map<unsigned, UINT> keysDown;
   std::vector<X11Error> errors;
 
   std::map<std::uint32_t, X11Surface> surfaces;
@@ -173,6 +176,7 @@ struct X11Backend::Impl {
   void DrainEvents();
   void Handle(XEvent& event);
   void HandleKey(XKeyEvent& event);
+  void ForgetKeysReleasedElsewhere();
   void HandleFocusOut(const XFocusChangeEvent& event);
   void HandleState(X11Surface& s);
 

@@ -144,5 +144,24 @@ TEST_F(X11Input, KeyboardFocusOfTheDisplayIsActivation) {
   EXPECT_TRUE(RunUntil([&] { return GetActiveWindow() == main; }));
 }
 
+TEST_F(X11Input, AKeyReleasedWhileTheKeyboardWasElsewhereIsUpWhenItComesBack) {
+  FakeKey(XK_Return, true);
+  Flush();
+  ASSERT_TRUE(RunUntil([&] { return GetKeyState(VK_RETURN) < 0; }));
+  // The keyboard leaves for the root window (no window manager hands it on)
+  // and Enter is let go there ...
+  XSetInputFocus(probe, DefaultRootWindow(probe), RevertToParent, CurrentTime);
+  Flush();
+  ASSERT_TRUE(RunUntil([&] { return !GetActiveWindow(); }));
+  FakeKey(XK_Return, false);
+  XSetInputFocus(probe, XWindow(main), RevertToParent, CurrentTime);
+  Flush();
+  // ... so when the keyboard is back, Enter is up, and pressing it again is
+  // a new press, not the repeat of a held key.
+  EXPECT_TRUE(RunUntil([&] { return GetActiveWindow() == main; }));
+  EXPECT_TRUE(RunUntil([&] { return GetKeyState(VK_RETURN) >= 0; }));
+  EXPECT_GE(GetAsyncKeyState(VK_RETURN), 0);
+}
+
 }  // namespace
 }  // namespace x11test
