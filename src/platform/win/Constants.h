@@ -165,6 +165,7 @@ inline constexpr UINT PM_REMOVE   = 0x0001;
 
 // RedrawWindow.
 inline constexpr UINT DCX_WINDOW = 0x0001;
+inline constexpr UINT DCX_EXCLUDERGN = 0x0040;
 inline constexpr UINT DCX_INTERSECTRGN = 0x0080;
 
 inline constexpr UINT RDW_INVALIDATE    = 0x0001;

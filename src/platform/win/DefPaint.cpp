@@ -36,10 +36,13 @@ void DrawDefaultFrame(HWND hwnd) {
   const std::string text = w->text;
   const int captionHeight = captioned ? (client.top - (thin ? 1 : client.left)) : 0;
 
-  HDC dc = GetWindowDC(hwnd);
+  // The client area is left out of the context, so that only the frame
+  // goes to the screen again.
+  const gfx::Point origin = ScreenRect(*w).TopLeft();
+  const gfx::Region inside(client.Offset(origin.x, origin.y));
+  HDC dc = GetDCEx(hwnd, &inside, DCX_WINDOW | DCX_EXCLUDERGN);
   if (!dc)
     return;
-  dc->ExcludeClipRect(client);
   if (thin) {
     dc->FrameRect(bounds, gfx::clWindowFrame);
   } else {

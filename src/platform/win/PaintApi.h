@@ -32,8 +32,9 @@ bool EndPaint(HWND hwnd, const PAINTSTRUCT& ps);
 HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
 // A context as GetDC (or GetWindowDC with DCX_WINDOW) gives, further clipped
-// to clip (screen coordinates) with DCX_INTERSECTRGN; only what it may
-// draw on is presented again when it is released.
+// to clip (screen coordinates) with DCX_INTERSECTRGN, or with clip left out
+// with DCX_EXCLUDERGN; only what it may draw on is presented again when it
+// is released.
 HDC GetDCEx(HWND hwnd, const gfx::Region* clip, UINT flags);
 int ReleaseDC(HWND hwnd, HDC dc);
 

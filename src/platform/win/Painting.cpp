@@ -320,10 +320,12 @@ HDC GetDCEx(HWND hwnd, const gfx::Region* clip, UINT flags) {
   if (!w)
     return nullptr;
   const bool clientOnly = !(flags & DCX_WINDOW);
-  if (!(flags & DCX_INTERSECTRGN) || clip == nullptr)
+  if (!(flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN)) || clip == nullptr)
     return MakeDC(D(), *w, clientOnly, nullptr);
-  const gfx::Point root = ScreenRect(*RootOf(w)).TopLeft();
-  const gfx::Region limit = clip->Offset(-root.x, -root.y);
+  const gfx::Rect root = ScreenRect(*RootOf(w));
+  gfx::Region limit = clip->Offset(-root.left, -root.top);
+  if (!(flags & DCX_INTERSECTRGN))
+    limit = gfx::Region(gfx::Rect{0, 0, root.Width(), root.Height()}).Subtract(limit);
   return MakeDC(D(), *w, clientOnly, &limit);
 }
 

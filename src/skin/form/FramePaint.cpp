@@ -122,7 +122,7 @@ void TbsSkinForm::PaintFrame() {
     return;
   FFramePaintDue = false;
   const win::HWND h = FOwnerForm->Handle();
-  win::HDC dc = win::GetWindowDC(h);
+  win::HDC dc = FrameDC();
   if (dc == nullptr)
     return;
   if (FSkinLoaded)
@@ -130,6 +130,25 @@ void TbsSkinForm::PaintFrame() {
   else
     PaintPlainFrame(*dc);
   win::ReleaseDC(h, dc);
+}
+
+// The frame never paints the client area it surrounds; leaving that out of
+// the context keeps the client out of what goes to the screen again.
+gfx::DeviceContext* TbsSkinForm::FrameDC() const {
+  const win::HWND h = FOwnerForm->Handle();
+  const Rect window = win::GetWindowRect(h);
+  Point origin{0, 0};
+  win::ClientToScreen(h, origin);
+  const Rect client = win::GetClientRect(h).Offset(origin.x, origin.y);
+  const gfx::Region inside(client.Intersect(FrameClientRect().Offset(window.left, window.top)));
+  return win::GetDCEx(h, &inside, win::DCX_WINDOW | win::DCX_EXCLUDERGN);
+}
+
+Rect TbsSkinForm::FrameClientRect() const {
+  const int w = FOwnerForm->Width(), h = FOwnerForm->Height();
+  if (FSkinLoaded)
+    return ::CalcSizedGeometry(*FSD, w, h).SizedClientRect;
+  return {kPlainBorder, PlainCaptionHeight() + kPlainBorder, w - kPlainBorder, h - kPlainBorder};
 }
 
 void TbsSkinForm::InvalidateFrame() {
@@ -146,7 +165,7 @@ void TbsSkinForm::PaintObjectNow(TbsActiveSkinObject& Object) {
   if (!FrameOnScreen() || !Object.Drawable())
     return;
   const win::HWND h = FOwnerForm->Handle();
-  win::HDC dc = win::GetWindowDC(h);
+  win::HDC dc = FrameDC();
   if (dc == nullptr)
     return;
   Object.Draw(*dc, true);

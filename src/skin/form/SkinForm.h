@@ -234,6 +234,11 @@ class TbsSkinForm : public TComponent {
   void NudgeWidth();
   void EnforceMinimumSize();
   void NCCalcSize(TMessage& Message);
+  // The rectangle (window coordinates) the frame paints around and leaves
+  // alone, for the current size.
+  gfx::Rect FrameClientRect() const;
+  // A context for the whole window but that rectangle.
+  gfx::DeviceContext* FrameDC() const;
   void PaintSkinFrame(gfx::DeviceContext& dc);
   void PaintPlainFrame(gfx::DeviceContext& dc);
   void PaintClientBackground(gfx::DeviceContext& dc);

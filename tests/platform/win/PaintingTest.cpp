@@ -188,6 +188,13 @@ TEST_F(Painting, DefaultFrameShowsTheCaptionState) {
   ShowWindow(other, SW_SHOW);
   Settle();
   EXPECT_EQ(ScreenAt(50, 4), gfx::clInactiveCaption);
+  // Only the frame went to the screen again, not the client area.
+  gfx::Point origin{0, 0};
+  ClientToScreen(main, origin);
+  gfx::Region frame(gfx::Rect{0, 0, 100, 60});
+  frame -= gfx::Region(GetClientRect(main).Offset(origin.x, origin.y));
+  ASSERT_FALSE(frame.IsEmpty());
+  EXPECT_EQ(script.FindSurface(main)->presented, frame);
   // A new caption text repaints the frame but not the client area.
   rec.Only({WM_NCPAINT, WM_ERASEBKGND});
   SetWindowText(main, "Tilebrook");
@@ -224,6 +231,17 @@ TEST_F(Painting, ContextsClipToTheWindowAndTheScreenContextMeasures) {
   EXPECT_EQ(ScreenAt(125, 102), gfx::clBlue);
   EXPECT_NE(ScreenAt(125, 106), gfx::clBlue);
   EXPECT_NE(ScreenAt(119, 102), gfx::clBlue);
+  // A context with a region left out draws, and presents, around it only.
+  HDC around = GetDCEx(main, &clip, DCX_WINDOW | DCX_EXCLUDERGN);
+  EXPECT_EQ(around->GetClipBox(), (gfx::Rect{0, 0, 40, 40}));
+  around->FillRect({0, 0, 40, 40}, gfx::clGreen);
+  ReleaseDC(main, around);
+  GdiFlush();
+  EXPECT_EQ(ScreenAt(125, 102), gfx::clBlue);
+  EXPECT_EQ(ScreenAt(125, 106), gfx::clGreen);
+  EXPECT_EQ(ScreenAt(119, 102), gfx::clGreen);
+  EXPECT_EQ(script.FindSurface(main)->presented,
+            gfx::Region(gfx::Rect{0, 0, 40, 40}).Subtract(gfx::Region(gfx::Rect{20, 0, 30, 5})));
   HDC screen = GetDC(nullptr);
   ASSERT_NE(screen, nullptr);
   EXPECT_GT(screen->GetTextExtent("Tilebrook").cx, 20);

@@ -451,6 +451,10 @@ TEST_F(SkinFormTest, InactiveFrameTakesTheInactivePictureOrTheEffect) {
   skin->InactivePicture = gfx::Bitmap(skin->Picture.Width(), skin->Picture.Height(), gfx::clBlue);
   MakeForm(100, 100);
   EXPECT_EQ(Shot().GetPixel(border.x, border.y), gfx::clBlue);
+  // Only the frame went to the screen again, not the client area within.
+  const gfx::Region& presented = script.FindSurface(form->Handle())->presented;
+  EXPECT_TRUE(presented.Contains(border));
+  EXPECT_FALSE(presented.Contains({form->Width() / 2, form->Height() / 2}));
   // Without an inactive picture, a skin may ask for an effect instead.
   skin->InactivePicture = gfx::Bitmap();
   skin->autorenderinginactiveimage = true;

@@ -200,14 +200,23 @@ void HeadlessBackend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::
     return;
   Surface& s = it->second;
   ++s.presents;
+  const gfx::Region whole(backing.Bounds());
+  const gfx::Region shown = damage.Intersect(whole);
+  s.presented = shown;
   if (s.pixels.GetSize() != backing.GetSize()) {
+    // A surface met at a new size and shown whole at once (a window's
+    // first paint) takes the backing as it is.
+    if (shown == whole) {
+      s.pixels = backing.Clone();
+      return;
+    }
     gfx::Bitmap resized(backing.Width(), backing.Height());
     gfx::DeviceContext dc(resized);
     dc.DrawBitmap(0, 0, s.pixels);
     s.pixels = std::move(resized);
   }
   gfx::DeviceContext dc(s.pixels);
-  for (const gfx::Rect& r : damage.Intersect(gfx::Region(backing.Bounds())).Rects())
+  for (const gfx::Rect& r : shown.Rects())
     dc.BitBlt(r.left, r.top, r.Width(), r.Height(), backing, r.left, r.top);
 }
 

@@ -47,6 +47,8 @@ class HeadlessBackend final : public Backend {
     std::string title;
     std::optional<gfx::Region> shape;  // window coordinates
     int presents = 0;
+    // What the last present sent again (window coordinates).
+    gfx::Region presented;
     // What the window showed last, as presented.
     gfx::Bitmap pixels;
   };
