@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -36,20 +37,27 @@ void Put32(std::uint8_t* p, std::uint32_t v) {
 }
 
 // The longer input an input ending in 'R' stands for; empty for others.
-std::vector<std::uint8_t> Stretched(std::span<const std::uint8_t> input) {
+// The buffer is kept between runs, so that its pages are not mapped and
+// faulted in again for every long input.
+std::span<const std::uint8_t> Stretched(std::span<const std::uint8_t> input) {
+  static std::vector<std::uint8_t> out;
   if (input.size() < kImageSizeAt + 8 || input.back() != 'R')
     return {};
   const std::size_t offset = U32(input.data() + kDataOffsetAt);
   const std::size_t end = input.size() - 2;
   if (offset < kImageSizeAt + 4 || offset >= end)
     return {};
-  const std::span<const std::uint8_t> pattern = input.subspan(offset, end - offset);
+  const std::size_t pattern = end - offset;
   std::size_t repeats = std::size_t{1} << (input[end] % 23);
-  repeats = std::min(repeats, (kLongest - offset) / pattern.size());
-  std::vector<std::uint8_t> out(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(offset));
-  out.reserve(offset + pattern.size() * repeats);
-  for (std::size_t k = 0; k < repeats; ++k)
-    out.insert(out.end(), pattern.begin(), pattern.end());
+  repeats = std::min(repeats, (kLongest - offset) / pattern);
+  out.resize(offset + pattern * repeats);
+  std::memcpy(out.data(), input.data(), end);
+  // Doubling copies: the pattern once, then everything so far again.
+  for (std::size_t have = pattern; have < pattern * repeats;) {
+    const std::size_t n = std::min(have, pattern * repeats - have);
+    std::memcpy(out.data() + offset + have, out.data() + offset, n);
+    have += n;
+  }
   Put32(out.data() + kFileSizeAt, static_cast<std::uint32_t>(out.size()));
   Put32(out.data() + kImageSizeAt, 0);
   return out;
@@ -63,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   gfx::ImageLimits limits;
   limits.maxDimension = 4096;
   limits.maxPixels = 4 * 1024 * 1024;
-  const std::vector<std::uint8_t> stretched = Stretched({data, size});
+  const std::span<const std::uint8_t> stretched = Stretched({data, size});
   if (!stretched.empty()) {
     gfx::DecodedImage img = gfx::ReadBmp(stretched, limits);
     if (img.Ok() && (img.bytesUsed > stretched.size() || img.bitmap.IsEmpty()))

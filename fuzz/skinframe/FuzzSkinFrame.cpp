@@ -55,12 +55,16 @@ void TryOnForm(TbsSkinData& skin, std::span<const gfx::Size> sizes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  TbsStoredSkin stored(nullptr);
-  ReadProductSkin(stored);
-  stored.SetIniStrings(SplitLines(std::span(data, size)));
+  // The product's pictures are read once; every input brings its own text.
+  static TbsStoredSkin* stored = [] {
+    auto* s = new TbsStoredSkin(nullptr);
+    ReadProductSkin(*s);
+    return s;
+  }();
+  stored->SetIniStrings(SplitLines(std::span(data, size)));
   TbsSkinData skin(nullptr);
   try {
-    skin.ApplyStoredSkin(&stored);
+    skin.ApplyStoredSkin(stored);
   } catch (const TbsConvertError&) {
     return 0;
   }

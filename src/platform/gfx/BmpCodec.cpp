@@ -124,8 +124,8 @@ void DecodeRows(const Header& h, Data data, std::size_t stride, const std::vecto
 }
 
 // Run-length encoded pixels (bottom-up only). Returns the number of bytes
-// read, or 0 when the data is damaged. Pixels the runs skip stay at the
-// first palette colour.
+// read, or 0 when the data is damaged. Pixels the runs skip keep the colour
+// `out` was made with: the first palette colour.
 //
 // The column stays within 0..width and the row within 0..height at every
 // step: runs stop at the right edge, and a move that would leave the
@@ -134,7 +134,6 @@ void DecodeRows(const Header& h, Data data, std::size_t stride, const std::vecto
 std::size_t DecodeRle(const Header& h, Data data, const std::vector<Pixel>& palette, Bitmap& out) {
   const bool four = h.compression == BI_RLE4;
   auto colour = [&](unsigned index) { return index < palette.size() ? palette[index] : 0; };
-  out.Fill(palette.empty() ? clBlack : ColorFromPixel(palette[0]));
   int x = 0;
   int y = 0;  // counted from the bottom
   std::size_t i = 0;
@@ -294,7 +293,8 @@ DecodedImage ReadBmp(std::span<const std::uint8_t> bytes, const ImageLimits& lim
   if (rle) {
     if (h.sizeImage > 0 && h.sizeImage < data.size)
       data.size = h.sizeImage;
-    result.bitmap = Bitmap(h.width, h.height);
+    result.bitmap =
+        Bitmap(h.width, h.height, palette.empty() ? clBlack : ColorFromPixel(palette[0]));
     used = DecodeRle(h, data, palette, result.bitmap);
     if (used == 0)
       return Fail("BMP compressed data is damaged");
