@@ -2,10 +2,9 @@
 // (DrawText) with line breaks, alignment, word breaks and "&" prefixes.
 
 #include <algorithm>
-#include <array>
-#include <bitset>
 #include <vector>
 
+#include "platform/gfx/CoverageBlend.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/FontFace.h"
 
@@ -119,14 +118,6 @@ std::vector<Line> BreakLines(std::string_view text, unsigned format) {
   return lines;
 }
 
-Pixel Blend(Pixel dst, Pixel src, unsigned coverage) {
-  const unsigned inv = 255 - coverage;
-  unsigned b = ((src & 0xFF) * coverage + (dst & 0xFF) * inv + 127) / 255;
-  unsigned g = (((src >> 8) & 0xFF) * coverage + ((dst >> 8) & 0xFF) * inv + 127) / 255;
-  unsigned r = (((src >> 16) & 0xFF) * coverage + ((dst >> 16) & 0xFF) * inv + 127) / 255;
-  return b | (g << 8) | (r << 16);
-}
-
 }  // namespace
 
 Size DeviceContext::GetTextExtent(std::string_view text) const {
@@ -159,22 +150,6 @@ void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
   const Pixel color = PixelFromColor(ColorToRGB(state_.textColor));
 
   if (what & kDrawGlyphs) {
-    // Text mostly lies on a background of one colour: the mixes of the text
-    // colour with the last background pixel met are kept for each coverage.
-    Pixel memoDst = 0;
-    std::array<Pixel, 256> memo;
-    std::bitset<256> known;
-    const auto mixed = [&](Pixel dst, unsigned c) {
-      if (dst != memoDst) {
-        memoDst = dst;
-        known.reset();
-      }
-      if (!known.test(c)) {
-        memo[c] = Blend(dst, color, c);
-        known.set(c);
-      }
-      return memo[c];
-    };
     for (std::size_t i = 0; i < chars.size(); ++i) {
       const FontFace::Glyph& g = face.GetGlyph(chars[i]);
       if (g.coverage.empty())
@@ -187,16 +162,10 @@ void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
       for (const Rect& clip : clipRects_) {
         Rect r = bounded.Intersect(clip);
         for (int py = r.top; py < r.bottom; ++py) {
-          const std::uint8_t* cov =
-              g.coverage.data() + static_cast<std::size_t>(py - box.top) * g.width;
-          Pixel* row = target_->Row(py);
-          for (int px = r.left; px < r.right; ++px) {
-            unsigned c = cov[px - box.left];
-            if (c == 255)
-              row[px] = color;
-            else if (c != 0)
-              row[px] = mixed(row[px], c);
-          }
+          const std::uint8_t* cov = g.coverage.data() +
+                                    static_cast<std::size_t>(py - box.top) * g.width +
+                                    (r.left - box.left);
+          BlendCoverage(target_->Row(py) + r.left, cov, r.right - r.left, color);
         }
       }
     }
