@@ -134,16 +134,18 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) {
   line.marked.assign(line.chars.size(), false);
   const FontFace& face = state_.font.Face();
   Measure(line, face, 0);
-  DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, kDrawGlyphs);
+  DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, kDrawGlyphs, clipBounds_);
 }
 
 void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
                              const std::vector<bool>& marked, const std::vector<int>& offsets,
-                             int width, unsigned what) {
+                             int width, unsigned what, const Rect& limit) {
   const FontFace& face = state_.font.Face();
   const TextMetrics& tm = face.Metrics();
   if (state_.bkMode == OPAQUE && (what & kDrawGlyphs))
-    FillRect(Rect{x, y, x + width, y + tm.height}, state_.bkColor);
+    FillDeviceRect(ToDevice(Rect{x, y, x + width, y + tm.height}).Intersect(limit),
+                   PixelFromColor(ColorToRGB(state_.bkColor)));
+  const Rect bounds = clipBounds_.Intersect(limit);
 
   const Point origin = ToDevice(Point{x, y});
   const int baseline = origin.y + tm.ascent;
@@ -156,7 +158,7 @@ void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
         continue;
       const Rect box =
           Rect::FromXYWH(origin.x + offsets[i] + g.left, baseline - g.top, g.width, g.height);
-      const Rect bounded = box.Intersect(clipBounds_);
+      const Rect bounded = box.Intersect(bounds);
       if (bounded.IsEmpty())
         continue;
       for (const Rect& clip : clipRects_) {
@@ -179,16 +181,16 @@ void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
       int left = origin.x + offsets[i];
       int right = i + 1 < chars.size() ? origin.x + offsets[i + 1] : origin.x + width;
       int top = baseline + face.UnderlineOffset();
-      FillDeviceRect({left, top, right, top + thick}, color);
+      FillDeviceRect(Rect{left, top, right, top + thick}.Intersect(limit), color);
     }
   }
   if ((what & kDrawGlyphs) && state_.font.GetLogFont().underline) {
     int top = baseline + face.UnderlineOffset();
-    FillDeviceRect({origin.x, top, origin.x + width, top + thick}, color);
+    FillDeviceRect(Rect{origin.x, top, origin.x + width, top + thick}.Intersect(limit), color);
   }
   if ((what & kDrawGlyphs) && state_.font.GetLogFont().strikeOut) {
     int top = baseline + face.StrikeOutOffset();
-    FillDeviceRect({origin.x, top, origin.x + width, top + thick}, color);
+    FillDeviceRect(Rect{origin.x, top, origin.x + width, top + thick}.Intersect(limit), color);
   }
 }
 
@@ -234,9 +236,9 @@ int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) 
       y = rect.bottom - lineHeight;
   }
 
-  SavedDC saved(*this);
-  if (!(format & DT_NOCLIP))
-    IntersectClipRect(rect);
+  // The rectangle limits the text like a clip of its own, without
+  // changing the context's clip.
+  const Rect limit = (format & DT_NOCLIP) ? clipBounds_ : ToDevice(rect);
   unsigned what = kDrawGlyphs | kDrawMarks;
   if (format & DT_HIDEPREFIX)
     what = kDrawGlyphs;
@@ -248,7 +250,7 @@ int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) 
       x = rect.left + (rect.Width() - line.width) / 2;
     else if (format & DT_RIGHT)
       x = rect.right - line.width;
-    DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, what);
+    DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, what, limit);
     y += lineHeight;
   }
   if (format & (DT_VCENTER | DT_BOTTOM))
