@@ -209,6 +209,8 @@ void HeadlessBackend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::
     // and black where it is not shown.
     if (s.pixels.IsEmpty() || shown == whole) {
       s.pixels = backing.Clone();
+      if (shown == whole)
+        return;
       gfx::DeviceContext dc(s.pixels);
       for (const gfx::Rect& r : whole.Subtract(shown).Rects())
         dc.FillRect(r, gfx::clBlack);
