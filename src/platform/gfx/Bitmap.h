@@ -5,6 +5,7 @@
 // explicit (Clone) so that a large picture is never duplicated by accident.
 
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -24,6 +25,26 @@ struct ConstBitmapView {
   const Pixel* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
   bool IsEmpty() const { return width <= 0 || height <= 0; }
 };
+
+// Copies a run of pixels between places that do not overlap. Pictures are
+// mostly drawn from short pieces (a border three pixels wide, a tile of a
+// few): runs of up to 16 pixels are copied in place, without a call.
+inline void CopyPixels(Pixel* to, const Pixel* from, int count) {
+  constexpr std::size_t kFour = 4 * sizeof(Pixel);
+  if (count > 16) {
+    std::memcpy(to, from, static_cast<std::size_t>(count) * sizeof(Pixel));
+  } else if (count >= 4) {
+    // Groups of four, the last one ending at the end of the run.
+    for (int i = 0; i < count - 4; i += 4)
+      std::memcpy(to + i, from + i, kFour);
+    std::memcpy(to + count - 4, from + count - 4, kFour);
+  } else if (count >= 2) {
+    std::memcpy(to, from, 2 * sizeof(Pixel));
+    to[count - 1] = from[count - 1];
+  } else if (count == 1) {
+    to[0] = from[0];
+  }
+}
 
 class Bitmap {
  public:

@@ -214,8 +214,9 @@ class DeviceContext {
   // strike-out) and the bars under "&"-marked characters.
   static constexpr unsigned kDrawGlyphs = 1;
   static constexpr unsigned kDrawMarks = 2;
+  // Nothing is drawn outside `limit` (bitmap coordinates) or the clip.
   void DrawLine(int x, int y, const std::u32string& chars, const std::vector<bool>& marked,
-                const std::vector<int>& offsets, int width, unsigned what);
+                const std::vector<int>& offsets, int width, unsigned what, const Rect& limit);
   void StretchCore(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
                    int sw, int sh, std::optional<ColorRef> key);
 

@@ -16,11 +16,11 @@ bool UsesSource(std::uint32_t rop) {
 }
 
 // One row of a raster operation. `src` may be null for operations that do
-// not read the source.
+// not read the source; it never overlaps `dst`.
 void BlitRow(Pixel* dst, const Pixel* src, int count, std::uint32_t rop, Pixel brush) {
   switch (rop) {
     case SRCCOPY:
-      std::memmove(dst, src, static_cast<std::size_t>(count) * sizeof(Pixel));
+      CopyPixels(dst, src, count);
       return;
     case SRCPAINT:
       for (int i = 0; i < count; ++i)
@@ -160,16 +160,27 @@ void DeviceContext::TileBlt(const Rect& dest, const Bitmap& source, const Rect& 
     const Rect r = bounded.Intersect(clip);
     if (r.IsEmpty())
       continue;
+    const int length = r.Width();
     for (int y = r.top; y < r.bottom; ++y) {
+      Pixel* out = target_->Row(y) + r.left;
+      // A row one tile height below another repeats it.
+      if (y - th >= r.top) {
+        CopyPixels(out, target_->Row(y - th) + r.left, length);
+        continue;
+      }
+      // One period of the tile from where the row starts in it; then the
+      // row so far, a whole number of periods, copied after itself until
+      // it is full, which takes few copies however narrow the tile.
       const Pixel* in = src->Row(tile.top + (y - d.top) % th) + tile.left;
-      Pixel* out = target_->Row(y);
-      int x = r.left;
-      int offset = (x - d.left) % tw;
-      while (x < r.right) {
-        const int count = std::min(tw - offset, r.right - x);
-        std::memcpy(out + x, in + offset, static_cast<std::size_t>(count) * sizeof(Pixel));
-        x += count;
-        offset = 0;
+      const int offset = (r.left - d.left) % tw;
+      const int period = std::min(tw, length);
+      const int head = std::min(tw - offset, period);
+      CopyPixels(out, in + offset, head);
+      CopyPixels(out + head, in, period - head);
+      for (int filled = period; filled < length;) {
+        const int count = std::min(filled, length - filled);
+        CopyPixels(out + filled, out, count);
+        filled += count;
       }
     }
   }

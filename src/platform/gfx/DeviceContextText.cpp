@@ -2,10 +2,9 @@
 // (DrawText) with line breaks, alignment, word breaks and "&" prefixes.
 
 #include <algorithm>
-#include <array>
-#include <bitset>
 #include <vector>
 
+#include "platform/gfx/CoverageBlend.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/FontFace.h"
 
@@ -119,14 +118,6 @@ std::vector<Line> BreakLines(std::string_view text, unsigned format) {
   return lines;
 }
 
-Pixel Blend(Pixel dst, Pixel src, unsigned coverage) {
-  const unsigned inv = 255 - coverage;
-  unsigned b = ((src & 0xFF) * coverage + (dst & 0xFF) * inv + 127) / 255;
-  unsigned g = (((src >> 8) & 0xFF) * coverage + ((dst >> 8) & 0xFF) * inv + 127) / 255;
-  unsigned r = (((src >> 16) & 0xFF) * coverage + ((dst >> 16) & 0xFF) * inv + 127) / 255;
-  return b | (g << 8) | (r << 16);
-}
-
 }  // namespace
 
 Size DeviceContext::GetTextExtent(std::string_view text) const {
@@ -143,60 +134,40 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) {
   line.marked.assign(line.chars.size(), false);
   const FontFace& face = state_.font.Face();
   Measure(line, face, 0);
-  DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, kDrawGlyphs);
+  DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, kDrawGlyphs, clipBounds_);
 }
 
 void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
                              const std::vector<bool>& marked, const std::vector<int>& offsets,
-                             int width, unsigned what) {
+                             int width, unsigned what, const Rect& limit) {
   const FontFace& face = state_.font.Face();
   const TextMetrics& tm = face.Metrics();
   if (state_.bkMode == OPAQUE && (what & kDrawGlyphs))
-    FillRect(Rect{x, y, x + width, y + tm.height}, state_.bkColor);
+    FillDeviceRect(ToDevice(Rect{x, y, x + width, y + tm.height}).Intersect(limit),
+                   PixelFromColor(ColorToRGB(state_.bkColor)));
+  const Rect bounds = clipBounds_.Intersect(limit);
 
   const Point origin = ToDevice(Point{x, y});
   const int baseline = origin.y + tm.ascent;
   const Pixel color = PixelFromColor(ColorToRGB(state_.textColor));
 
   if (what & kDrawGlyphs) {
-    // Text mostly lies on a background of one colour: the mixes of the text
-    // colour with the last background pixel met are kept for each coverage.
-    Pixel memoDst = 0;
-    std::array<Pixel, 256> memo;
-    std::bitset<256> known;
-    const auto mixed = [&](Pixel dst, unsigned c) {
-      if (dst != memoDst) {
-        memoDst = dst;
-        known.reset();
-      }
-      if (!known.test(c)) {
-        memo[c] = Blend(dst, color, c);
-        known.set(c);
-      }
-      return memo[c];
-    };
     for (std::size_t i = 0; i < chars.size(); ++i) {
       const FontFace::Glyph& g = face.GetGlyph(chars[i]);
       if (g.coverage.empty())
         continue;
       const Rect box =
           Rect::FromXYWH(origin.x + offsets[i] + g.left, baseline - g.top, g.width, g.height);
-      const Rect bounded = box.Intersect(clipBounds_);
+      const Rect bounded = box.Intersect(bounds);
       if (bounded.IsEmpty())
         continue;
       for (const Rect& clip : clipRects_) {
         Rect r = bounded.Intersect(clip);
         for (int py = r.top; py < r.bottom; ++py) {
-          const std::uint8_t* cov =
-              g.coverage.data() + static_cast<std::size_t>(py - box.top) * g.width;
-          Pixel* row = target_->Row(py);
-          for (int px = r.left; px < r.right; ++px) {
-            unsigned c = cov[px - box.left];
-            if (c == 255)
-              row[px] = color;
-            else if (c != 0)
-              row[px] = mixed(row[px], c);
-          }
+          const std::uint8_t* cov = g.coverage.data() +
+                                    static_cast<std::size_t>(py - box.top) * g.width +
+                                    (r.left - box.left);
+          BlendCoverage(target_->Row(py) + r.left, cov, r.right - r.left, color);
         }
       }
     }
@@ -210,16 +181,16 @@ void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
       int left = origin.x + offsets[i];
       int right = i + 1 < chars.size() ? origin.x + offsets[i + 1] : origin.x + width;
       int top = baseline + face.UnderlineOffset();
-      FillDeviceRect({left, top, right, top + thick}, color);
+      FillDeviceRect(Rect{left, top, right, top + thick}.Intersect(limit), color);
     }
   }
   if ((what & kDrawGlyphs) && state_.font.GetLogFont().underline) {
     int top = baseline + face.UnderlineOffset();
-    FillDeviceRect({origin.x, top, origin.x + width, top + thick}, color);
+    FillDeviceRect(Rect{origin.x, top, origin.x + width, top + thick}.Intersect(limit), color);
   }
   if ((what & kDrawGlyphs) && state_.font.GetLogFont().strikeOut) {
     int top = baseline + face.StrikeOutOffset();
-    FillDeviceRect({origin.x, top, origin.x + width, top + thick}, color);
+    FillDeviceRect(Rect{origin.x, top, origin.x + width, top + thick}.Intersect(limit), color);
   }
 }
 
@@ -265,9 +236,9 @@ int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) 
       y = rect.bottom - lineHeight;
   }
 
-  SavedDC saved(*this);
-  if (!(format & DT_NOCLIP))
-    IntersectClipRect(rect);
+  // The rectangle limits the text like a clip of its own, without
+  // changing the context's clip.
+  const Rect limit = (format & DT_NOCLIP) ? clipBounds_ : ToDevice(rect);
   unsigned what = kDrawGlyphs | kDrawMarks;
   if (format & DT_HIDEPREFIX)
     what = kDrawGlyphs;
@@ -279,7 +250,7 @@ int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) 
       x = rect.left + (rect.Width() - line.width) / 2;
     else if (format & DT_RIGHT)
       x = rect.right - line.width;
-    DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, what);
+    DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, what, limit);
     y += lineHeight;
   }
   if (format & (DT_VCENTER | DT_BOTTOM))

@@ -296,6 +296,15 @@ void FontFace::ComputeMetrics() {
 }
 
 const FontFace::Glyph& FontFace::GetGlyph(char32_t codePoint) const {
+  if (codePoint < latin1_.size() && latin1_[codePoint] != nullptr)
+    return *latin1_[codePoint];
+  const Glyph& glyph = LoadGlyph(codePoint);
+  if (codePoint < latin1_.size())
+    latin1_[codePoint] = &glyph;
+  return glyph;
+}
+
+const FontFace::Glyph& FontFace::LoadGlyph(char32_t codePoint) const {
   auto it = glyphs_.find(codePoint);
   if (it != glyphs_.end())
     return it->second;

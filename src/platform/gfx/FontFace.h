@@ -5,6 +5,7 @@
 // distinct LogFont is opened and rasterised once. Used on the user
 // interface thread only.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -51,6 +52,7 @@ class FontFace {
 
  private:
   struct Impl;
+  const Glyph& LoadGlyph(char32_t codePoint) const;
   void ComputeMetrics();
   void ComputeFallbackMetrics();
 
@@ -62,6 +64,9 @@ class FontFace {
   int strikeOutOffset_ = -3;
   int lineThickness_ = 1;
   mutable std::unordered_map<char32_t, Glyph> glyphs_;
+  // The glyphs of the first 256 code points met so far, found without
+  // hashing; they point into glyphs_, whose elements never move.
+  mutable std::array<const Glyph*, 256> latin1_{};
 };
 
 // Decodes UTF-8; each malformed byte becomes U+FFFD, so that damaged text

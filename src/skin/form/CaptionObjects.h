@@ -168,8 +168,12 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
  private:
   // The caption background of one look, fitted to ObjectRect's size.
   gfx::Bitmap ComposeCaptionLook(const gfx::Rect& source, const gfx::Bitmap* picture) const;
+  void PaintCaptionBackground(gfx::DeviceContext& dc, const gfx::Rect& source,
+                              const gfx::Bitmap* picture, int width, int height) const;
   void DrawCaptionText(gfx::DeviceContext& dc, int x0, int y0, bool active) const;
   gfx::Bitmap Look(bool active) const;
+  // Look(active) drawn straight into dc at ObjectRect.
+  void DrawCaptionLook(gfx::DeviceContext& dc, bool active) const;
 
   // The two looks a fade mixes, made once for the size and title they show
   // and kept only while the fade runs.

@@ -85,18 +85,16 @@ Rect TbsSkinCaptionObject::TextRect() const {
   return t;
 }
 
-Bitmap TbsSkinCaptionObject::ComposeCaptionLook(const Rect& s, const Bitmap* picture) const {
-  const int w = std::max(ObjectRect.Width(), 0), h = std::max(ObjectRect.Height(), 0);
-  Bitmap out(w, h);
-  if (picture == nullptr || out.IsEmpty() || s.IsEmpty())
-    return out;
+void TbsSkinCaptionObject::PaintCaptionBackground(DeviceContext& dc, const Rect& s,
+                                                  const Bitmap* picture, int w, int h) const {
+  if (picture == nullptr || w <= 0 || h <= 0 || s.IsEmpty())
+    return;
   const TbsSkinData* skin = SkinForm->SkinData();
   const int l = skin ? std::clamp(skin->lefttoppoint.x - SkinRect.left, 0, s.Width()) : 0;
   const int r = skin ? std::clamp(SkinRect.right - skin->righttoppoint.x, 0, s.Width() - l) : 0;
-  DeviceContext dc(out);
   if (l == 0 && r == 0) {
     dc.StretchBlt(0, 0, w, h, *picture, s.left, s.top, s.Width(), s.Height());
-    return out;
+    return;
   }
   const Rect middle{s.left + l, s.top, s.right - r, s.bottom};
   // A caption without a middle to repeat keeps its corners only.
@@ -104,6 +102,15 @@ Bitmap TbsSkinCaptionObject::ComposeCaptionLook(const Rect& s, const Bitmap* pic
     dc.TileBlt({0, 0, w, h}, *picture, middle);
   dc.BitBlt(0, 0, l, h, *picture, s.left, s.top);
   dc.BitBlt(w - r, 0, r, h, *picture, s.right - r, s.top);
+}
+
+Bitmap TbsSkinCaptionObject::ComposeCaptionLook(const Rect& s, const Bitmap* picture) const {
+  const int w = std::max(ObjectRect.Width(), 0), h = std::max(ObjectRect.Height(), 0);
+  Bitmap out(w, h);
+  if (out.IsEmpty())
+    return out;
+  DeviceContext dc(out);
+  PaintCaptionBackground(dc, s, picture, w, h);
   return out;
 }
 
@@ -154,6 +161,24 @@ void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bo
   dc.TextOut(x, y, text);
 }
 
+void TbsSkinCaptionObject::DrawCaptionLook(DeviceContext& dc, bool active) const {
+  // The look drawn in its place as it would be composed on its own: black
+  // where the pictures leave a gap, and nothing beyond its rectangle.
+  const int w = std::max(ObjectRect.Width(), 0), h = std::max(ObjectRect.Height(), 0);
+  if (w == 0 || h == 0)
+    return;
+  gfx::SavedDC saved(dc);
+  dc.IntersectClipRect(Rect::FromXYWH(ObjectRect.left, ObjectRect.top, w, h));
+  const gfx::Point origin = dc.GetViewportOrg();
+  dc.SetViewportOrg({origin.x + ObjectRect.left, origin.y + ObjectRect.top});
+  dc.FillRect({0, 0, w, h}, gfx::clBlack);
+  if (active)
+    PaintCaptionBackground(dc, ActiveSkinRect, StatesPicture, w, h);
+  else
+    PaintCaptionBackground(dc, SkinRect, Picture, w, h);
+  DrawCaptionText(dc, 0, 0, active);
+}
+
 Bitmap TbsSkinCaptionObject::Look(bool active) const {
   Bitmap look = active ? ComposeCaptionLook(ActiveSkinRect, StatesPicture)
                        : ComposeCaptionLook(SkinRect, Picture);
@@ -183,7 +208,7 @@ void TbsSkinCaptionObject::Draw(DeviceContext& dc, bool) {
       // window's first paint is usually here, just after activation).
       const bool activeLook = MorphProgress >= 1;
       if (!inactiveEffect || Highlighted) {
-        dc.DrawBitmap(ObjectRect.left, ObjectRect.top, Look(activeLook));
+        DrawCaptionLook(dc, activeLook);
         return;
       }
       TbsEffectBmp look(Look(activeLook));
@@ -207,7 +232,7 @@ void TbsSkinCaptionObject::Draw(DeviceContext& dc, bool) {
     return;
   }
   if (Highlighted) {
-    dc.DrawBitmap(ObjectRect.left, ObjectRect.top, Look(true));
+    DrawCaptionLook(dc, true);
     return;
   }
   TbsEffectBmp normal(Look(false));

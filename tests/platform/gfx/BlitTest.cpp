@@ -162,3 +162,57 @@ TEST(TileBlt, RepeatsFromTheTopLeftAndCutsTheRemainders) {
   dc2.TileBlt({0, 0, 4, 3}, src, {20, 20, 30, 30});
   EXPECT_EQ(Dump(clipped), ".....|.byby|.rgrg");
 }
+
+namespace {
+
+// A picture whose every pixel differs from its neighbours.
+Bitmap Numbered(int width, int height) {
+  Bitmap bmp(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      bmp.SetPixel(x, y, RGB(x * 7 + 1, y * 11 + 1, (x * y) % 256));
+  return bmp;
+}
+
+}  // namespace
+
+// Rows much wider than the tile are filled from what they already hold, and
+// rows a tile height apart from each other; every pixel must still be the
+// tile's pixel at its place, through a clip of several rectangles.
+TEST(TileBlt, WideAndTallAreasRepeatTheTileExactlyThroughAnyClip) {
+  const Bitmap src = Numbered(9, 6);
+  for (const Rect& tile : {Rect{2, 1, 3, 2}, Rect{1, 0, 4, 5}, Rect{0, 0, 9, 6}}) {
+    Bitmap dst(70, 23);
+    DeviceContext dc(dst);
+    dc.ExcludeClipRect({20, 5, 33, 9});
+    dc.ExcludeClipRect({50, 0, 51, 23});
+    const Rect dest{3, 2, 68, 21};
+    dc.TileBlt(dest, src, tile);
+    for (int y = 0; y < dst.Height(); ++y)
+      for (int x = 0; x < dst.Width(); ++x) {
+        const bool inside =
+            dest.Contains({x, y}) && !Rect{20, 5, 33, 9}.Contains({x, y}) && x != 50;
+        const ColorRef expected = inside ? src.GetPixel(tile.left + (x - dest.left) % tile.Width(),
+                                                        tile.top + (y - dest.top) % tile.Height())
+                                         : clBlack;
+        ASSERT_EQ(dst.GetPixel(x, y), expected)
+            << "tile " << ::testing::PrintToString(tile) << " at " << x << "," << y;
+      }
+  }
+}
+
+// Copies of every short length, where pixels are moved without a call, and
+// a few longer ones: each pixel lands once, nothing beside the run changes.
+TEST(BitBlt, RunsOfEveryLengthCopyExactly) {
+  const Bitmap src = Numbered(40, 2);
+  for (int width = 1; width <= 40; ++width) {
+    Bitmap dst(44, 2, clWhite);
+    DeviceContext dc(dst);
+    dc.BitBlt(2, 0, width, 2, src, 0, 0);
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 44; ++x) {
+        const ColorRef expected = x >= 2 && x < 2 + width ? src.GetPixel(x - 2, y) : clWhite;
+        ASSERT_EQ(dst.GetPixel(x, y), expected) << "width " << width << " at " << x << "," << y;
+      }
+  }
+}

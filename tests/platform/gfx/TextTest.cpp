@@ -319,3 +319,31 @@ TEST(Text, RendersLikeTheReferencePicture) {
   EXPECT_LE(wrapped.right, body.right);
   EXPECT_GT(wrapped.bottom - wrapped.top, 2 * 16);  // three lines: the long one wraps
 }
+
+// The rectangle limits everything the text draws (the opaque cell, the glyphs,
+// the prefix bar) under a moved viewport and an existing clip, and leaves the
+// context's clip as it was.
+TEST(DrawText, TheRectangleLimitsCellGlyphsAndBarsWithoutChangingTheClip) {
+  Bitmap bmp(120, 40, clWhite);
+  DeviceContext dc(bmp);
+  dc.SelectFont(Arial(14));
+  dc.SetBkColor(clYellow);
+  dc.SetViewportOrg({10, 5});
+  dc.ExcludeClipRect({0, 0, 6, 30});
+  Rect box{0, 0, 30, 20};
+  dc.DrawText("&Underlined text", box, DT_SINGLELINE);
+  // Device pixels: the box is (10,5)-(40,25), its first six columns excluded.
+  for (int y = 0; y < bmp.Height(); ++y)
+    for (int x = 0; x < bmp.Width(); ++x) {
+      const bool drawable = x >= 16 && x < 40 && y >= 5 && y < 25;
+      if (!drawable) {
+        ASSERT_EQ(bmp.GetPixel(x, y), clWhite) << x << "," << y;
+      }
+    }
+  EXPECT_EQ(bmp.GetPixel(20, 6), clYellow);
+  // The clip is the one set before: all but the excluded columns.
+  dc.FillRect({-10, -5, 110, 35}, clBlue);
+  EXPECT_EQ(bmp.GetPixel(12, 10), clWhite);
+  EXPECT_EQ(bmp.GetPixel(60, 30), clBlue);
+  EXPECT_EQ(bmp.GetPixel(2, 2), clBlue);
+}

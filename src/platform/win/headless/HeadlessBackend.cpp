@@ -205,9 +205,15 @@ void HeadlessBackend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::
   s.presented = shown;
   if (s.pixels.GetSize() != backing.GetSize()) {
     // A surface met at a new size and shown whole at once (a window's
-    // first paint) takes the backing as it is.
-    if (shown == whole) {
+    // first paint, perhaps cut to its shape) takes the backing as it is,
+    // and black where it is not shown.
+    if (s.pixels.IsEmpty() || shown == whole) {
       s.pixels = backing.Clone();
+      if (shown == whole)
+        return;
+      gfx::DeviceContext dc(s.pixels);
+      for (const gfx::Rect& r : whole.Subtract(shown).Rects())
+        dc.FillRect(r, gfx::clBlack);
       return;
     }
     gfx::Bitmap resized(backing.Width(), backing.Height());
