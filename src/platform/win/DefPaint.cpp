@@ -21,7 +21,8 @@ void DrawEdge(gfx::DeviceContext& dc, const gfx::Rect& r, gfx::ColorRef topLeft,
   dc.FillRect({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
 }
 
-void DrawDefaultFrame(HWND hwnd) {
+// The whole frame, or only the caption band when that is all that changed.
+void DrawDefaultFrame(HWND hwnd, bool captionOnly) {
   Window* w = W(hwnd);
   if (!w)
     return;
@@ -33,37 +34,49 @@ void DrawDefaultFrame(HWND hwnd) {
   const bool captioned = (w->style & WS_CAPTION) == WS_CAPTION;
   const bool thin =
       !(w->style & (WS_THICKFRAME | WS_DLGFRAME)) && !(w->exStyle & WS_EX_DLGMODALFRAME);
-  const std::string text = w->text;
   const int captionHeight = captioned ? (client.top - (thin ? 1 : client.left)) : 0;
+  const int b = thin ? 1 : client.left;
+  const gfx::Rect band{b, b, bounds.right - b, b + captionHeight - 1};
+  const bool banded = captioned && captionHeight > 1;
+  if (captionOnly && !banded)
+    return;
 
   // The client area is left out of the context, so that only the frame
-  // goes to the screen again.
+  // goes to the screen again; a caption painted alone sends only its band.
   const gfx::Point origin = ScreenRect(*w).TopLeft();
   const gfx::Region inside(client.Offset(origin.x, origin.y));
-  HDC dc = GetDCEx(hwnd, &inside, DCX_WINDOW | DCX_EXCLUDERGN);
+  HDC dc = nullptr;
+  if (captionOnly) {
+    const gfx::Region part = gfx::Region(band.Offset(origin.x, origin.y)).Subtract(inside);
+    dc = GetDCEx(hwnd, &part, DCX_WINDOW | DCX_INTERSECTRGN);
+  } else {
+    dc = GetDCEx(hwnd, &inside, DCX_WINDOW | DCX_EXCLUDERGN);
+  }
   if (!dc)
     return;
-  if (thin) {
+  if (!captionOnly && thin) {
     dc->FrameRect(bounds, gfx::clWindowFrame);
-  } else {
+  } else if (!captionOnly) {
     dc->FillRect(bounds, gfx::clBtnFace);
     DrawEdge(*dc, bounds, gfx::cl3DLight, gfx::cl3DDkShadow);
     DrawEdge(*dc, {1, 1, bounds.right - 1, bounds.bottom - 1}, gfx::clBtnHighlight,
              gfx::clBtnShadow);
   }
-  if (captioned && captionHeight > 1) {
-    int b = thin ? 1 : client.left;
-    gfx::Rect band{b, b, bounds.right - b, b + captionHeight - 1};
+  if (banded) {
     dc->FillRect(band, active ? gfx::clActiveCaption : gfx::clInactiveCaption);
     dc->SetBkMode(gfx::TRANSPARENT);
     dc->SetTextColor(active ? gfx::clCaptionText : gfx::clInactiveCaptionText);
     gfx::Rect textRect{band.left + 4, band.top, band.right - 4, band.bottom};
-    dc->DrawText(text, textRect, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX);
+    dc->DrawText(w->text, textRect, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX);
   }
   ReleaseDC(hwnd, dc);
 }
 
 }  // namespace
+
+void DrawDefaultCaption(HWND hwnd) {
+  DrawDefaultFrame(hwnd, true);
+}
 
 LRESULT DefaultPaint(HWND hwnd, UINT message, WPARAM wParam) {
   switch (message) {
@@ -82,7 +95,7 @@ LRESULT DefaultPaint(HWND hwnd, UINT message, WPARAM wParam) {
       return 1;
     }
     case WM_NCPAINT:
-      DrawDefaultFrame(hwnd);
+      DrawDefaultFrame(hwnd, false);
       return 0;
     default:
       return 0;

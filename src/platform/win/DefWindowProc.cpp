@@ -164,10 +164,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST:
       return DefaultHitTest(*w, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCACTIVATE:
-      // The classic frame shows the new state of its caption at once.
+      // The classic frame shows the new state of its caption at once; its
+      // borders look the same either way.
       w->frameActive = wParam != 0;
-      if (w->client != gfx::Rect{0, 0, w->rect.Width(), w->rect.Height()})
-        SendMessage(hwnd, WM_NCPAINT, 1, 0);
+      DrawDefaultCaption(hwnd);
       return TRUE;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam))

@@ -74,6 +74,9 @@ void OnGeometryChanged(HWND hwnd, const gfx::Rect& oldScreen, bool wasShown);
 void PresentDamage(Desktop& d);
 // WM_PAINT, WM_NCPAINT and WM_ERASEBKGND of the default procedure.
 LRESULT DefaultPaint(HWND hwnd, UINT message, WPARAM wParam);
+// Paints the caption band of the classic frame again, and nothing else of
+// it: what a change of the active state changes.
+void DrawDefaultCaption(HWND hwnd);
 
 // Sends a message to the window and each ancestor up to the top-level one.
 void NotifyParents(HWND child, UINT event, LPARAM lParam);

@@ -21,13 +21,13 @@ TEST_F(MouseInput, ClickOnInactiveWindowActivatesItBeforeThePress) {
   rec.Watch({WM_NCHITTEST, WM_SETCURSOR});
   script.MoveTo(153, 172).Then([&] { rec.Clear(); }).Press().Release();
   RunScript();
-  EXPECT_THAT(rec.Take(),
-              ElementsAre("main WM_NCHITTEST", "main WM_MOUSEACTIVATE ht1",
-                          "main WM_WINDOWPOSCHANGING", "main WM_WINDOWPOSCHANGED",
-                          "other WM_NCACTIVATE 0", "other WM_ACTIVATE 0", "main WM_NCACTIVATE 1",
-                          "main WM_NCPAINT", "main WM_ACTIVATE 2", "other WM_KILLFOCUS",
-                          "main WM_SETFOCUS", "main WM_SETCURSOR", "main WM_LBUTTONDOWN 50,50",
-                          "main WM_NCHITTEST", "main WM_SETCURSOR", "main WM_LBUTTONUP 50,50"));
+  EXPECT_THAT(
+      rec.Take(),
+      ElementsAre("main WM_NCHITTEST", "main WM_MOUSEACTIVATE ht1", "main WM_WINDOWPOSCHANGING",
+                  "main WM_WINDOWPOSCHANGED", "other WM_NCACTIVATE 0", "other WM_ACTIVATE 0",
+                  "main WM_NCACTIVATE 1", "main WM_ACTIVATE 2", "other WM_KILLFOCUS",
+                  "main WM_SETFOCUS", "main WM_SETCURSOR", "main WM_LBUTTONDOWN 50,50",
+                  "main WM_NCHITTEST", "main WM_SETCURSOR", "main WM_LBUTTONUP 50,50"));
   EXPECT_EQ(GetActiveWindow(), main);
   EXPECT_EQ(script.Stacking().front(), main);
 }
