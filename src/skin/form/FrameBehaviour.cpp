@@ -56,13 +56,13 @@ win::LRESULT TbsSkinForm::SkinHitTest(Point P) const {
       const int b = FSD->borderwidth;
       const Point probes[] = {{P.x - b, P.y}, {P.x, P.y - b}, {P.x + b, P.y}, {P.x, P.y + b}};
       const Rect window{0, 0, FOwnerForm->Width(), FOwnerForm->Height()};
-      const bool masked = !FMaskStrips.Top.IsEmpty() || !FMaskStrips.Bottom.IsEmpty() ||
-                          !FMaskStrips.Left.IsEmpty() || !FMaskStrips.Right.IsEmpty();
+      const TbsFrameStrips& mask = ComposedMaskStrips();
+      const bool masked = !mask.Top.IsEmpty() || !mask.Bottom.IsEmpty() || !mask.Left.IsEmpty() ||
+                          !mask.Right.IsEmpty();
       bool nearEdge = false;
       for (const Point& q : probes) {
         if (masked)
-          nearEdge |=
-              !Inside(P, FSized.SizedMaskArea) && !PointInFrameShape(FMaskStrips, FSized, q);
+          nearEdge |= !Inside(P, FSized.SizedMaskArea) && !PointInFrameShape(mask, FSized, q);
         else
           nearEdge |= !Inside(q, window);
       }

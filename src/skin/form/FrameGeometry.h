@@ -124,6 +124,10 @@ void ComposeMaskStrips(TbsFrameStrips& strips, const TbsSkinData& skin, const Tb
 std::optional<gfx::Region> FrameRegionFromMask(const TbsFrameStrips& mask,
                                                const TbsSizedFrame& frame);
 
+// The same shape as FrameRegionFromMask cuts from the composed mask strips,
+// read straight from the mask picture's pieces without composing them.
+std::optional<gfx::Region> FrameShapeRegion(const TbsSkinData& skin, const TbsSizedFrame& frame);
+
 // Whether a point of the window lies inside the shape cut by the mask
 // strips, read from their pixels.
 bool PointInFrameShape(const TbsFrameStrips& mask, const TbsSizedFrame& frame, gfx::Point p);

@@ -294,6 +294,7 @@ void TbsSkinForm::UpdateFrame() {
 void TbsSkinForm::RemoveWindowRegion() {
   FRegionDue = false;
   FMaskStrips = {};
+  FMaskStripsDue.reset();
   FRegionSize.reset();
   if (!FRegion)
     return;
@@ -328,11 +329,19 @@ void TbsSkinForm::CutWindowRegion() {
                       win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN);
     return;
   }
-  ComposeMaskStrips(FMaskStrips, *FSD, FSized);
-  FRegion = FrameRegionFromMask(FMaskStrips, FSized);
+  FRegion = FrameShapeRegion(*FSD, FSized);
+  FMaskStripsDue = FSized;
   FRegionSize = size;
   if (FOwnerForm->HandleAllocated())
     win::SetWindowRgn(FOwnerForm->Handle(), FRegion, true);
+}
+
+const TbsFrameStrips& TbsSkinForm::ComposedMaskStrips() const {
+  if (FMaskStripsDue && FSD != nullptr) {
+    ComposeMaskStrips(FMaskStrips, *FSD, *FMaskStripsDue);
+    FMaskStripsDue.reset();
+  }
+  return FMaskStrips;
 }
 
 int TbsSkinForm::MinFrameWidth() const {

@@ -135,7 +135,7 @@ class TbsSkinForm : public TComponent {
   }
   const TbsFrameStrips& MaskStrips() {
     CutDueWindowRegion();
-    return FMaskStrips;
+    return ComposedMaskStrips();
   }
   bool HoverTimerRunning() const { return FHoverTimer.Enabled(); }
   bool FadeTimerRunning() const { return FFadeTimer.Enabled(); }
@@ -231,6 +231,9 @@ class TbsSkinForm : public TComponent {
       CutWindowRegion();
   }
   void RemoveWindowRegion();
+  // The mask strips of the shape cut last, composed when first asked for:
+  // only hit tests read them.
+  const TbsFrameStrips& ComposedMaskStrips() const;
   void NudgeWidth();
   void EnforceMinimumSize();
   void NCCalcSize(TMessage& Message);
@@ -292,7 +295,9 @@ class TbsSkinForm : public TComponent {
   int FFrameWidth = 0;
   int FFrameHeight = 0;
   TbsSizedFrame FSized;
-  TbsFrameStrips FMaskStrips;
+  mutable TbsFrameStrips FMaskStrips;
+  // The sized frame of the shape cut last, while FMaskStrips wait for it.
+  mutable std::optional<TbsSizedFrame> FMaskStripsDue;
   std::optional<gfx::Region> FRegion;
   // The frame size FMaskStrips and FRegion were made for, while they hold.
   std::optional<gfx::Size> FRegionSize;

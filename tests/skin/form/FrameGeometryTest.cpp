@@ -243,4 +243,44 @@ TEST(FrameGeometry, MaskRegionNeverLeavesTheWindow) {
   }
 }
 
+// The shape read from the mask's pieces is the one cut from the composed
+// strips: the product skin at sizes around its picture's, and random masks
+// with random corner points (some beyond the mask) at random sizes.
+TEST(FrameGeometry, ShapeFromTheMaskPiecesIsTheComposedStripsShape) {
+  const auto composed = [](const TbsSkinData& skin, const TbsSizedFrame& sized) {
+    TbsFrameStrips strips;
+    ComposeMaskStrips(strips, skin, sized);
+    return FrameRegionFromMask(strips, sized);
+  };
+  const TbsSkinData& product = Product();
+  for (const auto& [w, h] : {std::pair{205, 167}, {397, 149}, {640, 480}, {150, 100}, {1, 1}}) {
+    const TbsSizedFrame sized = CalcSizedGeometry(product, w, h);
+    EXPECT_EQ(FrameShapeRegion(product, sized), composed(product, sized)) << w << "x" << h;
+  }
+  std::minstd_rand random(2212);
+  const auto any = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  for (int round = 0; round < 400; ++round) {
+    auto skin = HandMadeSkin(24, 20, {2 + any(5), 2 + any(5), 14 + any(8), 12 + any(6)});
+    Bitmap mask(24, 20, gfx::clWhite);
+    // Rows of a few kinds, so that some repeat and the middles are whole.
+    const int kinds = 1 + any(4);
+    for (int y = 0; y < 20; ++y) {
+      const int kind = any(kinds);
+      for (int x = 0; x < 24; ++x)
+        if (kind == 1 || (kind == 2 && (x + y) % 3 == 0) || (kind == 3 && x < 6))
+          mask.SetPixel(x, y, gfx::clBlack);
+    }
+    skin->MaskPicture = std::move(mask);
+    skin->maskrectarea = {any(8), any(8), 12 + any(13), 10 + any(11)};
+    const int spill = any(6) == 0 ? 30 : 0;  // now and then, a corner beyond the mask
+    skin->lefttoppoint = {any(12 + spill), any(12)};
+    skin->righttoppoint = {skin->lefttoppoint.x + any(14), any(12 + spill)};
+    skin->leftbottompoint = {any(12), skin->lefttoppoint.y + any(10)};
+    skin->rightbottompoint = {skin->leftbottompoint.x + any(14), skin->righttoppoint.y + any(10)};
+    const int w = 1 + any(60), h = 1 + any(45);
+    const TbsSizedFrame sized = CalcSizedGeometry(*skin, w, h);
+    ASSERT_EQ(FrameShapeRegion(*skin, sized), composed(*skin, sized)) << "round " << round;
+  }
+}
+
 }  // namespace
