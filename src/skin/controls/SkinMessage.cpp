@@ -132,6 +132,9 @@ TbsMessageForm* BuildMessageForm(const std::string& Text, TMsgDlgType Kind, TMsg
   form->SetBorderStyle(bsDialog);
   form->SetPosition(poScreenCenter);
   form->SetKeyPreview(true);
+  // The frame takes the border icons away; a window made without them
+  // need not be made again when it does.
+  form->SetBorderIcons({});
   // The frame takes over a window that exists.
   form->HandleNeeded();
   auto* frame = new TbsSkinForm(form.get());
@@ -160,6 +163,8 @@ TbsMessageForm* BuildMessageForm(const std::string& Text, TMsgDlgType Kind, TMsg
     form->SetCaption(MessageKindCaption(Kind));
 
   auto* label = new TbsSkinStdLabel(form.get());
+  // Measured once, when everything it is measured by is set.
+  label->SetAutoSize(false);
   if (Style.DefaultFont != nullptr) {
     label->Font().Assign(*Style.DefaultFont);
     label->SetDefaultFont(*Style.DefaultFont);
@@ -169,8 +174,8 @@ TbsMessageForm* BuildMessageForm(const std::string& Text, TMsgDlgType Kind, TMsg
   label->SetSkinData(Style.CtrlSkinData);
   label->SetName("Message");
   label->SetParent(form.get());
-  label->SetAutoSize(true);
   label->SetCaption(Text);
+  label->SetAutoSize(true);
   label->SetBounds(kLabelLeft, kLabelTop, label->Width(), label->Height());
   form->FMessage = label;
 
