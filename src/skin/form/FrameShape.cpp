@@ -20,6 +20,19 @@ bool Black(Pixel p) {
   return (p & 0xFFFFFF) == 0;
 }
 
+// Whether two rows of pixels are equal; the side strips compare a few
+// pixels on every row, too few to be worth a library call.
+bool Same(const Pixel* a, const Pixel* b, int count) {
+  if (a == b)
+    return true;
+  if (count > 16)
+    return std::memcmp(a, b, static_cast<std::size_t>(count) * sizeof(Pixel)) == 0;
+  for (int i = 0; i < count; ++i)
+    if (a[i] != b[i])
+      return false;
+  return true;
+}
+
 // The black runs of a mask strip's rows in window coordinates; a row equal
 // to the rows above it makes their runs one row taller.
 class RunCollector {
@@ -30,7 +43,7 @@ class RunCollector {
   // above it (same key), which then grows by the row.
   bool StartRow(int y, const Pixel* key, int keyLength) {
     if (key_ != nullptr && key != nullptr && keyLength == keyLength_ &&
-        (key == key_ || std::memcmp(key, key_, static_cast<std::size_t>(keyLength) * 4) == 0)) {
+        Same(key, key_, keyLength)) {
       for (std::size_t i = band_; i < runs_.size(); ++i)
         ++runs_[i].bottom;
       return false;
