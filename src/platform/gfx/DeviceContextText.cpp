@@ -21,18 +21,21 @@ struct Line {
   int width = 0;
 };
 
-// Places the characters of a line; tabs jump to the next stop when tabs
-// are expanded and take no room otherwise.
+// Where the pen goes after the character c drawn at x: tabs jump to the
+// next stop when tabs are expanded.
+int Advanced(int x, char32_t c, const FontFace& face, int tabWidth) {
+  if (c == U'\t' && tabWidth > 0)
+    return (x / tabWidth + 1) * tabWidth;
+  return x + face.Advance(c);
+}
+
+// Places the characters of a line.
 void Measure(Line& line, const FontFace& face, int tabWidth) {
   line.offsets.resize(line.chars.size());
   int x = 0;
   for (std::size_t i = 0; i < line.chars.size(); ++i) {
     line.offsets[i] = x;
-    char32_t c = line.chars[i];
-    if (c == U'\t' && tabWidth > 0)
-      x = (x / tabWidth + 1) * tabWidth;
-    else
-      x += face.Advance(c);
+    x = Advanced(x, line.chars[i], face, tabWidth);
   }
   line.width = x;
 }
@@ -83,12 +86,13 @@ void WrapInto(std::vector<Line>& out, const Line& line, const FontFace& face, in
   }
 }
 
-// Splits text into lines and resolves "&" prefixes.
-std::vector<Line> BreakLines(std::string_view text, unsigned format) {
+// Splits text into lines and resolves "&" prefixes: each character shown
+// goes to onChar with whether it is marked, each line break to onBreak.
+template <typename OnChar, typename OnBreak>
+void ScanLines(std::string_view text, unsigned format, OnChar onChar, OnBreak onBreak) {
   const std::u32string chars = DecodeUtf8(text);
   const bool prefixes = !(format & DT_NOPREFIX);
   const bool single = format & DT_SINGLELINE;
-  std::vector<Line> lines(1);
   for (std::size_t i = 0; i < chars.size(); ++i) {
     char32_t c = chars[i];
     if (c == U'\r' || c == U'\n') {
@@ -96,7 +100,7 @@ std::vector<Line> BreakLines(std::string_view text, unsigned format) {
         continue;
       if (c == U'\r' && i + 1 < chars.size() && chars[i + 1] == U'\n')
         ++i;
-      lines.emplace_back();
+      onBreak();
       continue;
     }
     bool marked = false;
@@ -112,9 +116,19 @@ std::vector<Line> BreakLines(std::string_view text, unsigned format) {
         marked = true;
       }
     }
-    lines.back().chars.push_back(c);
-    lines.back().marked.push_back(marked);
+    onChar(c, marked);
   }
+}
+
+std::vector<Line> BreakLines(std::string_view text, unsigned format) {
+  std::vector<Line> lines(1);
+  ScanLines(
+      text, format,
+      [&](char32_t c, bool marked) {
+        lines.back().chars.push_back(c);
+        lines.back().marked.push_back(marked);
+      },
+      [&] { lines.emplace_back(); });
   return lines;
 }
 
@@ -208,10 +222,27 @@ int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) 
     return 0;
   }
 
+  const bool wraps = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
+  if ((format & DT_CALCRECT) && !wraps) {
+    // Measured without laying the lines out.
+    int maxWidth = 0, count = 1, x = 0;
+    ScanLines(
+        text, format, [&](char32_t c, bool) { x = Advanced(x, c, face, tabWidth); },
+        [&] {
+          maxWidth = std::max(maxWidth, x);
+          x = 0;
+          ++count;
+        });
+    maxWidth = std::max(maxWidth, x);
+    rect.right = rect.left + maxWidth;
+    rect.bottom = rect.top + lineHeight * count;
+    return lineHeight * count;
+  }
+
   std::vector<Line> lines;
   for (Line& line : BreakLines(text, format)) {
     Measure(line, face, tabWidth);
-    if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE))
+    if (wraps)
       WrapInto(lines, line, face, tabWidth, std::max(0, rect.Width()));
     else
       lines.push_back(std::move(line));
