@@ -189,6 +189,11 @@ Rect BoundedFrameRect(const Rect& r) {
           BoundedFrameValue(r.bottom)};
 }
 
+TbsCornerPoints BoundedCornerPoints(const TbsSkinData& skin) {
+  return {BoundedFramePoint(skin.lefttoppoint), BoundedFramePoint(skin.righttoppoint),
+          BoundedFramePoint(skin.leftbottompoint), BoundedFramePoint(skin.rightbottompoint)};
+}
+
 TbsFrameLayout TbsFrameLayout::FromSkin(const TbsSkinData& skin) {
   return {skin.lefttoppoint,     skin.righttoppoint, skin.leftbottompoint,
           skin.rightbottompoint, skin.clientrect,    skin.leftstretch,
@@ -240,10 +245,7 @@ Rect MapObjectRect(const TbsSkinData& skin, const TbsSizedFrame& frame, const Re
   const Rect r = BoundedFrameRect(skinRect);
   const int pw = skin.Picture.Width();
   const int ph = skin.Picture.Height();
-  const Point lt = BoundedFramePoint(skin.lefttoppoint);
-  const Point rt = BoundedFramePoint(skin.righttoppoint);
-  const Point lb = BoundedFramePoint(skin.leftbottompoint);
-  const Point rb = BoundedFramePoint(skin.rightbottompoint);
+  const auto [lt, rt, lb, rb] = BoundedCornerPoints(skin);
   const int dx = frame.SizedRightBottom.x - rb.x;
   const int dy = frame.SizedRightBottom.y - rb.y;
   const Rect LT{0, 0, lt.x, lt.y};
@@ -342,10 +344,7 @@ void ComposeMaskStrips(TbsFrameStrips& strips, const TbsSkinData& skin,
   const int mw = mask.Width(), mh = mask.Height();
   const Rect& a = skin.maskrectarea;  // inside the mask, as checked above
   const Rect& sa = frame.SizedMaskArea;
-  const Point lt = BoundedFramePoint(skin.lefttoppoint);
-  const Point rt = BoundedFramePoint(skin.righttoppoint);
-  const Point lb = BoundedFramePoint(skin.leftbottompoint);
-  const Point rb = BoundedFramePoint(skin.rightbottompoint);
+  const auto [lt, rt, lb, rb] = BoundedCornerPoints(skin);
   const int sideHeight = sa.Height();
   if (lb.y >= lt.y)
     strips.Left =

@@ -25,6 +25,12 @@ int BoundedFrameValue(int value);
 gfx::Point BoundedFramePoint(gfx::Point p);
 gfx::Rect BoundedFrameRect(const gfx::Rect& r);
 
+// A skin's four corner points, bounded.
+struct TbsCornerPoints {
+  gfx::Point lt, rt, lb, rb;
+};
+TbsCornerPoints BoundedCornerPoints(const TbsSkinData& skin);
+
 // The corner points, client rectangle and stretch flags of a frame picture,
 // in picture coordinates.
 struct TbsFrameLayout {

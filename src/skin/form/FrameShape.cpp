@@ -191,10 +191,7 @@ std::optional<gfx::Region> FrameShapeRegion(const TbsSkinData& skin, const TbsSi
   const int mw = mask.Width(), mh = mask.Height();
   const Rect& a = skin.maskrectarea;  // inside the mask, as checked above
   const Rect& sa = frame.SizedMaskArea;
-  const Point lt = BoundedFramePoint(skin.lefttoppoint);
-  const Point rt = BoundedFramePoint(skin.righttoppoint);
-  const Point lb = BoundedFramePoint(skin.leftbottompoint);
-  const Point rb = BoundedFramePoint(skin.rightbottompoint);
+  const auto [lt, rt, lb, rb] = BoundedCornerPoints(skin);
   // Corner points outside the mask tile pieces the mask does not hold;
   // such a frame is cut from the composed strips.
   const auto within = [](int v, int limit) { return v >= 0 && v <= limit; };
