@@ -181,6 +181,16 @@ class DeviceContext {
   void TextOut(int x, int y, std::string_view text);
   // The width of the text and the height of the font.
   Size GetTextExtent(std::string_view text) const;
+  // One line of text measured once in the selected font, to be drawn any
+  // number of times (a title and its shadow) while that font stays selected.
+  struct TextRun {
+    std::u32string chars;
+    std::vector<int> offsets;
+    Size size;
+  };
+  TextRun MeasureTextRun(std::string_view text) const;
+  // Draws a run measured in the selected font, as TextOut draws its text.
+  void TextOut(int x, int y, const TextRun& run);
   const TextMetrics& GetTextMetrics() const { return state_.font.GetMetrics(); }
   // Lays text out in rect by the DT_ flags and draws it, or with
   // DT_CALCRECT only measures it and updates rect. Returns the height of

@@ -2,6 +2,7 @@
 // (DrawText) with line breaks, alignment, word breaks and "&" prefixes.
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/CoverageBlend.h"
@@ -142,13 +143,22 @@ Size DeviceContext::GetTextExtent(std::string_view text) const {
   return {line.width, face.Metrics().height};
 }
 
-void DeviceContext::TextOut(int x, int y, std::string_view text) {
+DeviceContext::TextRun DeviceContext::MeasureTextRun(std::string_view text) const {
+  const FontFace& face = state_.font.Face();
   Line line;
   line.chars = DecodeUtf8(text);
-  line.marked.assign(line.chars.size(), false);
-  const FontFace& face = state_.font.Face();
   Measure(line, face, 0);
-  DrawLine(x, y, line.chars, line.marked, line.offsets, line.width, kDrawGlyphs, clipBounds_);
+  return {std::move(line.chars), std::move(line.offsets), {line.width, face.Metrics().height}};
+}
+
+void DeviceContext::TextOut(int x, int y, std::string_view text) {
+  TextOut(x, y, MeasureTextRun(text));
+}
+
+void DeviceContext::TextOut(int x, int y, const TextRun& run) {
+  // Glyphs alone never read the marks.
+  static const std::vector<bool> kNoMarks;
+  DrawLine(x, y, run.chars, kNoMarks, run.offsets, run.size.cx, kDrawGlyphs, clipBounds_);
 }
 
 void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,

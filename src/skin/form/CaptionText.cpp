@@ -121,8 +121,11 @@ void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bo
     return;
   gfx::SavedDC saved(dc);
   dc.SelectFont(MakeSkinFont(FontName, FontHeight, FontStyle));
-  const std::string text = CaptionTextFit(dc, caption, t.Width());
-  const gfx::Size size = dc.GetTextExtent(text);
+  // Measured once, for the frame, the shadow and the text.
+  DeviceContext::TextRun run = dc.MeasureTextRun(caption);
+  if (run.size.cx > t.Width())
+    run = dc.MeasureTextRun(CaptionTextFit(dc, caption, t.Width()));
+  const gfx::Size size = run.size;
   int x = t.left;
   if (Alignment == TbsAlignment::taRightJustify)
     x = t.right - size.cx;
@@ -155,10 +158,10 @@ void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bo
   }
   if (Shadow) {
     dc.SetTextColor(active ? ActiveShadowColor : ShadowColor);
-    dc.TextOut(x + 1, y + 1, text);
+    dc.TextOut(x + 1, y + 1, run);
   }
   dc.SetTextColor(active ? ActiveFontColor : FontColor);
-  dc.TextOut(x, y, text);
+  dc.TextOut(x, y, run);
 }
 
 void TbsSkinCaptionObject::DrawCaptionLook(DeviceContext& dc, bool active) const {

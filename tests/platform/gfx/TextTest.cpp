@@ -228,6 +228,37 @@ TEST(TextOut, OpaqueModeFillsTheCellTransparentDoesNot) {
   EXPECT_FALSE(InkBounds(clear, clWhite).IsEmpty());
 }
 
+// A run measured once draws as its text does, every time it is drawn: the
+// opaque cell, the glyphs and the font's underline alike.
+TEST(TextOut, AMeasuredRunDrawsAsItsText) {
+  Font font(LogFont{.faceName = "Arial", .height = -13, .underline = true});
+  const auto draw = [&](const std::function<void(DeviceContext&)>& paint) {
+    Bitmap bmp(140, 40, clWhite);
+    DeviceContext dc(bmp);
+    dc.SelectFont(font);
+    dc.SetBkColor(clYellow);
+    dc.SetTextColor(clNavy);
+    dc.IntersectClipRect({0, 0, 120, 40});
+    paint(dc);
+    return bmp;
+  };
+  const std::string_view text = "Brook \xC3\xBC stones \xE2\x80\x94 wide enough to clip";
+  const Bitmap byText = draw([&](DeviceContext& dc) {
+    dc.TextOut(3, 2, text);
+    dc.TextOut(4, 20, text);
+  });
+  const Bitmap byRun = draw([&](DeviceContext& dc) {
+    const DeviceContext::TextRun run = dc.MeasureTextRun(text);
+    EXPECT_EQ(run.size, dc.GetTextExtent(text));
+    dc.TextOut(3, 2, run);
+    dc.TextOut(4, 20, run);
+  });
+  for (int y = 0; y < byText.Height(); ++y)
+    for (int x = 0; x < byText.Width(); ++x)
+      ASSERT_EQ(byRun.GetPixel(x, y), byText.GetPixel(x, y)) << x << "," << y;
+  EXPECT_FALSE(InkBounds(byRun, clWhite).IsEmpty());
+}
+
 // Anti-aliased edges mix the text colour with whatever lies below each
 // pixel: on a background that changes from column to column and row to
 // row every pixel is what the same text gives on a plain background of
