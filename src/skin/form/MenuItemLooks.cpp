@@ -1,5 +1,7 @@
 #include "skin/form/MenuItemLooks.h"
 
+#include "skin/data/SkinGeometry.h"
+
 const gfx::Bitmap* TbsMenuItemLooks::Find(const TbsMenuItemLookKey& key) const {
   for (const auto& entry : FEntries)
     if (entry->Key == key)
@@ -14,8 +16,23 @@ const gfx::Bitmap& TbsMenuItemLooks::Add(TbsMenuItemLookKey key, gfx::Bitmap loo
   return FEntries.back()->Look;
 }
 
+const gfx::Bitmap& TbsMenuItemLooks::Strip(const TbsMenuStripKey& key) {
+  for (const auto& strip : FStrips)
+    if (strip->Key == key)
+      return strip->Strip;
+  if (FStrips.size() >= kCapacity)
+    FStrips.clear();
+  auto strip = std::make_unique<FittedStrip>(FittedStrip{key, {}});
+  if (key.Picture != nullptr)
+    ComposeHorizontalStrip(strip->Strip, *key.Picture, key.Source, key.LeftOffset, key.RightOffset,
+                           key.Width);
+  FStrips.push_back(std::move(strip));
+  return FStrips.back()->Strip;
+}
+
 void TbsMenuItemLooks::Clear() {
   FEntries.clear();
+  FStrips.clear();
   FWidths.clear();
 }
 

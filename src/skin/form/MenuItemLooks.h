@@ -5,7 +5,8 @@
 // skin's menu-item picture fitted to the level's width, with its caption,
 // shortcut, arrow and glyph drawn on it; a menu opened again, or an item
 // lit again by the mouse, shows the look it had without drawing its texts
-// anew.
+// anew. The fitted strips themselves are kept too: every item of a level
+// starts from the same strip of its state, which is fitted only once.
 
 #include <memory>
 #include <optional>
@@ -54,6 +55,20 @@ struct TbsMenuItemLookKey {
   friend bool operator==(const TbsMenuItemLookKey&, const TbsMenuItemLookKey&) = default;
 };
 
+// A strip of a menu-item picture fitted to a width. Two equal keys give the
+// same pixels.
+struct TbsMenuStripKey {
+  const TbsSkinData* Container = nullptr;
+  unsigned SkinChanges = 0;
+  const gfx::Bitmap* Picture = nullptr;
+  gfx::Rect Source;
+  int LeftOffset = 0;
+  int RightOffset = 0;
+  int Width = 0;
+
+  friend bool operator==(const TbsMenuStripKey&, const TbsMenuStripKey&) = default;
+};
+
 class TbsMenuItemLooks {
  public:
   // At most this many looks are kept; a menu that needs more starts over.
@@ -67,6 +82,11 @@ class TbsMenuItemLooks {
   void Clear();
   std::size_t Count() const { return FEntries.size(); }
 
+  // The strip for key, fitted from key.Picture the first time it is asked
+  // for; it stays valid until the next Strip or Clear.
+  const gfx::Bitmap& Strip(const TbsMenuStripKey& key);
+  std::size_t StripCount() const { return FStrips.size(); }
+
   // The measured width of an item's texts in a font, kept the same way.
   std::optional<int> FindWidth(const gfx::Font& font, const std::string& text) const;
   void AddWidth(const gfx::Font& font, const std::string& text, int width);
@@ -76,11 +96,16 @@ class TbsMenuItemLooks {
     TbsMenuItemLookKey Key;
     gfx::Bitmap Look;
   };
+  struct FittedStrip {
+    TbsMenuStripKey Key;
+    gfx::Bitmap Strip;
+  };
   struct Width {
     gfx::Font Font;
     std::string Text;
     int Value;
   };
   std::vector<std::unique_ptr<Entry>> FEntries;
+  std::vector<std::unique_ptr<FittedStrip>> FStrips;
   std::vector<Width> FWidths;
 };

@@ -176,7 +176,40 @@ TbsMenuItemLookKey TbsSkinMenuItem::LookKey(bool Active) const {
   return key;
 }
 
+TbsMenuStripKey TbsSkinMenuItem::StripKey(bool Active) const {
+  const TbsDataSkinMenuItem& r = *FContext.Record;
+  TbsMenuStripKey key;
+  key.Container = FContext.Container;
+  key.SkinChanges = FContext.Container != nullptr ? FContext.Container->SkinChanges() : 0;
+  key.Picture = FContext.Picture;
+  if (IsSeparator()) {
+    key.Source = r.dividerrect;
+    key.LeftOffset = r.dividerleftoffset;
+    key.RightOffset = r.dividerrightoffset;
+  } else {
+    key.Source = Active ? r.activeskinrect : r.skinrect;
+    key.LeftOffset = r.itemleftoffset;
+    key.RightOffset = r.itemrightoffset;
+  }
+  key.Width = ItemRect.Width();
+  return key;
+}
+
+const gfx::Bitmap& TbsSkinMenuItem::Strip(bool Active, gfx::Bitmap& Scratch) const {
+  const TbsMenuStripKey key = StripKey(Active);
+  if (FContext.Looks != nullptr)
+    return FContext.Looks->Strip(key);
+  Scratch = gfx::Bitmap();
+  if (key.Picture != nullptr)
+    ComposeHorizontalStrip(Scratch, *key.Picture, key.Source, key.LeftOffset, key.RightOffset,
+                           key.Width);
+  return Scratch;
+}
+
 const gfx::Bitmap& TbsSkinMenuItem::ItemLook(bool Active, gfx::Bitmap& Scratch) const {
+  // A divider is its strip alone.
+  if (IsSeparator())
+    return Strip(false, Scratch);
   // A glyph from an image list may change with the list: such items are
   // drawn anew each time.
   if (FContext.Looks == nullptr || FContext.Images != nullptr) {
@@ -191,16 +224,12 @@ const gfx::Bitmap& TbsSkinMenuItem::ItemLook(bool Active, gfx::Bitmap& Scratch) 
 
 gfx::Bitmap TbsSkinMenuItem::ComposeItemLook(bool Active) const {
   const TbsDataSkinMenuItem& r = *FContext.Record;
+  // The texts go on a copy of the level's strip for the state, or on the
+  // strip itself when nothing keeps it.
   gfx::Bitmap look;
-  if (FContext.Picture == nullptr)
-    return look;
-  if (IsSeparator()) {
-    ComposeHorizontalStrip(look, *FContext.Picture, r.dividerrect, r.dividerleftoffset,
-                           r.dividerrightoffset, ItemRect.Width());
-    return look;
-  }
-  ComposeHorizontalStrip(look, *FContext.Picture, Active ? r.activeskinrect : r.skinrect,
-                         r.itemleftoffset, r.itemrightoffset, ItemRect.Width());
+  const gfx::Bitmap& strip = Strip(Active, look);
+  if (&strip != &look)
+    look = strip.Clone();
   if (look.IsEmpty())
     return look;
   gfx::DeviceContext dc(look);

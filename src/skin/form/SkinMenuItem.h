@@ -62,6 +62,10 @@ class TbsSkinMenuItem {
  private:
   bool Active() const { return Highlighted || Pressed; }
   gfx::Bitmap ComposeItemLook(bool Active) const;
+  // The item's strip of the menu-item picture fitted to its width: the
+  // menu's kept one, or one fitted into Scratch.
+  TbsMenuStripKey StripKey(bool Active) const;
+  const gfx::Bitmap& Strip(bool Active, gfx::Bitmap& Scratch) const;
   // The skinned look, from the menu's kept looks when it has one.
   const gfx::Bitmap& ItemLook(bool Active, gfx::Bitmap& Scratch) const;
   TbsMenuItemLookKey LookKey(bool Active) const;

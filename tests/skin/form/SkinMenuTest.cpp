@@ -128,8 +128,12 @@ TEST_F(SkinMenus, ItemLooksAreKeptUntilWhatTheyShowChanges) {
   const gfx::Bitmap first = shot();
   const std::size_t kept = menu->ItemLooks().Count();
   EXPECT_GT(kept, 0u);
+  // The items of one look share their strip: the three items (the first
+  // one's highlight has only begun to fade in) and the divider.
+  EXPECT_EQ(menu->ItemLooks().StripCount(), 2u);
   EXPECT_TRUE(shot().SameAs(first));
   EXPECT_EQ(menu->ItemLooks().Count(), kept);
+  EXPECT_EQ(menu->ItemLooks().StripCount(), 2u);
 
   popup->Items().Items(1)->SetCaption("Ro&llDown");
   const gfx::Bitmap renamed = shot();
@@ -146,6 +150,20 @@ TEST_F(SkinMenus, ItemLooksAreKeptUntilWhatTheyShowChanges) {
   record->fontcolor = gfx::RGB(255, 0, 255);
   EXPECT_FALSE(shot().SameAs(first));
   record->fontcolor = colour;
+  EXPECT_TRUE(shot().SameAs(first));
+  // A strip changed in place is fitted anew: normal items drawn from the
+  // lit strip, a divider with other fixed ends.
+  const gfx::Rect normal = record->skinrect;
+  record->skinrect = record->activeskinrect;
+  EXPECT_FALSE(shot().SameAs(first));
+  record->skinrect = normal;
+  EXPECT_TRUE(shot().SameAs(first));
+  const int dividerLeft = record->dividerleftoffset;
+  record->dividerleftoffset = 0;
+  record->dividerrightoffset += 20;
+  EXPECT_FALSE(shot().SameAs(first));
+  record->dividerrightoffset -= 20;
+  record->dividerleftoffset = dividerLeft;
   EXPECT_TRUE(shot().SameAs(first));
 
   // The same skin loaded again brings new pictures: nothing kept is used.
