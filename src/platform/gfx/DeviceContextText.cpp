@@ -123,6 +123,9 @@ void ScanLines(std::string_view text, unsigned format, OnChar onChar, OnBreak on
 
 std::vector<Line> BreakLines(std::string_view text, unsigned format) {
   std::vector<Line> lines(1);
+  // Most texts are one line: room for all of it is taken at once.
+  lines.back().chars.reserve(text.size());
+  lines.back().marked.reserve(text.size());
   ScanLines(
       text, format,
       [&](char32_t c, bool marked) {
@@ -249,13 +252,14 @@ int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) 
     return lineHeight * count;
   }
 
-  std::vector<Line> lines;
-  for (Line& line : BreakLines(text, format)) {
+  std::vector<Line> lines = BreakLines(text, format);
+  for (Line& line : lines)
     Measure(line, face, tabWidth);
-    if (wraps)
-      WrapInto(lines, line, face, tabWidth, std::max(0, rect.Width()));
-    else
-      lines.push_back(std::move(line));
+  if (wraps) {
+    std::vector<Line> wrapped;
+    for (const Line& line : lines)
+      WrapInto(wrapped, line, face, tabWidth, std::max(0, rect.Width()));
+    lines = std::move(wrapped);
   }
 
   int maxWidth = 0;
