@@ -161,7 +161,13 @@ void DeviceContext::TileBlt(const Rect& dest, const Bitmap& source, const Rect& 
     if (r.IsEmpty())
       continue;
     const int length = r.Width();
-    for (int y = r.top; y < r.bottom; ++y) {
+    // Where the rows start in the tile: the column is the same for every
+    // row, and the tile's row steps along with y.
+    const int offset = (r.left - d.left) % tw;
+    const int period = std::min(tw, length);
+    const int head = std::min(tw - offset, period);
+    int tileRow = (r.top - d.top) % th;
+    for (int y = r.top; y < r.bottom; ++y, tileRow = tileRow + 1 == th ? 0 : tileRow + 1) {
       Pixel* out = target_->Row(y) + r.left;
       // A row one tile height below another repeats it.
       if (y - th >= r.top) {
@@ -171,10 +177,7 @@ void DeviceContext::TileBlt(const Rect& dest, const Bitmap& source, const Rect& 
       // One period of the tile from where the row starts in it; then the
       // row so far, a whole number of periods, copied after itself until
       // it is full, which takes few copies however narrow the tile.
-      const Pixel* in = src->Row(tile.top + (y - d.top) % th) + tile.left;
-      const int offset = (r.left - d.left) % tw;
-      const int period = std::min(tw, length);
-      const int head = std::min(tw - offset, period);
+      const Pixel* in = src->Row(tile.top + tileRow) + tile.left;
       CopyPixels(out, in + offset, head);
       CopyPixels(out + head, in, period - head);
       for (int filled = period; filled < length;) {
