@@ -5,6 +5,7 @@
 #include "platform/win/Win.h"
 #include "ui/Form.h"
 #include "ui/HintWindow.h"
+#include "ui/TimerHost.h"
 
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
@@ -55,6 +56,8 @@ TApplication::~TApplication() {
       form->BeforeDestruction();
   DestroyComponents();
   FHintWindow = nullptr;
+  // Timers that outlive the application stop here, with their window.
+  FTimerHost.reset();
   if (FHandle)
     win::DestroyWindow(FHandle);
   if (Application == this)
@@ -65,6 +68,12 @@ void TApplication::SetTitle(const std::string& Value) {
   FTitle = Value;
   if (FHandle)
     win::SetWindowText(FHandle, Value);
+}
+
+std::shared_ptr<TTimerHost> TApplication::TimerHost() {
+  if (!FTimerHost)
+    FTimerHost = std::make_shared<TTimerHost>();
+  return FTimerHost;
 }
 
 void TApplication::AddForm(TCustomForm* Form) {

@@ -19,6 +19,7 @@
 class TControl;
 class TCustomForm;
 class THintWindow;
+class TTimerHost;
 
 // What a hint about to be shown looks like; CM_HINTSHOW and OnShowHint may
 // change it.
@@ -103,6 +104,9 @@ class TApplication : public TComponent {
   void FormDestroyed(TCustomForm* Form);
   // Frees a released form after the message being handled.
   void FreeLater(TCustomForm* Form);
+  // The window that delivers the program's TTimer components, made for
+  // the first of them.
+  std::shared_ptr<TTimerHost> TimerHost();
 
  private:
   bool ProcessMessage(win::MSG& Msg);
@@ -119,6 +123,7 @@ class TApplication : public TComponent {
 
   std::string FTitle;
   win::HWND FHandle;
+  std::shared_ptr<TTimerHost> FTimerHost;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
   bool FShowHint = true;

@@ -1,10 +1,15 @@
 #pragma once
 
 // TTimer: fires OnTimer every Interval milliseconds while Enabled, through
-// a platform timer on a hidden window of its own.
+// a platform timer on the application's timer window (or, without an
+// application, on a hidden window of its own).
+
+#include <memory>
 
 #include "ui/Component.h"
 #include "ui/Types.h"
+
+class TTimerHost;
 
 class TTimer : public TComponent {
  public:
@@ -22,10 +27,19 @@ class TTimer : public TComponent {
   virtual void Timer();
 
  private:
+  friend class TTimerHost;
   void UpdateTimer();
+  // The window the timer runs on, found or made when it first starts.
+  win::HWND TimerWindow();
+  bool HostGone() const { return FHosted && FHost.expired(); }
 
   bool FEnabled = true;
   unsigned FInterval = 1000;
   TNotifyEvent FOnTimer;
-  win::HWND FWindow;
+  win::HWND FWindow{};
+  win::UINT_PTR FId = 0;
+  // Whether FWindow is the application's timer window rather than one of
+  // the timer's own.
+  bool FHosted = false;
+  std::weak_ptr<TTimerHost> FHost;
 };
