@@ -256,6 +256,153 @@ std::optional<gfx::Region> RegionFromMask(const Bitmap& mask, Point offset) {
   return gfx::Region::FromRects(runs);
 }
 
+namespace {
+
+// Where each column and each row of a fitted mask comes from in the mask;
+// -1 where no piece covers it, which stays black.
+struct MaskLines {
+  std::vector<int> columns;
+  std::vector<int> rows;
+};
+
+// The lines of a strip `size` long whose first `head` and last `tail`
+// lines keep their place and whose middle repeats the `period` lines after
+// the head, drawn in that order over one another. A period below 1 leaves
+// the middle uncovered.
+std::vector<int> StripLines(int size, int sourceSize, int head, int tail, int period) {
+  std::vector<int> lines(static_cast<std::size_t>(std::max(size, 0)), -1);
+  for (int i = 0; i < std::min(head, size); ++i)
+    lines[i] = i;
+  for (int i = std::max(size - tail, 0); i < size; ++i)
+    lines[i] = sourceSize - tail + (i - (size - tail));
+  if (period >= 1)
+    for (int i = head, k = 0; i < size - tail; ++i, k = k + 1 == period ? 0 : k + 1)
+      lines[i] = head + k;
+  return lines;
+}
+
+std::vector<int> Identity(int size) {
+  std::vector<int> lines(static_cast<std::size_t>(std::max(size, 0)));
+  for (int i = 0; i < size; ++i)
+    lines[i] = i;
+  return lines;
+}
+
+// The lines of the mask fitted as ComposeSkinPicture fits it, for the tile
+// modes that lay columns and rows out independently and whose pieces all
+// lie in the mask; none for the others.
+std::optional<MaskLines> FittedMaskLines(const Bitmap& mask, const TbsSkinGeometry& g, int width,
+                                         int height) {
+  const int sw = g.skinrect.Width();
+  const int sh = g.skinrect.Height();
+  if (sw > mask.Width() || sh > mask.Height())
+    return std::nullopt;
+  switch (g.tileMode) {
+    case TbsTileMode::Fixed:
+      return MaskLines{Identity(sw), Identity(sh)};
+    case TbsTileMode::Horizontal: {
+      const int left = std::clamp(g.lefttoppoint.x, 0, sw);
+      const int right = std::clamp(sw - g.righttoppoint.x, 0, sw);
+      // A middle of no width repeats the column where it would start.
+      const int period = std::max(sw - right - left, 1);
+      if (left + period > mask.Width())
+        return std::nullopt;
+      return MaskLines{StripLines(width, sw, left, right, period), Identity(sh)};
+    }
+    case TbsTileMode::Vertical: {
+      const int top = std::clamp(g.lefttoppoint.y, 0, sh);
+      const int bottom = std::clamp(sh - g.leftbottompoint.y, 0, sh);
+      return MaskLines{Identity(sw), StripLines(height, sh, top, bottom, sh - bottom - top)};
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+// A run of fitted columns that reads consecutive mask columns from
+// `source` on (-1: uncovered, black).
+struct ColumnRun {
+  int from;
+  int to;
+  int source;
+};
+
+std::vector<ColumnRun> ColumnRuns(const std::vector<int>& columns) {
+  std::vector<ColumnRun> runs;
+  for (int x = 0; x < static_cast<int>(columns.size()); ++x) {
+    const int c = columns[x];
+    if (!runs.empty() && runs.back().to == x &&
+        (c < 0 ? runs.back().source < 0
+               : runs.back().source >= 0 && runs.back().source + (x - runs.back().from) == c)) {
+      ++runs.back().to;
+      continue;
+    }
+    runs.push_back({x, x + 1, c});
+  }
+  return runs;
+}
+
+// The black pixels of the fitted mask as RegionFromMask cuts them, read
+// through its lines without composing it.
+std::optional<gfx::Region> RegionFromMaskLines(const Bitmap& mask, const MaskLines& lines) {
+  std::vector<Rect> runs;
+  runs.reserve(lines.rows.size() * 2);
+  const std::vector<ColumnRun> columns = ColumnRuns(lines.columns);
+  const int w = static_cast<int>(lines.columns.size());
+  const std::size_t rowBytes = static_cast<std::size_t>(mask.Width()) * sizeof(gfx::Pixel);
+  std::size_t bandStart = 0;
+  int y = 0;
+  // Black pixels x0..x1 of row y, joined to a run of the row ending at x0.
+  const auto add = [&](int x0, int x1) {
+    if (runs.size() > bandStart && runs.back().right == x0)
+      runs.back().right = x1;
+    else
+      runs.push_back({x0, y, x1, y + 1});
+  };
+  for (; y < static_cast<int>(lines.rows.size()); ++y) {
+    const int source = lines.rows[y];
+    // A row read from a mask row equal to the one above makes its runs
+    // taller.
+    const int above = y > 0 ? lines.rows[y - 1] : -2;
+    if (above == source || (above >= 0 && source >= 0 &&
+                            std::memcmp(mask.Row(above), mask.Row(source), rowBytes) == 0)) {
+      for (std::size_t i = bandStart; i < runs.size(); ++i)
+        ++runs[i].bottom;
+      continue;
+    }
+    bandStart = runs.size();
+    if (source < 0) {
+      if (w > 0)
+        add(0, w);
+      continue;
+    }
+    const gfx::Pixel* row = mask.Row(source);
+    for (const ColumnRun& c : columns) {
+      if (c.source < 0) {
+        add(c.from, c.to);
+        continue;
+      }
+      const gfx::Pixel* in = row + c.source;
+      const int count = c.to - c.from;
+      int i = 0;
+      while (i < count) {
+        while (i < count && (in[i] & 0xFFFFFF) != 0)
+          ++i;
+        const int start = i;
+        while (i < count && (in[i] & 0xFFFFFF) == 0)
+          ++i;
+        if (i > start)
+          add(c.from + start, c.from + i);
+      }
+    }
+  }
+  if (runs.empty())
+    return std::nullopt;
+  return gfx::Region::FromRects(runs);
+}
+
+}  // namespace
+
 std::optional<gfx::Region> ShapeRegionFromMask(const Bitmap* mask, const TbsSkinGeometry& g,
                                                int width, int height) {
   if (mask == nullptr || mask->IsEmpty() || g.tileMode == TbsTileMode::None)
@@ -265,6 +412,8 @@ std::optional<gfx::Region> ShapeRegionFromMask(const Bitmap* mask, const TbsSkin
   // torn shape; it stays unshaped instead.
   if (s.righttoppoint.x < s.lefttoppoint.x || s.leftbottompoint.y < s.lefttoppoint.y)
     return std::nullopt;
+  if (auto lines = FittedMaskLines(*mask, g, width, height))
+    return RegionFromMaskLines(*mask, *lines);
   // A mask is drawn for the skin rectangle alone: its pixel (0, 0) lies
   // under the skin rectangle's top-left corner.
   const Rect source = Rect::FromXYWH(0, 0, g.skinrect.Width(), g.skinrect.Height());

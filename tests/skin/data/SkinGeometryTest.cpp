@@ -241,3 +241,55 @@ TEST(ShapeRegion, ButtonMaskFollowsTheButtonsWidth) {
   EXPECT_FALSE(ShapeRegionFromMask(&mask, g, 5, 20).has_value());
   EXPECT_FALSE(ShapeRegionFromMask(nullptr, g, 75, 20).has_value());
 }
+
+// The shape read through the mask's rows and columns is the one cut from
+// the mask fitted as a picture: random masks (now and then smaller than the
+// skin rectangle) with random points of every tile mode, at random sizes.
+TEST(ShapeRegion, TheShapeReadFromTheMaskIsTheFittedMasksShape) {
+  const auto fitted = [](const Bitmap& mask, const TbsSkinGeometry& g, int w, int h) {
+    const TbsSizedGeometry s = SizedGeometry(g, w, h);
+    std::optional<gfx::Region> none;
+    if (g.tileMode == TbsTileMode::None || s.righttoppoint.x < s.lefttoppoint.x ||
+        s.leftbottompoint.y < s.lefttoppoint.y)
+      return none;
+    Bitmap picture;
+    ComposeSkinPicture(picture, &mask,
+                       Rect::FromXYWH(0, 0, g.skinrect.Width(), g.skinrect.Height()), g, w, h);
+    return RegionFromMask(picture);
+  };
+  std::minstd_rand random(31);
+  const auto any = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  int modes[4] = {};  // by tile mode; the skin rectangle is never empty here
+  for (int round = 0; round < 1500; ++round) {
+    const int sw = 1 + any(16), sh = 1 + any(12);
+    const bool small = any(8) == 0;
+    Bitmap mask(small ? std::max(1, sw - any(4)) : sw + any(3),
+                small ? std::max(1, sh - any(4)) : sh + any(3), gfx::clWhite);
+    // Rows of a few kinds, so that some repeat.
+    const int kinds = 1 + any(4);
+    for (int y = 0; y < mask.Height(); ++y) {
+      const int kind = any(kinds);
+      for (int x = 0; x < mask.Width(); ++x)
+        if (kind == 1 || (kind == 2 && (x + y) % 3 == 0) || (kind == 3 && x < 3))
+          mask.SetPixel(x, y, gfx::clBlack);
+    }
+    TbsSkinGeometry g;
+    g.skinrect = Rect::FromXYWH(any(5), any(5), sw, sh);
+    const int mode = any(4);
+    if (mode >= 1)
+      g.lefttoppoint = {any(sw + 2), any(sh + 2)};
+    if (mode == 1 || mode == 3)
+      g.righttoppoint = {g.lefttoppoint.x + any(sw + 1), any(sh + 1)};
+    if (mode >= 2)
+      g.leftbottompoint = {any(sw + 1), g.lefttoppoint.y + any(sh + 1)};
+    if (mode == 3)
+      g.rightbottompoint = {g.righttoppoint.x + any(4), g.leftbottompoint.y + any(4)};
+    g.ComputeTileMode();
+    ++modes[static_cast<int>(g.tileMode)];
+    const int w = any(40) - 2, h = any(30) - 2;
+    ASSERT_EQ(ShapeRegionFromMask(&mask, g, w, h), fitted(mask, g, w, h))
+        << "round " << round << " mode " << static_cast<int>(g.tileMode) << " at " << w << "x" << h;
+  }
+  for (int count : modes)
+    EXPECT_GT(count, 0);
+}
