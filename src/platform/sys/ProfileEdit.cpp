@@ -122,10 +122,13 @@ class ProfileEditor {
                         bytes.substr(line.end, line.next - line.end),
                         line.valueStart - line.begin});
       if (line.kind == ProfileLineKind::Section) {
+        // Only the first section of a name is ever written to.
+        current = nullptr;
         auto [it, added] = sections_.try_emplace(FoldedName(line), nullptr);
-        current = added ? it->second = &fileSections_.emplace_back() : nullptr;
-        if (current != nullptr)
+        if (added) {
+          current = it->second = &fileSections_.emplace_back();
           current->newKeys = &after_[i];
+        }
       } else if (line.kind == ProfileLineKind::Key && current != nullptr) {
         current->keys.try_emplace(FoldedName(line), i);
         current->newKeys = &after_[i];
@@ -133,26 +136,23 @@ class ProfileEditor {
     }
   }
 
-  // The names as given, in UTF-8, find the lines; what is written is given
-  // in the file's encoding.
-  void Set(std::string_view section, std::string_view key, std::string_view encodedSection,
-           std::string_view encodedKey, std::string_view encodedValue) {
+  // Names and value in UTF-8; a Windows-1252 file is only given ASCII, which
+  // is the same bytes in both encodings.
+  void Set(std::string_view section, std::string_view key, std::string_view value) {
     auto found = sections_.find(FoldCase(section));
-    Section* target =
-        found != sections_.end() ? found->second : AddSection(section, encodedSection);
+    Section* target = found != sections_.end() ? found->second : AddSection(section);
     std::string foldedKey = FoldCase(key);
     auto existing = target->keys.find(foldedKey);
     if (existing != target->keys.end()) {
       Line& line = lines_[existing->second];
       std::string& text = storage_.emplace_back(line.content.substr(0, line.valueStart));
-      text += encodedValue;
+      text += value;
       line.content = text;
-      line.valueStart += LeadingBlanks(encodedValue);
+      line.valueStart += LeadingBlanks(value);
       return;
     }
-    const std::size_t valueStart = encodedKey.size() + 1 + LeadingBlanks(encodedValue);
-    const std::size_t added =
-        AddLine(std::string(encodedKey) + "=" + std::string(encodedValue), valueStart);
+    const std::size_t valueStart = key.size() + 1 + LeadingBlanks(value);
+    const std::size_t added = AddLine(std::string(key) + "=" + std::string(value), valueStart);
     target->newKeys->push_back(added);
     target->keys.try_emplace(std::move(foldedKey), added);
   }
@@ -219,11 +219,11 @@ class ProfileEditor {
   // A section appended at the end. Later edits find it by the name its
   // header reads as, which differs from the name given when that has blanks
   // at its ends; then they append another.
-  Section* AddSection(std::string_view section, std::string_view encodedSection) {
-    NewSection& added = newSections_.emplace_back();
-    added.header = AddLine("[" + std::string(encodedSection) + "]", 0);
-    added.section.newKeys = &added.keys;
+  Section* AddSection(std::string_view section) {
     const std::string header = "[" + std::string(section) + "]";
+    NewSection& added = newSections_.emplace_back();
+    added.header = AddLine(header, 0);
+    added.section.newKeys = &added.keys;
     const ProfileLine line = SplitProfileLines(header).front();
     sections_.try_emplace(FoldCase(header.substr(line.nameBegin, line.nameEnd - line.nameBegin)),
                           &added.section);
@@ -262,7 +262,7 @@ bool IsAsciiEntry(const ProfileEntry& entry) {
 std::string EditAll(std::string_view bytes, bool utf8, const std::vector<ProfileEntry>& entries) {
   ProfileEditor editor(bytes, utf8);
   for (const ProfileEntry& entry : entries)
-    editor.Set(entry.section, entry.key, entry.section, entry.key, entry.value);
+    editor.Set(entry.section, entry.key, entry.value);
   return editor.Text();
 }
 
