@@ -31,6 +31,26 @@ Bitmap Pattern(int w, int h) {
   return bmp;
 }
 
+// -- Fill -------------------------------------------------------------------
+
+void FillMemset(benchmark::State& state) {
+  Bitmap dst(kWidth, kHeight);
+  for (auto _ : state) {
+    std::memset(dst.Bits(), 0x40, dst.ByteSize());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(FillMemset)->Name("Fill:baseline_memset_760x570");
+
+void FillBitmap(benchmark::State& state) {
+  Bitmap dst(kWidth, kHeight);
+  for (auto _ : state) {
+    dst.Fill(RGB(0x40, 0x41, 0x42));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(FillBitmap)->Name("Fill:Bitmap_Fill_760x570");
+
 // -- Blit -------------------------------------------------------------------
 
 void BlitMemcpy(benchmark::State& state) {

@@ -134,8 +134,9 @@ struct Candidate {
   std::optional<std::string> definitionBefore;
 };
 
-// Writes one package directory; the definition is read first with the real
-// reader, so that the per-puzzle files get the names it will look for.
+// Writes one package directory; the definition's names are read first the
+// way the package reads them, so that the per-puzzle files get the names it
+// will look for.
 Candidate MakeCandidate(const fs::path& programDirectory, std::size_t number,
                         std::string_view description) {
   Candidate candidate;
@@ -156,12 +157,11 @@ Candidate MakeCandidate(const fs::path& programDirectory, std::size_t number,
   WriteFile(definition, files[0]);
   candidate.definitionBefore = FileBytes(definition);
 
-  std::string previewBase, fileBase;
-  {
-    const TPackage probe(candidate.directory);
-    previewBase = probe.PreviewBase;
-    fileBase = probe.FileBase;
-  }
+  const std::string definitionPath = definition.string();
+  const std::string previewBase =
+      sys::GetPrivateProfileString("Package", "preview", "nopreview", definitionPath);
+  const std::string fileBase =
+      sys::GetPrivateProfileString("Package", "file", "nofile", definitionPath);
   if (IsPlainBase(previewBase)) {
     for (int n = 1; n <= (candidate.flags & kPreviewCount); ++n) {
       const std::string stem = previewBase + "-" + std::to_string(n);

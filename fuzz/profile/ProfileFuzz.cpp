@@ -1,12 +1,15 @@
 // Feeds arbitrary bytes to the profile-file parser and editor, and checks
 // what must hold for any file: a written key reads back as written, and
-// writing one key changes no other key's value.
+// writing one key changes no other key's value, and setting several keys at
+// once leaves the bytes that setting them one after the other does.
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/sys/ProfileEdit.h"
 #include "platform/sys/ProfileText.h"
 
 namespace {
@@ -32,6 +35,14 @@ void EditAndCheck(std::string_view bytes, std::string_view section, std::string_
   Check(Read(after, otherSection, otherKey) == Read(before, otherSection, otherKey));
 }
 
+void CheckBatch(std::string_view bytes, const std::vector<sys::ProfileEntry>& entries) {
+  std::optional<std::string> oneByOne = std::string(bytes);
+  for (const sys::ProfileEntry& entry : entries)
+    if (oneByOne)
+      oneByOne = sys::EditProfile(*oneByOne, entry.section, entry.key, entry.value);
+  Check(sys::EditProfile(bytes, entries) == oneByOne);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -42,5 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   EditAndCheck(bytes, "Severity", "puzzle_1", "4", "Package", "name");
   EditAndCheck(bytes, "User", "last_puzzle", "12", "Severity", "puzzle_1");
   EditAndCheck(bytes, "Package", "name", "Größe & Co", "User", "last_puzzle");
+  CheckBatch(bytes, {{"Severity", "puzzle_1", "4"},
+                     {"severity", "Puzzle_2", " 5"},
+                     {"User", "last_puzzle", "12"},
+                     {"Severity", "PUZZLE_1", "3"},
+                     {" New ", "key", "value"}});
+  CheckBatch(bytes, {{"Package", "name", "Größe & Co"}, {"Package", "puzzles", "2"}});
   return 0;
 }

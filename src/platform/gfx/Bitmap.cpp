@@ -88,8 +88,16 @@ void Bitmap::SetPixel(int x, int y, ColorRef color) {
 void Bitmap::Fill(ColorRef color) {
   if (IsEmpty())
     return;
-  std::fill_n(Bits(), static_cast<std::size_t>(width_) * height_,
-              PixelFromColor(ColorToRGB(color)));
+  // A block of pixels is set one by one and then copied over the rest, so
+  // that a large picture is filled at the speed of memory copies; the block
+  // stays in the nearest cache.
+  constexpr std::size_t kBlock = 4096;
+  const std::size_t total = static_cast<std::size_t>(width_) * height_;
+  const std::size_t block = std::min(total, kBlock);
+  Pixel* bits = Bits();
+  std::fill_n(bits, block, PixelFromColor(ColorToRGB(color)));
+  for (std::size_t done = block; done < total; done += block)
+    std::memcpy(bits + done, bits, std::min(block, total - done) * sizeof(Pixel));
 }
 
 ConstBitmapView Bitmap::View(const Rect& rect) const {

@@ -76,13 +76,8 @@ bool WritePrivateProfileStrings(const std::vector<ProfileEntry>& entries, const 
     // the new keys.
     return false;
   }
-  for (const ProfileEntry& entry : entries) {
-    std::optional<std::string> edited = EditProfile(text, entry.section, entry.key, entry.value);
-    if (!edited)
-      return false;
-    text = std::move(*edited);
-  }
-  return ReplaceFileAtomically(path, text, calls);
+  std::optional<std::string> edited = EditProfile(text, entries);
+  return edited && ReplaceFileAtomically(path, *edited, calls);
 }
 
 }  // namespace sys

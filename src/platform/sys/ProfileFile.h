@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/sys/AtomicFile.h"
+#include "platform/sys/ProfileEdit.h"
 #include "platform/sys/ProfileText.h"
 
 namespace sys {
@@ -47,13 +48,6 @@ int GetPrivateProfileInteger(std::string_view section, std::string_view key, int
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path,
                                FileSystemCalls& calls = CurrentFileSystemCalls());
-
-// One key to set.
-struct ProfileEntry {
-  std::string section;
-  std::string key;
-  std::string value;
-};
 
 // Sets every entry, in order, in one atomic replacement: the file then holds
 // all of them or, when any is refused or the file cannot be written, is left

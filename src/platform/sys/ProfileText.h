@@ -57,13 +57,11 @@ class ProfileDocument {
     std::size_t begin = 0;
     std::size_t end = 0;
   };
-  struct Entry {
-    Span name;
-    Span value;
-  };
   struct Section {
     Span name;
-    std::vector<Entry> keys;
+    // Folded key name to the value of its first line: a definition with
+    // thousands of puzzles is read in time proportional to its size.
+    std::unordered_map<std::string, Span> values;
   };
 
   std::string_view View(Span span) const;
@@ -78,15 +76,5 @@ class ProfileDocument {
 bool IsSafeProfileSection(std::string_view section);
 bool IsSafeProfileKey(std::string_view key);
 bool IsSafeProfileValue(std::string_view value);
-
-// The file's bytes with section/key set to value: an existing key keeps its
-// place and spelling, a new key follows the last key of its section, a new
-// section is appended at the end; every other byte stays as it was. Names and
-// the value are UTF-8 and are written in the file's own encoding. A
-// Windows-1252 file that cannot hold them, or whose rest would read as UTF-8
-// once the edit is made, is rewritten in UTF-8 instead, so that every other
-// value reads as before. Nothing when a name or the value could inject lines.
-std::optional<std::string> EditProfile(std::string_view bytes, std::string_view section,
-                                       std::string_view key, std::string_view value);
 
 }  // namespace sys

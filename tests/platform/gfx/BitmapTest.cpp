@@ -44,6 +44,23 @@ TEST(Bitmap, NewBitmapsAreBlackAndSized) {
   bmp.SetPixel(-1, 0, clWhite);  // ignored, no crash
 }
 
+TEST(Bitmap, FillSetsEveryPixelAtEverySize) {
+  // Sizes around the block the fill copies, and pictures one pixel wide or
+  // tall, so that no part of the last block is missed or overrun.
+  const Size sizes[] = {{1, 1},   {4095, 1}, {4096, 1}, {4097, 1}, {1, 4097},
+                        {64, 64}, {63, 67},  {4096, 3}, {1000, 9}, {5000, 2}};
+  for (const Size& size : sizes) {
+    Bitmap bmp(size.cx, size.cy);
+    bmp.Fill(RGB(1, 2, 3));
+    Bitmap filled(size.cx, size.cy, RGB(4, 5, 6));
+    int wrong = 0;
+    for (int y = 0; y < size.cy; ++y)
+      for (int x = 0; x < size.cx; ++x)
+        wrong += filled.GetPixel(x, y) != RGB(4, 5, 6) || bmp.GetPixel(x, y) != RGB(1, 2, 3);
+    EXPECT_EQ(wrong, 0) << size.cx << " x " << size.cy;
+  }
+}
+
 TEST(Bitmap, DegenerateAndOversizedRequests) {
   EXPECT_TRUE(Bitmap(-4, 10).IsEmpty());
   EXPECT_TRUE(Bitmap(0, 0).IsEmpty());

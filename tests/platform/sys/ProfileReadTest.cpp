@@ -61,6 +61,25 @@ TEST(ProfileRead, FirstDuplicateWinsAndLinesBeforeTheFirstSectionAreUnreachable)
   EXPECT_EQ(Find(text, "b", "k"), "b");
 }
 
+TEST(ProfileRead, EveryKeyOfALargeSectionIsFoundByItsFirstLine) {
+  // Keys differing only in case, in folding beyond ASCII (the Kelvin sign
+  // folds to "k") and in blanks around the name are the same key.
+  std::string text = "[Severity]\n";
+  for (int n = 1; n <= 5000; ++n)
+    text += "Puzzle_" + std::to_string(n) + " = " + std::to_string(n % 5 + 1) + "\n";
+  text += "puzzle_7=9\n\u212Aey=kelvin\nkey=plain\n";
+  ProfileDocument doc = ProfileDocument::FromBytes(text);
+  int wrong = 0;
+  for (int n = 1; n <= 5000; ++n) {
+    auto value = doc.Find("severity", "PUZZLE_" + std::to_string(n));
+    wrong += !value || *value != std::to_string(n % 5 + 1);
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_FALSE(doc.Find("severity", "puzzle_5001"));
+  EXPECT_FALSE(doc.Find("severity", "puzzle_"));
+  EXPECT_EQ(doc.Find("severity", "KEY").value_or("<missing>"), "kelvin");
+}
+
 TEST(ProfileRead, EveryLineBreakStyleEndsALine) {
   std::string text = "[s]\r\na=1\rb=2\nc=3\r\n\r[t]\rd=4";
   EXPECT_EQ(Find(text, "s", "a"), "1");

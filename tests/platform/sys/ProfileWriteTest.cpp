@@ -11,6 +11,7 @@
 
 #include "platform/sys/AtomicFile.h"
 #include "platform/sys/FailingCalls.h"
+#include "platform/sys/ProfileEdit.h"
 #include "platform/sys/ProfileText.h"
 #include "platform/sys/TestFiles.h"
 
