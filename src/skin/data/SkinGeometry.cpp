@@ -222,6 +222,25 @@ void ComposeSkinPicture(Bitmap& dest, const Bitmap* picture, const Rect& source,
   }
 }
 
+namespace {
+
+// Calls found(start, end) for each run of black pixels among `count`.
+template <typename Found>
+void ForEachBlackRun(const gfx::Pixel* row, int count, Found found) {
+  int x = 0;
+  while (x < count) {
+    while (x < count && (row[x] & 0xFFFFFF) != 0)
+      ++x;
+    const int start = x;
+    while (x < count && (row[x] & 0xFFFFFF) == 0)
+      ++x;
+    if (x > start)
+      found(start, x);
+  }
+}
+
+}  // namespace
+
 std::optional<gfx::Region> RegionFromMask(const Bitmap& mask, Point offset) {
   // The runs go into one growing table, so a frame mask with many curved
   // rows is never cut short.
@@ -240,16 +259,9 @@ std::optional<gfx::Region> RegionFromMask(const Bitmap& mask, Point offset) {
       continue;
     }
     bandStart = runs.size();
-    int x = 0;
-    while (x < w) {
-      while (x < w && (row[x] & 0xFFFFFF) != 0)
-        ++x;
-      const int start = x;
-      while (x < w && (row[x] & 0xFFFFFF) == 0)
-        ++x;
-      if (x > start)
-        runs.push_back({start + offset.x, y + offset.y, x + offset.x, y + offset.y + 1});
-    }
+    ForEachBlackRun(row, w, [&](int start, int end) {
+      runs.push_back({start + offset.x, y + offset.y, end + offset.x, y + offset.y + 1});
+    });
   }
   if (runs.empty())
     return std::nullopt;
@@ -382,18 +394,8 @@ std::optional<gfx::Region> RegionFromMaskLines(const Bitmap& mask, const MaskLin
         add(c.from, c.to);
         continue;
       }
-      const gfx::Pixel* in = row + c.source;
-      const int count = c.to - c.from;
-      int i = 0;
-      while (i < count) {
-        while (i < count && (in[i] & 0xFFFFFF) != 0)
-          ++i;
-        const int start = i;
-        while (i < count && (in[i] & 0xFFFFFF) == 0)
-          ++i;
-        if (i > start)
-          add(c.from + start, c.from + i);
-      }
+      ForEachBlackRun(row + c.source, c.to - c.from,
+                      [&](int start, int end) { add(c.from + start, c.from + end); });
     }
   }
   if (runs.empty())
