@@ -46,6 +46,11 @@ class TIniFile {
   void BeginUpdate();
   void UpdateFile();
 
+ protected:
+  // Frees the parsed view; a later read parses the file again. For an
+  // accessor kept long after it has read what it needs.
+  void DropParsedView() { Cache_.reset(); }
+
  private:
   const sys::ProfileDocument& Document() const;
 

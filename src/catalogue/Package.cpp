@@ -58,6 +58,9 @@ void TPackage::ReadDefinition() {
   int records = std::min(PuzzleCount, MaxPuzzleRecords);
   for (int n = 1; n <= records; ++n)
     Puzzles.push_back(TPuzzle{ReadInteger("Severity", SeverityKey(n), 1)});
+  // A package lives as long as the window and keeps what it read, not the
+  // file's text: an installation of thousands of packages stays small.
+  DropParsedView();
 }
 
 int TPackage::CountPreviews() const {
