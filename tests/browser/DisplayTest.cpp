@@ -148,6 +148,32 @@ TEST_F(DisplayTest, SwitchingPackagesRestoresEachSelection) {
   EXPECT_NE(SettingsText().find("Package=0"), std::string::npos);
 }
 
+TEST_F(DisplayTest, ArrowsInTheOpenPackageListSwitchPackagesAndKeepItOpen) {
+  AddPackage({.Directory = "a", .Name = "A", .Puzzles = 3});
+  AddPackage({.Directory = "b", .Name = "B", .Puzzles = 4});
+  AddPackage({.Directory = "c", .Name = "C", .Puzzles = 5});
+  ClickOn([this] { return browser->cbxPackage; }).Then([this] {
+    ASSERT_TRUE(browser->cbxPackage->ListOpen());
+  });
+  Key(win::VK_DOWN);
+  Key(win::VK_DOWN).Then([this] {
+    // Each step shows its package at once, and the list stays in front.
+    EXPECT_EQ(browser->CurrentPackage(), 2);
+    EXPECT_EQ(browser->lblPuzzles->Caption(), "5 Puzzles:");
+    EXPECT_TRUE(browser->cbxPackage->ListOpen());
+    EXPECT_EQ(browser->cbxPackage->ListBox()->ItemIndex(), 2);
+  });
+  Key(win::VK_UP);
+  Key(win::VK_RETURN).Then([this] {
+    EXPECT_FALSE(browser->cbxPackage->ListOpen());
+    EXPECT_EQ(browser->CurrentPackage(), 1);
+    EXPECT_EQ(browser->lblPuzzles->Caption(), "4 Puzzles:");
+  });
+  CloseWindow();
+  Run();
+  EXPECT_NE(SettingsText().find("Package=1"), std::string::npos);
+}
+
 TEST_F(DisplayTest, ALastPuzzleOutsideThePackageShowsAndKeepsTheNearest) {
   AddPackage({.Directory = "high", .Name = "A", .Puzzles = 8, .Extra = "[User]\nlast_puzzle=40\n"});
   AddPackage({.Directory = "low", .Name = "B", .Puzzles = 8, .Extra = "[User]\nlast_puzzle=-3\n"});

@@ -31,14 +31,25 @@ std::vector<int> SortedItemOrder(const std::vector<std::string>& items) {
 }
 
 void TbsComboBoxBehaviour::SetItems(std::vector<std::string> items) {
-  CloseList(false);
+  const int rowsBefore = ListRows();
   items_ = std::move(items);
   if (sorted_)
     SetSorted(true);
   // The choice belonged to the old strings; the text is what it was.
   listIndex_ = -1;
   savedIndex_ = -1;
-  topIndex_ = 0;
+  if (open_ && items_.empty()) {
+    CloseList(false);
+  } else if (open_) {
+    // An open list shows the new strings and stays open: a handler that
+    // fills the box again as the player arrows through the list keeps it
+    // in front of the player. It is sized again for a new number of rows.
+    SetTopIndex(topIndex_);
+    if (ListRows() != rowsBefore && ShowList)
+      ShowList();
+  } else {
+    topIndex_ = 0;
+  }
   Changed();
 }
 

@@ -31,7 +31,8 @@ class TbsComboBoxBehaviour {
   const std::vector<std::string>& Items() const { return items_; }
   // New items replace the old ones together with the choice among them:
   // the index becomes -1 (nothing chosen, an empty item area) and the text
-  // stays, as when -1 is chosen. An open list closes without choosing.
+  // stays, as when -1 is chosen. An open list stays open over the new
+  // items, or closes without choosing when there are none.
   void SetItems(std::vector<std::string> items);
   // Sorted items are kept in SortedItemOrder; sorting keeps the chosen item.
   bool Sorted() const { return sorted_; }

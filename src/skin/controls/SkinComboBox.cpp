@@ -134,7 +134,11 @@ TbsSkinComboBox::TbsSkinComboBox(TComponent* AOwner)
       OnDropDown(this);
   };
   FBehaviour.ShowList = [this] {
+    // Sizing the list scrolls it on its own; the rows it shows are the
+    // behaviour's, which puts the choice on the first row when it opens.
+    FSyncing = true;
     PlaceAndShowList();
+    FSyncing = false;
     SyncList();
   };
   FBehaviour.HideList = [this] { FListBox->HideList(); };

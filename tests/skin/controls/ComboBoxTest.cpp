@@ -198,15 +198,25 @@ TEST(ComboBox, NewItemsDropTheChoiceAndSortingKeepsIt) {
   r.log.clear();
   r.box.SetItems({"X", "Y"});
   // The choice went with the old strings: nothing is chosen or shown, the
-  // list is closed without choosing, and the text is what it was.
+  // list stays open over the new strings, and the text is what it was.
   EXPECT_EQ(r.box.ItemIndex(), -1);
   EXPECT_EQ(r.box.ShownIndex(), -1);
-  EXPECT_FALSE(r.box.ListOpen());
+  EXPECT_TRUE(r.box.ListOpen());
   EXPECT_EQ(r.box.Text(), "B");
   EXPECT_EQ(r.log, "");
   r.box.SetItemIndex(1);
   EXPECT_EQ(r.box.Text(), "Y");
   EXPECT_EQ(r.log, "change click ");
+  // Enter takes the new choice; no strings at all close the list unchosen.
+  r.box.KeyDown(Key::Enter, false);
+  EXPECT_FALSE(r.box.ListOpen());
+  EXPECT_EQ(r.log, "change click click closeup ");
+  r.box.OpenList();
+  r.log.clear();
+  r.box.SetItems({});
+  EXPECT_FALSE(r.box.ListOpen());
+  EXPECT_EQ(r.box.Text(), "Y");
+  EXPECT_EQ(r.log, "");
 
   ComboRig sorted({"b", "C", "a", "B2"});
   sorted.box.SetItemIndex(0);

@@ -214,6 +214,34 @@ TEST_F(SkinComboBoxes, TheProgramDrawsItemsInTheBoxAndTheList) {
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), "list 4"), drawn.end());
 }
 
+TEST_F(SkinComboBoxes, AnOpenListFilledAgainStaysOpenOnTheSameRows) {
+  // What the package box's handler does as the player arrows through the
+  // open list: the same strings again, then the new choice.
+  std::vector<std::string> items;
+  for (int i = 0; i < 20; ++i)
+    items.push_back("Package " + std::to_string(i));
+  TbsSkinComboBox* box = MakeBox(items);
+  box->SetItemIndex(10);
+  box->OpenList();
+  app->ProcessMessages();
+  // The choice is the first row of the list as it opens.
+  ASSERT_EQ(box->ListBox()->TopIndex(), 10);
+  const int height = box->ListBox()->Height();
+  box->SetItems(items);
+  box->SetItemIndex(11);
+  app->ProcessMessages();
+  EXPECT_TRUE(box->ListOpen());
+  EXPECT_EQ(box->ListBox()->TopIndex(), 10);
+  EXPECT_EQ(box->ListBox()->ItemIndex(), 11);
+  EXPECT_EQ(box->ListBox()->Height(), height);
+  // Fewer strings than rows: the list is sized for them.
+  box->SetItems({"a", "b", "c"});
+  app->ProcessMessages();
+  EXPECT_TRUE(box->ListOpen());
+  EXPECT_EQ(box->ListBox()->TopIndex(), 0);
+  EXPECT_LT(box->ListBox()->Height(), height);
+}
+
 TEST_F(SkinComboBoxes, SortedItemsAndTheFontFollowingTheDefaultFont) {
   TbsSkinComboBox* box = MakeBox({"Maniac", "beginner", "Guru"});
   box->SetItemIndex(0);
