@@ -23,11 +23,16 @@ const gfx::Bitmap& TbsMenuItemLooks::Strip(const TbsMenuStripKey& key) {
   if (FStrips.size() >= kCapacity)
     FStrips.clear();
   auto strip = std::make_unique<FittedStrip>(FittedStrip{key, {}});
-  if (key.Picture != nullptr)
-    ComposeHorizontalStrip(strip->Strip, *key.Picture, key.Source, key.LeftOffset, key.RightOffset,
-                           key.Width);
+  FitStrip(key, strip->Strip);
   FStrips.push_back(std::move(strip));
   return FStrips.back()->Strip;
+}
+
+void TbsMenuItemLooks::FitStrip(const TbsMenuStripKey& key, gfx::Bitmap& strip) {
+  strip = gfx::Bitmap();
+  if (key.Picture != nullptr)
+    ComposeHorizontalStrip(strip, *key.Picture, key.Source, key.LeftOffset, key.RightOffset,
+                           key.Width);
 }
 
 void TbsMenuItemLooks::Clear() {

@@ -86,6 +86,8 @@ class TbsMenuItemLooks {
   // for; it stays valid until the next Strip or Clear.
   const gfx::Bitmap& Strip(const TbsMenuStripKey& key);
   std::size_t StripCount() const { return FStrips.size(); }
+  // The strip for key fitted into `strip`, kept nowhere.
+  static void FitStrip(const TbsMenuStripKey& key, gfx::Bitmap& strip);
 
   // The measured width of an item's texts in a font, kept the same way.
   std::optional<int> FindWidth(const gfx::Font& font, const std::string& text) const;

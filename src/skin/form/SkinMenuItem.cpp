@@ -199,10 +199,7 @@ const gfx::Bitmap& TbsSkinMenuItem::Strip(bool Active, gfx::Bitmap& Scratch) con
   const TbsMenuStripKey key = StripKey(Active);
   if (FContext.Looks != nullptr)
     return FContext.Looks->Strip(key);
-  Scratch = gfx::Bitmap();
-  if (key.Picture != nullptr)
-    ComposeHorizontalStrip(Scratch, *key.Picture, key.Source, key.LeftOffset, key.RightOffset,
-                           key.Width);
+  TbsMenuItemLooks::FitStrip(key, Scratch);
   return Scratch;
 }
 
