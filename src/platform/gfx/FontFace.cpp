@@ -122,16 +122,21 @@ FontFile Resolve(const LogFont& lf) {
   return result;
 }
 
-// The match depends on the face name and style only, never on the height,
-// so every size of a face shares one look-up in the font configuration.
-const FontFile& ResolveOnce(const LogFont& lf) {
+// What the font configuration answers depends on the face name and style
+// only, never on the height, so every size of a face shares one question.
+template <typename Answer, Answer (*Ask)(const LogFont&)>
+const Answer& AskOncePerStyle(const LogFont& lf) {
   using Key = std::tuple<std::string, bool, bool>;
-  static std::map<Key, FontFile> resolved;
+  static std::map<Key, Answer> answers;
   Key key{lf.faceName, lf.weight >= 600, lf.italic};
-  auto it = resolved.find(key);
-  if (it == resolved.end())
-    it = resolved.emplace(std::move(key), Resolve(lf)).first;
+  auto it = answers.find(key);
+  if (it == answers.end())
+    it = answers.emplace(std::move(key), Ask(lf)).first;
   return it->second;
+}
+
+const FontFile& ResolveOnce(const LogFont& lf) {
+  return AskOncePerStyle<FontFile, Resolve>(lf);
 }
 
 // The fonts that can stand in for characters a face does not have (a
@@ -142,13 +147,7 @@ const FontFile& ResolveOnce(const LogFont& lf) {
 class FallbackList {
  public:
   static const FallbackList& For(const LogFont& lf) {
-    using Key = std::tuple<std::string, bool, bool>;
-    static std::map<Key, FallbackList> lists;
-    Key key{lf.faceName, lf.weight >= 600, lf.italic};
-    auto it = lists.find(key);
-    if (it == lists.end())
-      it = lists.emplace(std::move(key), FallbackList(lf)).first;
-    return it->second;
+    return AskOncePerStyle<FallbackList, Read>(lf);
   }
 
   // The best font that has the character; null when none has it.
@@ -168,15 +167,16 @@ class FallbackList {
     std::unique_ptr<FcCharSet, CharSetRelease> charset;
   };
 
-  explicit FallbackList(const LogFont& lf) {
+  static FallbackList Read(const LogFont& lf) {
+    FallbackList list;
     FcPattern* pattern = StylePattern(lf);
     if (!pattern)
-      return;
+      return list;
     FcResult result = FcResultNoMatch;
     FcFontSet* set = FcFontSort(nullptr, pattern, FcTrue, nullptr, &result);
     FcPatternDestroy(pattern);
     if (!set)
-      return;
+      return list;
     for (int i = 0; i < set->nfont; ++i) {
       FcPattern* font = set->fonts[i];
       FcCharSet* charset = nullptr;
@@ -193,9 +193,10 @@ class FallbackList {
       if (!ReadFontFile(font, entry.file))
         continue;
       entry.charset.reset(FcCharSetCopy(charset));
-      entries_.push_back(std::move(entry));
+      list.entries_.push_back(std::move(entry));
     }
     FcFontSetDestroy(set);
+    return list;
   }
 
   std::vector<Entry> entries_;
