@@ -6,6 +6,7 @@
 
 #include "browser/BrokenPreview.h"
 #include "browser/Browser.h"
+#include "browser/PreviewPicture.h"
 #include "platform/sys/FileSystem.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComboBox.h"
@@ -120,6 +121,12 @@ void TBrowser::LoadPreview(TImage* Image, TbsSkinBevel* Bevel, int Index,
   }
   try {
     Image->Picture().LoadFromFile(preview);
+    // Only what the slot shows of a picture larger than the slot is kept.
+    if (const TGraphic* loaded = Image->Picture().Graphic()) {
+      gfx::Bitmap shown = ShownPart(loaded->Pixels(), Image->Width(), Image->Height());
+      if (!shown.IsEmpty())
+        Image->Picture().Bitmap().SetPixels(std::move(shown));
+    }
   } catch (const EInvalidGraphic&) {
     // The file is there but is no picture we can read: the slot shows our
     // placeholder and stays selectable and startable.

@@ -4,22 +4,11 @@
 #include "ui/Application.h"
 #include "ui/TimerHost.h"
 
-namespace {
-
-// The id of the timer on a window of the timer's own.
-constexpr win::UINT_PTR kOwnTimerId = 1;
-
-}  // namespace
-
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {}
 
 TTimer::~TTimer() {
-  if (FHosted) {
-    if (const std::shared_ptr<TTimerHost> host = FHost.lock())
-      host->Remove(FId);
-  } else if (FWindow) {
-    win::DestroyWindow(FWindow);
-  }
+  if (const std::shared_ptr<TTimerHost> host = FHost.lock())
+    host->Remove(FId);
 }
 
 void TTimer::SetEnabled(bool Value) {
@@ -60,34 +49,20 @@ void TTimer::UpdateTimer() {
 win::HWND TTimer::TimerWindow() {
   if (HostGone()) {
     // The application that ran it is gone, and its window with it.
-    FHosted = false;
     FWindow = {};
     FHost.reset();
   }
   if (FWindow)
     return FWindow;
+  std::shared_ptr<TTimerHost> host;
   if (Application != nullptr) {
-    const std::shared_ptr<TTimerHost> host = Application->TimerHost();
-    FHost = host;
-    FHosted = true;
-    FWindow = host->Handle();
-    FId = host->Add(this);
-    return FWindow;
+    host = Application->TimerHost();
+  } else {
+    FOwnHost = std::make_shared<TTimerHost>();
+    host = FOwnHost;
   }
-  {
-    win::WNDCLASS wc;
-    wc.lpszClassName = "TTimerWindow";
-    wc.lpfnWndProc = win::DefWindowProc;
-    win::RegisterClass(wc);
-  }
-  FWindow = win::CreateWindowEx(0, "TTimerWindow", "", win::WS_POPUP, 0, 0, 0, 0, nullptr);
-  FId = kOwnTimerId;
-  win::SetWindowProc(FWindow, [this](win::HWND h, win::UINT m, win::WPARAM w, win::LPARAM l) {
-    if (m == win::WM_TIMER) {
-      Timer();
-      return win::LRESULT{0};
-    }
-    return win::DefWindowProc(h, m, w, l);
-  });
+  FHost = host;
+  FWindow = host->Handle();
+  FId = host->Add(this);
   return FWindow;
 }

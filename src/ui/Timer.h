@@ -2,7 +2,7 @@
 
 // TTimer: fires OnTimer every Interval milliseconds while Enabled, through
 // a platform timer on the application's timer window (or, without an
-// application, on a hidden window of its own).
+// application, on a timer window of its own).
 
 #include <memory>
 
@@ -31,15 +31,15 @@ class TTimer : public TComponent {
   void UpdateTimer();
   // The window the timer runs on, found or made when it first starts.
   win::HWND TimerWindow();
-  bool HostGone() const { return FHosted && FHost.expired(); }
+  // The host the timer ran on went with its application.
+  bool HostGone() const { return FWindow && FHost.expired(); }
 
   bool FEnabled = true;
   unsigned FInterval = 1000;
   TNotifyEvent FOnTimer;
   win::HWND FWindow{};
   win::UINT_PTR FId = 0;
-  // Whether FWindow is the application's timer window rather than one of
-  // the timer's own.
-  bool FHosted = false;
   std::weak_ptr<TTimerHost> FHost;
+  // Without an application the timer keeps a host of its own.
+  std::shared_ptr<TTimerHost> FOwnHost;
 };

@@ -2,12 +2,17 @@
 // page label and up-down, paging with its notices, switching packages.
 
 #include "browser/BrowserTest.h"
+#include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/ImageCodecs.h"
 #include "platform/win/VirtualKeys.h"
+#include "platform/win/Win.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComboBox.h"
 #include "skin/controls/SkinLabels.h"
 #include "skin/controls/SkinUpDown.h"
+#include "ui/Application.h"
 #include "ui/ExtCtrls.h"
+#include "ui/Graphics.h"
 
 namespace browsertest {
 namespace {
@@ -201,6 +206,54 @@ TEST_F(DisplayTest, AnUnreadablePreviewShowsThePlaceholderAndStaysStartable) {
   Run();
   EXPECT_TRUE(notices.empty());
   EXPECT_EQ(started, std::vector<std::string>{dir / "p/puzzle-2-Beginner.exe"});
+}
+
+// A picture whose every pixel differs from its neighbours, so that a slot
+// showing it one pixel off shows other pixels.
+std::string NoisyJpeg(int Width, int Height) {
+  gfx::Bitmap b(Width, Height);
+  for (int y = 0; y < Height; ++y)
+    for (int x = 0; x < Width; ++x)
+      b.SetPixel(x, y, gfx::RGB((x * 7 + y * 3) % 256, (x * 13) % 256, (y * 11) % 256));
+  const std::vector<std::uint8_t> bytes = gfx::EncodeJpeg(b, 95).bytes;
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST_F(DisplayTest, APictureLargerThanItsSlotShowsItsMiddleAndTheSlotKeepsOnlyThat) {
+  AddPackage({.Directory = "p", .Name = "P", .Puzzles = 3});
+  // Wider and taller by odd and even amounts; taller only.
+  WriteTextFile(dir / "p/puzzle-1.jpg", NoisyJpeg(401, 304));
+  WriteTextFile(dir / "p/puzzle-2.jpg", NoisyJpeg(120, 397));
+  Then([this] {
+    // Each slot as the screen shows it, against the same slot showing the
+    // whole picture, drawn centred by the image control itself.
+    for (int s : {0, 1}) {
+      TImage* image = browser->Images[s];
+      const TRect slot = TRect::FromXYWH(image->ClientToScreen({0, 0}).x,
+                                         image->ClientToScreen({0, 0}).y, 150, 150);
+      auto shoot = [&] {
+        Application->ProcessMessages();
+        win::GdiFlush();
+        const gfx::Bitmap screen = script.Screenshot();
+        gfx::Bitmap shot(slot.Width(), slot.Height());
+        gfx::DeviceContext(shot).BitBlt(0, 0, slot.Width(), slot.Height(), screen, slot.left,
+                                        slot.top);
+        return shot;
+      };
+      EXPECT_EQ(image->Picture().Width(), s == 0 ? 150 : 120);
+      EXPECT_EQ(image->Picture().Height(), 150);
+      const gfx::Bitmap kept = shoot();
+      const std::string file = dir / ("p/puzzle-" + std::to_string(s + 1) + ".jpg");
+      image->Picture().Bitmap().SetPixels(gfx::LoadImageFile(file).bitmap);
+      image->Invalidate();
+      EXPECT_TRUE(kept.SameAs(shoot())) << "slot " << s;
+    }
+    // A picture of the slot's size stays the picture it was read as.
+    EXPECT_NE(dynamic_cast<TJPEGImage*>(browser->Images[2]->Picture().Graphic()), nullptr);
+  });
+  CloseWindow();
+  Run();
+  EXPECT_TRUE(notices.empty());
 }
 
 TEST_F(DisplayTest, TabVisitsTheControlsInTheDesignedOrder) {

@@ -19,6 +19,12 @@ class Timers : public UiTest {
     while (win::PeekMessage(msg, nullptr, 0, 0, win::PM_REMOVE))
       win::DispatchMessage(msg);
   }
+  static int TopLevelWindows() {
+    int count = 0;
+    for (win::HWND w = win::GetTopWindow(nullptr); w; w = win::GetWindow(w, win::GW_HWNDNEXT))
+      ++count;
+    return count;
+  }
 };
 
 TEST_F(Timers, TimersShareOneWindowAndFireInTheOrderTheyFallDue) {
@@ -64,6 +70,35 @@ TEST_F(Timers, ATimerOutlivingTheApplicationRunsOnAWindowOfItsOwn) {
   clock.Advance(100);
   Pump();
   EXPECT_EQ(fired, 1);
+}
+
+// Without any application, a timer makes its window when it first starts,
+// keeps it while it is stopped and started again, and takes it along when
+// it goes.
+TEST_F(Timers, ATimerWithoutAnApplicationHasAWindowOfItsOwnForItsLife) {
+  app.reset();
+  const int before = TopLevelWindows();
+  int fired = 0;
+  {
+    TTimer timer(nullptr);
+    timer.SetInterval(100);
+    EXPECT_EQ(TopLevelWindows(), before);
+    timer.SetOnTimer([&](TObject*) { ++fired; });
+    EXPECT_EQ(TopLevelWindows(), before + 1);
+    clock.Advance(100);
+    Pump();
+    EXPECT_EQ(fired, 1);
+    timer.SetEnabled(false);
+    clock.Advance(100);
+    Pump();
+    EXPECT_EQ(fired, 1);
+    timer.SetEnabled(true);
+    EXPECT_EQ(TopLevelWindows(), before + 1);
+    clock.Advance(100);
+    Pump();
+    EXPECT_EQ(fired, 2);
+  }
+  EXPECT_EQ(TopLevelWindows(), before);
 }
 
 }  // namespace

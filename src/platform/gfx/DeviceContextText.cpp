@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gfx/ArabicShaping.h"
+#include "platform/gfx/BidiOrder.h"
 #include "platform/gfx/CoverageBlend.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/FontFace.h"
@@ -87,11 +89,16 @@ void WrapInto(std::vector<Line>& out, const Line& line, const FontFace& face, in
   }
 }
 
+// The characters text is measured and drawn as.
+std::u32string DisplayChars(std::string_view text) {
+  return ShapeArabic(DecodeUtf8(text));
+}
+
 // Splits text into lines and resolves "&" prefixes: each character shown
 // goes to onChar with whether it is marked, each line break to onBreak.
 template <typename OnChar, typename OnBreak>
 void ScanLines(std::string_view text, unsigned format, OnChar onChar, OnBreak onBreak) {
-  const std::u32string chars = DecodeUtf8(text);
+  const std::u32string chars = DisplayChars(text);
   const bool prefixes = !(format & DT_NOPREFIX);
   const bool single = format & DT_SINGLELINE;
   for (std::size_t i = 0; i < chars.size(); ++i) {
@@ -136,12 +143,38 @@ std::vector<Line> BreakLines(std::string_view text, unsigned format) {
   return lines;
 }
 
+// A measured line in the order it is drawn. Each character keeps the
+// advance it was measured with; marks go with their characters.
+struct DrawnLine {
+  std::u32string chars;
+  std::vector<bool> marked;
+  std::vector<int> offsets;
+};
+
+DrawnLine InVisualOrder(const std::u32string& chars, const std::vector<bool>& marked,
+                        const std::vector<int>& offsets, int width) {
+  VisualLine visual = VisualOrder(chars);
+  DrawnLine line;
+  line.chars = std::move(visual.chars);
+  line.offsets.reserve(chars.size());
+  if (!marked.empty())
+    line.marked.reserve(chars.size());
+  int x = 0;
+  for (std::size_t i : visual.order) {
+    line.offsets.push_back(x);
+    if (!marked.empty())
+      line.marked.push_back(marked[i]);
+    x += (i + 1 < offsets.size() ? offsets[i + 1] : width) - offsets[i];
+  }
+  return line;
+}
+
 }  // namespace
 
 Size DeviceContext::GetTextExtent(std::string_view text) const {
   const FontFace& face = state_.font.Face();
   Line line;
-  line.chars = DecodeUtf8(text);
+  line.chars = DisplayChars(text);
   Measure(line, face, 0);
   return {line.width, face.Metrics().height};
 }
@@ -149,7 +182,7 @@ Size DeviceContext::GetTextExtent(std::string_view text) const {
 DeviceContext::TextRun DeviceContext::MeasureTextRun(std::string_view text) const {
   const FontFace& face = state_.font.Face();
   Line line;
-  line.chars = DecodeUtf8(text);
+  line.chars = DisplayChars(text);
   Measure(line, face, 0);
   return {std::move(line.chars), std::move(line.offsets), {line.width, face.Metrics().height}};
 }
@@ -164,9 +197,20 @@ void DeviceContext::TextOut(int x, int y, const TextRun& run) {
   DrawLine(x, y, run.chars, kNoMarks, run.offsets, run.size.cx, kDrawGlyphs, clipBounds_);
 }
 
-void DeviceContext::DrawLine(int x, int y, const std::u32string& chars,
-                             const std::vector<bool>& marked, const std::vector<int>& offsets,
-                             int width, unsigned what, const Rect& limit) {
+void DeviceContext::DrawLine(int x, int y, const std::u32string& logicalChars,
+                             const std::vector<bool>& logicalMarked,
+                             const std::vector<int>& logicalOffsets, int width, unsigned what,
+                             const Rect& limit) {
+  // Right-to-left text is drawn in its visual order; left-to-right text,
+  // nearly all there is, as it stands.
+  DrawnLine visual;
+  const bool reordered = HasRightToLeft(logicalChars);
+  if (reordered)
+    visual = InVisualOrder(logicalChars, logicalMarked, logicalOffsets, width);
+  const std::u32string& chars = reordered ? visual.chars : logicalChars;
+  const std::vector<bool>& marked = reordered ? visual.marked : logicalMarked;
+  const std::vector<int>& offsets = reordered ? visual.offsets : logicalOffsets;
+
   const FontFace& face = state_.font.Face();
   const TextMetrics& tm = face.Metrics();
   if (state_.bkMode == OPAQUE && (what & kDrawGlyphs))

@@ -73,51 +73,134 @@ bool ConfigurationLoaded() {
   return FcInit() == FcTrue;
 }
 
-// Asks the font configuration for the best file for the face name and
-// style. Returns an empty path when nothing matches.
-FontFile Resolve(const LogFont& lf) {
-  FontFile result;
+// A font configuration pattern for the face name and style, completed as
+// for a match; null when the configuration cannot be read. The caller
+// destroys it.
+FcPattern* StylePattern(const LogFont& lf) {
   if (!ConfigurationLoaded())
-    return result;
+    return nullptr;
   FcPattern* pattern = FcPatternCreate();
   if (!pattern)
-    return result;
-  std::string family = SubstituteFamily(lf.faceName);
+    return nullptr;
+  const std::string family = SubstituteFamily(lf.faceName);
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   FcPatternAddInteger(pattern, FC_WEIGHT, lf.weight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, lf.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
+  return pattern;
+}
+
+// The file, face index and family a matched or sorted font names; false
+// when it names no file.
+bool ReadFontFile(FcPattern* font, FontFile& file) {
+  FcChar8* path = nullptr;
+  if (FcPatternGetString(font, FC_FILE, 0, &path) != FcResultMatch || !path)
+    return false;
+  file.path = reinterpret_cast<const char*>(path);
+  FcPatternGetInteger(font, FC_INDEX, 0, &file.index);
+  FcChar8* family = nullptr;
+  if (FcPatternGetString(font, FC_FAMILY, 0, &family) == FcResultMatch && family)
+    file.family = reinterpret_cast<const char*>(family);
+  return true;
+}
+
+// Asks the font configuration for the best file for the face name and
+// style. Returns an empty path when nothing matches.
+FontFile Resolve(const LogFont& lf) {
+  FontFile result;
+  FcPattern* pattern = StylePattern(lf);
+  if (!pattern)
+    return result;
   FcResult res = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &res);
-  if (match) {
-    FcChar8* file = nullptr;
-    FcChar8* fam = nullptr;
-    int index = 0;
-    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
-      result.path = reinterpret_cast<const char*>(file);
-    if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch)
-      result.index = index;
-    if (FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch && fam)
-      result.family = reinterpret_cast<const char*>(fam);
+  if (FcPattern* match = FcFontMatch(nullptr, pattern, &res)) {
+    ReadFontFile(match, result);
     FcPatternDestroy(match);
   }
   FcPatternDestroy(pattern);
   return result;
 }
 
-// The match depends on the face name and style only, never on the height,
-// so every size of a face shares one look-up in the font configuration.
-const FontFile& ResolveOnce(const LogFont& lf) {
+// What the font configuration answers depends on the face name and style
+// only, never on the height, so every size of a face shares one question.
+template <typename Answer, Answer (*Ask)(const LogFont&)>
+const Answer& AskOncePerStyle(const LogFont& lf) {
   using Key = std::tuple<std::string, bool, bool>;
-  static std::map<Key, FontFile> resolved;
+  static std::map<Key, Answer> answers;
   Key key{lf.faceName, lf.weight >= 600, lf.italic};
-  auto it = resolved.find(key);
-  if (it == resolved.end())
-    it = resolved.emplace(std::move(key), Resolve(lf)).first;
+  auto it = answers.find(key);
+  if (it == answers.end())
+    it = answers.emplace(std::move(key), Ask(lf)).first;
   return it->second;
 }
+
+const FontFile& ResolveOnce(const LogFont& lf) {
+  return AskOncePerStyle<FontFile, Resolve>(lf);
+}
+
+// The fonts that can stand in for characters a face does not have (a
+// package name in Japanese shown in a Latin face), best first: the font
+// configuration's sorted list for the face name and style, with what each
+// font covers, read once per name and style. Colour and bitmap-only fonts
+// are left out; the glyphs are drawn as coverage from outlines.
+class FallbackList {
+ public:
+  static const FallbackList& For(const LogFont& lf) {
+    return AskOncePerStyle<FallbackList, Read>(lf);
+  }
+
+  // The best font that has the character; null when none has it.
+  const FontFile* FontFor(char32_t codePoint) const {
+    for (const Entry& e : entries_)
+      if (FcCharSetHasChar(e.charset.get(), codePoint))
+        return &e.file;
+    return nullptr;
+  }
+
+ private:
+  struct CharSetRelease {
+    void operator()(FcCharSet* c) const { FcCharSetDestroy(c); }
+  };
+  struct Entry {
+    FontFile file;
+    std::unique_ptr<FcCharSet, CharSetRelease> charset;
+  };
+
+  static FallbackList Read(const LogFont& lf) {
+    FallbackList list;
+    FcPattern* pattern = StylePattern(lf);
+    if (!pattern)
+      return list;
+    FcResult result = FcResultNoMatch;
+    FcFontSet* set = FcFontSort(nullptr, pattern, FcTrue, nullptr, &result);
+    FcPatternDestroy(pattern);
+    if (!set)
+      return list;
+    for (int i = 0; i < set->nfont; ++i) {
+      FcPattern* font = set->fonts[i];
+      FcCharSet* charset = nullptr;
+      FcBool scalable = FcFalse;
+      if (FcPatternGetCharSet(font, FC_CHARSET, 0, &charset) != FcResultMatch || !charset ||
+          FcPatternGetBool(font, FC_SCALABLE, 0, &scalable) != FcResultMatch || !scalable)
+        continue;
+#ifdef FC_COLOR
+      FcBool colour = FcFalse;
+      if (FcPatternGetBool(font, FC_COLOR, 0, &colour) == FcResultMatch && colour)
+        continue;
+#endif
+      Entry entry;
+      if (!ReadFontFile(font, entry.file))
+        continue;
+      entry.charset.reset(FcCharSetCopy(charset));
+      list.entries_.push_back(std::move(entry));
+    }
+    FcFontSetDestroy(set);
+    return list;
+  }
+
+  std::vector<Entry> entries_;
+};
 
 // A font file mapped into memory once for every size and style opened on
 // it. Opened from its path, each face would map the whole file again, and
@@ -175,17 +258,93 @@ int RoundDiv(long long num, long long den) {
   return static_cast<int>((num >= 0 ? num + den / 2 : num - den / 2) / den);
 }
 
-}  // namespace
-
-struct FontFace::Impl {
+// A face opened from a file, with the bold and slant it lacks for the
+// style asked for and has to be given.
+struct OpenedFace {
   // The face reads from the mapping, so it is let go of first.
   std::shared_ptr<const MappedFontFile> mapping;
   FT_Face face = nullptr;
   bool emboldenSynthetic = false;
   bool slantSynthetic = false;
-  ~Impl() {
+
+  OpenedFace() = default;
+  OpenedFace(const OpenedFace&) = delete;
+  OpenedFace& operator=(const OpenedFace&) = delete;
+  ~OpenedFace() {
     if (face)
       FT_Done_Face(face);
+  }
+
+  bool Open(const FontFile& file, const LogFont& lf) {
+    FT_Library lib = Library();
+    if (!lib || file.path.empty() || OpenFace(lib, file, mapping, &face) != 0) {
+      face = nullptr;
+      return false;
+    }
+    emboldenSynthetic = lf.weight >= 600 && !(face->style_flags & FT_STYLE_FLAG_BOLD);
+    slantSynthetic = lf.italic && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
+    return true;
+  }
+};
+
+// Loads, styles and renders one glyph of face into glyph.
+void RenderGlyph(const OpenedFace& from, FT_UInt index, FontFace::Glyph& glyph) {
+  FT_Face face = from.face;
+  // Light hinting keeps the shapes true and the stems crisp vertically,
+  // which reads best at the small sizes of controls.
+  if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0)
+    return;
+  FT_GlyphSlot slot = face->glyph;
+  if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+    if (from.emboldenSynthetic)
+      FT_Outline_Embolden(&slot->outline, std::max<FT_Pos>(face->size->metrics.x_ppem * 2, 32));
+    if (from.slantSynthetic) {
+      FT_Matrix shear{0x10000, 0x0366A, 0, 0x10000};
+      FT_Outline_Transform(&slot->outline, &shear);
+    }
+  }
+  glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+  if (from.emboldenSynthetic)
+    glyph.advance += 1;
+  if (FT_Render_Glyph(slot, FT_RENDER_MODE_LIGHT) == 0 &&
+      slot->bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
+    const FT_Bitmap& bm = slot->bitmap;
+    glyph.width = static_cast<int>(bm.width);
+    glyph.height = static_cast<int>(bm.rows);
+    glyph.left = slot->bitmap_left;
+    glyph.top = slot->bitmap_top;
+    glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
+    for (int y = 0; y < glyph.height; ++y)
+      std::memcpy(glyph.coverage.data() + static_cast<std::size_t>(y) * glyph.width,
+                  bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch,
+                  static_cast<std::size_t>(glyph.width));
+  }
+}
+
+}  // namespace
+
+struct FontFace::Impl {
+  OpenedFace main;
+  // The em size the face is set to, in 1/64 pixel; fallback faces are set
+  // to the same.
+  FT_F26Dot6 charSize = 64;
+  // Faces opened for characters the main face lacks, by file and index.
+  std::map<std::pair<std::string, int>, std::unique_ptr<OpenedFace>> fallbacks;
+
+  // The face that draws a character the main face does not have, opened
+  // at the main face's size the first time it is needed; null when no
+  // installed font has the character.
+  const OpenedFace* FallbackFor(char32_t codePoint, const LogFont& lf) {
+    const FontFile* file = FallbackList::For(lf).FontFor(codePoint);
+    if (!file)
+      return nullptr;
+    auto [it, added] = fallbacks.try_emplace({file->path, file->index});
+    if (added) {
+      auto opened = std::make_unique<OpenedFace>();
+      if (opened->Open(*file, lf) && FT_Set_Char_Size(opened->face, 0, charSize, 72, 72) == 0)
+        it->second = std::move(opened);
+    }
+    return it->second.get();
   }
 };
 
@@ -214,17 +373,12 @@ FontFace::FontFace(const LogFont& logFont) : logFont_(logFont), impl_(std::make_
   // pixels would exhaust memory, so sizes beyond any screen are capped.
   logFont_.height = std::clamp(logFont_.height, -kMaxFontHeight, kMaxFontHeight);
   const FontFile& file = ResolveOnce(logFont_);
-  FT_Library lib = Library();
-  if (lib && !file.path.empty() && OpenFace(lib, file, impl_->mapping, &impl_->face) == 0) {
-    family_ = file.family.empty()
-                  ? std::string(impl_->face->family_name ? impl_->face->family_name : "")
-                  : file.family;
-    impl_->emboldenSynthetic =
-        logFont_.weight >= 600 && !(impl_->face->style_flags & FT_STYLE_FLAG_BOLD);
-    impl_->slantSynthetic = logFont_.italic && !(impl_->face->style_flags & FT_STYLE_FLAG_ITALIC);
+  if (impl_->main.Open(file, logFont_)) {
+    const FT_Face face = impl_->main.face;
+    family_ =
+        file.family.empty() ? std::string(face->family_name ? face->family_name : "") : file.family;
     ComputeMetrics();
   } else {
-    impl_->face = nullptr;
     ComputeFallbackMetrics();
   }
 }
@@ -241,7 +395,7 @@ void FontFace::ComputeFallbackMetrics() {
 }
 
 void FontFace::ComputeMetrics() {
-  FT_Face face = impl_->face;
+  FT_Face face = impl_->main.face;
   const long long upem = face->units_per_EM > 0 ? face->units_per_EM : 2048;
   long long winAscent = face->ascender;
   long long winDescent = -face->descender;
@@ -276,7 +430,8 @@ void FontFace::ComputeMetrics() {
   }
   metrics_.height = metrics_.ascent + metrics_.descent;
   metrics_.internalLeading = std::max(0, metrics_.height - static_cast<int>((ppem26 + 32) / 64));
-  FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(std::max<long long>(ppem26, 64)), 72, 72);
+  impl_->charSize = static_cast<FT_F26Dot6>(std::max<long long>(ppem26, 64));
+  FT_Set_Char_Size(face, 0, impl_->charSize, 72, 72);
 
   if (xAvg > 0)
     metrics_.aveCharWidth = std::max(1, RoundDiv(xAvg * ppem26, upem * 64));
@@ -309,42 +464,25 @@ const FontFace::Glyph& FontFace::LoadGlyph(char32_t codePoint) const {
   if (it != glyphs_.end())
     return it->second;
   Glyph glyph;
-  FT_Face face = impl_->face;
+  FT_Face face = impl_->main.face;
   if (codePoint < 0x20 || codePoint == 0x7F) {
     // Control characters take no room and show nothing.
   } else if (!face) {
     glyph.advance = metrics_.aveCharWidth;
   } else {
+    const OpenedFace* from = &impl_->main;
     FT_UInt index = FT_Get_Char_Index(face, codePoint);
-    // Light hinting keeps the shapes true and the stems crisp vertically,
-    // which reads best at the small sizes of controls.
-    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) == 0) {
-      FT_GlyphSlot slot = face->glyph;
-      if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-        if (impl_->emboldenSynthetic)
-          FT_Outline_Embolden(&slot->outline, std::max<FT_Pos>(face->size->metrics.x_ppem * 2, 32));
-        if (impl_->slantSynthetic) {
-          FT_Matrix shear{0x10000, 0x0366A, 0, 0x10000};
-          FT_Outline_Transform(&slot->outline, &shear);
-        }
-      }
-      glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
-      if (impl_->emboldenSynthetic)
-        glyph.advance += 1;
-      if (FT_Render_Glyph(slot, FT_RENDER_MODE_LIGHT) == 0 &&
-          slot->bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
-        const FT_Bitmap& bm = slot->bitmap;
-        glyph.width = static_cast<int>(bm.width);
-        glyph.height = static_cast<int>(bm.rows);
-        glyph.left = slot->bitmap_left;
-        glyph.top = slot->bitmap_top;
-        glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
-        for (int y = 0; y < glyph.height; ++y)
-          std::memcpy(glyph.coverage.data() + static_cast<std::size_t>(y) * glyph.width,
-                      bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch,
-                      static_cast<std::size_t>(glyph.width));
+    if (index == 0) {
+      // The face has no such character: another installed font that has
+      // it draws it, and the face's own missing-character box only shows
+      // when none has.
+      const OpenedFace* other = impl_->FallbackFor(codePoint, logFont_);
+      if (const FT_UInt found = other ? FT_Get_Char_Index(other->face, codePoint) : 0) {
+        from = other;
+        index = found;
       }
     }
+    RenderGlyph(*from, index, glyph);
   }
   return glyphs_.emplace(codePoint, std::move(glyph)).first->second;
 }

@@ -56,6 +56,32 @@ TEST(Font, ConfigurationReadAheadResolvesTheSameFaces) {
   EXPECT_GT(Arial(14).GetMetrics().height, 0);
 }
 
+// A character the face lacks is drawn from another installed font that has
+// it (here the check mark and the replacement character of damaged text,
+// which the metric-compatible faces lack and DejaVu Sans has), in bold and
+// italic too; only a character no font has shows the face's own
+// missing-character glyph.
+TEST(Font, CharactersTheFaceLacksComeFromAnotherInstalledFont) {
+  for (const LogFont& lf :
+       {LogFont{.faceName = "Arial", .height = -14},
+        LogFont{.faceName = "Arial", .height = 16, .weight = FW_BOLD},
+        LogFont{.faceName = "Times New Roman", .height = -12, .italic = true}}) {
+    const std::shared_ptr<FontFace> face = FontFace::Get(lf);
+    // Not assigned: the face's missing-character glyph (a box, or nothing).
+    const FontFace::Glyph& box = face->GetGlyph(U'\u0378');
+    for (char32_t c : {U'\u2713', U'\uFFFD'}) {
+      const FontFace::Glyph& glyph = face->GetGlyph(c);
+      EXPECT_FALSE(glyph.coverage.empty());
+      EXPECT_NE(glyph.coverage, box.coverage)
+          << lf.faceName << " U+" << std::hex << static_cast<std::uint32_t>(c);
+      EXPECT_GT(glyph.advance, 0);
+      // At the face's size: as tall as a capital, give or take the design.
+      EXPECT_LT(glyph.height, face->Metrics().height + 2);
+      EXPECT_GT(glyph.height, face->Metrics().ascent / 3);
+    }
+  }
+}
+
 TEST(Font, HeightSignConvention) {
   // Negative: the character height; the cell adds the internal leading.
   const TextMetrics& character = Arial(-20).GetMetrics();
