@@ -4,7 +4,7 @@
 #include <unicode/utf16.h>
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 
 namespace gfx {
 

@@ -4,6 +4,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
+#include <cstdint>
 #include <memory>
 
 namespace gfx {
