@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/gfx/Utf16.h"
+
 namespace gfx {
 
 namespace {
@@ -20,18 +22,7 @@ bool IsArabicLetterBlock(char32_t c) {
 std::u32string ShapeArabic(std::u32string text) {
   if (std::none_of(text.begin(), text.end(), IsArabicLetterBlock))
     return text;
-  std::u16string units;
-  units.reserve(text.size());
-  for (char32_t c : text) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-      c = 0xFFFD;
-    if (c > 0xFFFF) {
-      units.push_back(static_cast<char16_t>(U16_LEAD(c)));
-      units.push_back(static_cast<char16_t>(U16_TRAIL(c)));
-    } else {
-      units.push_back(static_cast<char16_t>(c));
-    }
-  }
+  const std::u16string units = ToUtf16(text);
   if (units.size() > static_cast<std::size_t>(INT32_MAX / 2))
     return text;
   // Shaping never lengthens the text: lam-alef pairs shrink it.

@@ -2,10 +2,11 @@
 
 #include <unicode/ubidi.h>
 #include <unicode/uchar.h>
-#include <unicode/utf16.h>
 
 #include <cstdint>
 #include <memory>
+
+#include "platform/gfx/Utf16.h"
 
 namespace gfx {
 
@@ -49,23 +50,8 @@ bool HasRightToLeft(const std::u32string& text) {
 
 VisualLine VisualOrder(const std::u32string& text) {
   // The algorithm runs on UTF-16; each unit remembers its character.
-  std::u16string units;
   std::vector<std::size_t> characterOf;
-  units.reserve(text.size());
-  characterOf.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char32_t c =
-        text[i] <= 0x10FFFF && (text[i] < 0xD800 || text[i] > 0xDFFF) ? text[i] : 0xFFFD;
-    if (c > 0xFFFF) {
-      units.push_back(static_cast<char16_t>(U16_LEAD(c)));
-      units.push_back(static_cast<char16_t>(U16_TRAIL(c)));
-      characterOf.push_back(i);
-      characterOf.push_back(i);
-    } else {
-      units.push_back(static_cast<char16_t>(c));
-      characterOf.push_back(i);
-    }
-  }
+  const std::u16string units = ToUtf16(text, &characterOf);
   if (units.size() > static_cast<std::size_t>(INT32_MAX))
     return LogicalOrder(text);
   const auto length = static_cast<int32_t>(units.size());

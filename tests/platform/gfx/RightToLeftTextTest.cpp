@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/gfx/ArabicShaping.h"
 #include "platform/gfx/BidiOrder.h"
 #include "platform/gfx/DeviceContext.h"
