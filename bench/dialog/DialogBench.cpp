@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "platform/gfx/DeviceContext.h"
+#include "BlitBaseline.h"
 #include "platform/win/Win.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "skin/controls/SkinMessage.h"
@@ -22,6 +22,9 @@
 #include "ui/Menus.h"
 
 namespace {
+
+// The screen the baselines copy into.
+constexpr gfx::Size kScreen{1024, 768};
 
 // A desktop, the application, a main form and the product skin.
 struct Program {
@@ -42,16 +45,6 @@ struct Program {
     application.ProcessMessages();
   }
 };
-
-void BaselineBlit(benchmark::State& state, int w, int h) {
-  gfx::Bitmap picture(w, h, gfx::clBtnFace);
-  gfx::Bitmap screen(1024, 768);
-  gfx::DeviceContext dc(screen);
-  for (auto _ : state) {
-    dc.BitBlt(100, 100, w, h, picture, 0, 0);
-    benchmark::DoNotOptimize(screen.Bits());
-  }
-}
 
 const char* const kNotice =
     "The package \"Brook Stones\" cannot be read.\r\rDas Paket \"Brook Stones\" kann nicht "
@@ -79,7 +72,7 @@ void AddSystemMenu(TPopupMenu& menu) {
 
 static void NoticeBlit(benchmark::State& s) {
   const gfx::Size size = NoticeSize();
-  BaselineBlit(s, size.cx, size.cy);
+  BlitBaseline(s, gfx::Rect::FromXYWH(100, 100, size.cx, size.cy), kScreen);
 }
 static void NoticeShow(benchmark::State& s) {
   Program p;
@@ -110,7 +103,7 @@ static void MenuBlit(benchmark::State& s) {
   const int w = engine.Levels(0)->Width();
   const int h = engine.Levels(0)->Height();
   engine.CloseAllLevels();
-  BaselineBlit(s, w, h);
+  BlitBaseline(s, gfx::Rect::FromXYWH(100, 100, w, h), kScreen);
 }
 static void MenuOpen(benchmark::State& s) {
   Program p;

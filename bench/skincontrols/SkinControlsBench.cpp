@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BlitBaseline.h"
 #include "platform/gfx/DeviceContext.h"
 #include "skin/controls/ButtonLook.h"
 #include "skin/controls/ComboBoxLook.h"
@@ -35,15 +36,9 @@ const Record& Find(const char* name) {
   return dynamic_cast<const Record&>(*Skin().ControlRecords[Skin().IndexOfControlRecord(name)]);
 }
 
-// Copies a finished picture of w x h to a window-sized target.
+// Copies a finished picture of w x h into a window-sized target.
 void BaselineBlit(benchmark::State& state, int w, int h) {
-  gfx::Bitmap picture(w, h, gfx::clBtnFace);
-  gfx::Bitmap window(760, 570);
-  gfx::DeviceContext dc(window);
-  for (auto _ : state) {
-    dc.BitBlt(100, 100, w, h, picture, 0, 0);
-    benchmark::DoNotOptimize(window.Bits());
-  }
+  BlitBaseline(state, gfx::Rect::FromXYWH(100, 100, w, h), {760, 570});
 }
 
 const std::vector<std::string> kSeverities = {"Beginner", "Intermediate", "Expert", "Guru",

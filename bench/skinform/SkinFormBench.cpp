@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "platform/gfx/DeviceContext.h"
+#include "BlitBaseline.h"
 #include "platform/win/Win.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "skin/data/SkinData.h"
@@ -57,13 +57,7 @@ struct FramedForm {
 }  // namespace
 
 static void FrameBlit(benchmark::State& state) {
-  gfx::Bitmap picture(kWidth, kHeight, gfx::clBtnFace);
-  gfx::Bitmap window(kWidth, kHeight);
-  gfx::DeviceContext dc(window);
-  for (auto _ : state) {
-    dc.BitBlt(0, 0, kWidth, kHeight, picture, 0, 0);
-    benchmark::DoNotOptimize(window.Bits());
-  }
+  BlitBaseline(state, kWidth, kHeight);
 }
 static void FrameCompose(benchmark::State& state) {
   const TbsSkinData& skin = Skin();

@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BlitBaseline.h"
 #include "platform/win/Win.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "ui/Application.h"
@@ -19,13 +20,7 @@ constexpr int kWidth = 760;
 constexpr int kHeight = 570;
 
 void Repaint_baseline_BitBlt(benchmark::State& state) {
-  gfx::Bitmap source(kWidth, kHeight, gfx::RGB(244, 236, 220));
-  gfx::Bitmap target(kWidth, kHeight);
-  gfx::DeviceContext dc(target);
-  for (auto _ : state) {
-    dc.BitBlt(0, 0, kWidth, kHeight, source, 0, 0);
-    benchmark::DoNotOptimize(target.Bits());
-  }
+  BlitBaseline(state, kWidth, kHeight);
 }
 BENCHMARK(Repaint_baseline_BitBlt)->Name("Repaint:baseline_BitBlt");
 

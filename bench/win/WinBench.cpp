@@ -7,6 +7,7 @@
 
 #include <deque>
 
+#include "BlitBaseline.h"
 #include "platform/win/Win.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 
@@ -19,13 +20,7 @@ constexpr int kHeight = 607;
 constexpr int kMessages = 100000;
 
 void Repaint_baseline_BitBlt(benchmark::State& state) {
-  gfx::Bitmap source(kWidth, kHeight, gfx::RGB(244, 236, 220));
-  gfx::Bitmap target(kWidth, kHeight);
-  gfx::DeviceContext dc(target);
-  for (auto _ : state) {
-    dc.BitBlt(0, 0, kWidth, kHeight, source, 0, 0);
-    benchmark::DoNotOptimize(target.Bits());
-  }
+  BlitBaseline(state, kWidth, kHeight);
 }
 BENCHMARK(Repaint_baseline_BitBlt)->Name("Repaint:baseline_BitBlt");
 
