@@ -333,10 +333,12 @@ void X11Backend::MinimizeSurface(HWND hwnd) {
   if (!s)
     return;
   s->minimized = true;
-  if (m.windowManager && !s->overrideRedirect)
+  if (m.windowManager && !s->overrideRedirect) {
     XIconifyWindow(m.display, s->window, m.screen);
-  else
+  } else {
+    s->hiddenSerial = NextRequest(m.display);
     XUnmapWindow(m.display, s->window);
+  }
   s->viewable = false;
   m.UpdateGrab();
   XFlush(m.display);

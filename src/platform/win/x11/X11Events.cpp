@@ -200,6 +200,17 @@ void X11Backend::Impl::Handle(XEvent& event) {
     case MapNotify:
       if (s && event.xmap.window == s->window) {
         s->viewable = true;
+        // Without a window manager a minimized window is only unmapped;
+        // another program mapping it again (a window list, xdotool) is
+        // the player bringing it back.
+        if (s->minimized && !windowManager && !s->overrideRedirect &&
+            event.xmap.serial >= s->hiddenSerial) {
+          s->minimized = false;
+          InputEvent restore;
+          restore.kind = InputEvent::Kind::RestoreRequest;
+          restore.hwnd = s->hwnd;
+          Post(restore);
+        }
         if (pendingFocus == s->hwnd)
           Focus(*s);
         UpdateGrab();

@@ -59,6 +59,9 @@ struct X11Surface {
   bool shown = false;      // asked to be on the screen
   bool viewable = false;   // the display has mapped it
   bool minimized = false;  // an icon, or hidden for want of a window manager
+  // The request that hid the window for want of a window manager: a map
+  // the display reports after it came from somebody else.
+  unsigned long hiddenSerial = 0;
   // The window manager's outermost frame around the window (a child of the
   // root), 0 while it is not reparented. Its moves are the window's moves.
   ::Window frame = 0;

@@ -155,6 +155,27 @@ TEST_F(X11Windows, MinimiseTakesTheWindowOffTheScreenAndRestoreBringsItBack) {
   EXPECT_FALSE(IsIconic(main));
 }
 
+// Without a window manager nothing shows a minimized window's icon; another
+// program mapping the window again (a window list, xdotool) restores it.
+TEST_F(X11Windows, MinimisedWindowMappedByAnotherProgramIsRestored) {
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
+  ShowWindow(main, SW_MINIMIZE);
+  ASSERT_TRUE(RunUntil([&] { return !Viewable(main); }));
+  rec->Only({WM_SYSCOMMAND});
+  XMapWindow(probe, XWindow(main));
+  Flush();
+  EXPECT_TRUE(RunUntil([&] { return !IsIconic(main); }));
+  EXPECT_THAT(rec->Take(), ElementsAre("main WM_SYSCOMMAND 0xF120"));
+  // Minimized again at once after our own map: that map is no request.
+  ShowWindow(main, SW_MINIMIZE);
+  ShowWindow(main, SW_RESTORE);
+  ShowWindow(main, SW_MINIMIZE);
+  backend->Sync();
+  RunSteps({Pause(100)});
+  EXPECT_TRUE(IsIconic(main));
+}
+
 // A window manager reports iconifying and restoring through the window's
 // state property; the desktop follows as if the player had used the
 // window's own commands.
