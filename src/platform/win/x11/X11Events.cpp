@@ -204,13 +204,8 @@ void X11Backend::Impl::Handle(XEvent& event) {
         // another program mapping it again (a window list, xdotool) is
         // the player bringing it back.
         if (s->minimized && !windowManager && !s->overrideRedirect &&
-            event.xmap.serial >= s->hiddenSerial) {
-          s->minimized = false;
-          InputEvent restore;
-          restore.kind = InputEvent::Kind::RestoreRequest;
-          restore.hwnd = s->hwnd;
-          Post(restore);
-        }
+            event.xmap.serial >= s->hiddenSerial)
+          FollowSystemState(*s, false);
         if (pendingFocus == s->hwnd)
           Focus(*s);
         UpdateGrab();
@@ -422,17 +417,18 @@ void X11Backend::Impl::HandleState(X11Surface& s) {
     return;
   long state = count >= 1 && format == 32 ? *reinterpret_cast<long*>(data) : WithdrawnState;
   XFree(data);
+  if (state == IconicState && !s.minimized && s.shown)
+    FollowSystemState(s, true);
+  else if (state == NormalState && s.minimized)
+    FollowSystemState(s, false);
+}
+
+void X11Backend::Impl::FollowSystemState(X11Surface& s, bool minimized) {
+  s.minimized = minimized;
   InputEvent e;
   e.hwnd = s.hwnd;
-  if (state == IconicState && !s.minimized && s.shown) {
-    s.minimized = true;
-    e.kind = InputEvent::Kind::MinimizeRequest;
-    Post(e);
-  } else if (state == NormalState && s.minimized) {
-    s.minimized = false;
-    e.kind = InputEvent::Kind::RestoreRequest;
-    Post(e);
-  }
+  e.kind = minimized ? InputEvent::Kind::MinimizeRequest : InputEvent::Kind::RestoreRequest;
+  Post(e);
 }
 
 }  // namespace win

@@ -182,6 +182,9 @@ struct X11Backend::Impl {
   void ForgetKeysReleasedElsewhere();
   void HandleFocusOut(const XFocusChangeEvent& event);
   void HandleState(X11Surface& s);
+  // The system minimized or restored the window; the desktop is asked to
+  // follow as if the player had used the window's own command.
+  void FollowSystemState(X11Surface& s, bool minimized);
 
   // Presentation (X11Present.cpp).
   // A black shared picture of the size, or null when the display cannot
