@@ -56,7 +56,7 @@ void TTileBoard::Shuffle(std::uint64_t Seed) {
     if (FShape.Turning)
       for (TTilePlace& place : FPlaces)
         place.Turns = random.Below(4);
-    if (RightCount() * 2 <= n)
+    if (InPlaceCount() * 2 <= n)
       return;
   }
   // Practically unreachable; a shift by one slot leaves no tile in place.
@@ -76,6 +76,27 @@ bool TTileBoard::Turn(int Slot) {
     return false;
   FPlaces[Slot].Turns = (FPlaces[Slot].Turns + 1) % 4;
   return true;
+}
+
+void TTileBoard::SetLooks(std::vector<TTileLook> Looks) {
+  if (static_cast<int>(Looks.size()) == SlotCount())
+    FLooks = std::move(Looks);
+  else
+    FLooks.clear();
+}
+
+bool TTileBoard::IsRight(int Slot) const {
+  const TTilePlace& place = FPlaces.at(Slot);
+  if (FLooks.empty())
+    return place == TTilePlace{Slot, 0};
+  return FLooks[place.Tile][place.Turns] == FLooks[Slot][0];
+}
+
+int TTileBoard::InPlaceCount() const {
+  int placed = 0;
+  for (int slot = 0; slot < SlotCount(); ++slot)
+    placed += FPlaces[slot] == TTilePlace{slot, 0} ? 1 : 0;
+  return placed;
 }
 
 int TTileBoard::RightCount() const {

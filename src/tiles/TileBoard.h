@@ -3,8 +3,12 @@
 // The board of the tile puzzle: a square grid of slots, each holding one
 // tile of the picture, possibly turned. The player swaps any two tiles and,
 // where the severity asks for it, turns tiles a quarter at a time; the
-// puzzle is solved when every tile lies in its own slot, upright.
+// puzzle is solved when every slot shows what its own tile shows upright.
+// Usually that means every tile in its own slot, upright; where pictures
+// have tiles alike (a plain sky, a one-colour background), any of them will
+// do, and a tile that looks the same turned counts as upright.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -41,6 +45,10 @@ struct TTilePlace {
   bool operator==(const TTilePlace&) const = default;
 };
 
+// What one tile shows upright and turned by one, two and three quarters,
+// as numbers: two places that show the same pixels have the same number.
+using TTileLook = std::array<int, 4>;
+
 class TTileBoard {
  public:
   // A solved board.
@@ -48,9 +56,9 @@ class TTileBoard {
 
   // Deals a new shuffle from the seed: the tiles in a random order and,
   // with turning, random turns. At most half of the tiles start in their
-  // own slot and upright, so a shuffle never starts solved and always
-  // looks shuffled. Every deal can be solved: any two tiles may be swapped
-  // and any tile turned.
+  // own slot and upright, so a shuffle never starts solved (unless the
+  // tiles all look alike) and always looks shuffled. Every deal can be
+  // solved: any two tiles may be swapped and any tile turned.
   void Shuffle(std::uint64_t Seed);
 
   const TBoardShape& Shape() const { return FShape; }
@@ -65,11 +73,20 @@ class TTileBoard {
   // tiles do not turn or the slot is outside.
   bool Turn(int Slot);
 
-  bool IsRight(int Slot) const { return FPlaces.at(Slot) == TTilePlace{Slot, 0}; }
+  // Which tiles look alike, one look per tile. Without (or with a list of
+  // another length) every tile and every turn of it looks different.
+  void SetLooks(std::vector<TTileLook> Looks);
+
+  // Whether a slot shows what its own tile shows upright.
+  bool IsRight(int Slot) const;
   int RightCount() const;
   bool Solved() const { return RightCount() == SlotCount(); }
 
  private:
+  // Tiles in their own slot and upright, whatever they look like.
+  int InPlaceCount() const;
+
   TBoardShape FShape;
   std::vector<TTilePlace> FPlaces;
+  std::vector<TTileLook> FLooks;
 };

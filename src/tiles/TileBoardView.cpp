@@ -7,6 +7,7 @@
 #include "platform/win/TimerApi.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/Win.h"
+#include "tiles/TileLooks.h"
 
 namespace {
 
@@ -16,18 +17,6 @@ constexpr TColor kHighlight = gfx::RGB(255, 250, 240);
 constexpr TColor kWalnutDark = gfx::RGB(62, 40, 24);
 // How far the mouse moves with the button down before a press is a drag.
 constexpr int kDragDistance = 4;
-
-// The picture turned a quarter clockwise.
-gfx::Bitmap TurnedQuarter(const gfx::Bitmap& Picture) {
-  const int w = Picture.Width(), h = Picture.Height();
-  gfx::Bitmap result(h, w);
-  for (int y = 0; y < h; ++y) {
-    const gfx::Pixel* row = Picture.Row(y);
-    for (int x = 0; x < w; ++x)
-      result.Row(x)[h - 1 - y] = row[x];
-  }
-  return result;
-}
 
 void FrameInside(gfx::DeviceContext& DC, TRect R, int Width, TColor Color) {
   for (int i = 0; i < Width; ++i) {
@@ -69,13 +58,8 @@ const gfx::Bitmap& TTileBoardView::TurnedTile(int Tile, int Turns) {
     if (Turns > 1) {
       turned[Turns - 1] = TurnedQuarter(TurnedTile(Tile, Turns - 1));
     } else {
-      const int columns = FGame->Board().Shape().Columns, size = TileSize();
-      const gfx::ConstBitmapView view =
-          FPicture.View(TRect::FromXYWH(Tile % columns * size, Tile / columns * size, size, size));
-      gfx::Bitmap upright(size, size);
-      for (int y = 0; y < view.height; ++y)
-        std::copy_n(view.Row(y), view.width, upright.Row(y));
-      turned[0] = TurnedQuarter(upright);
+      turned[0] =
+          TurnedQuarter(CutTile(FPicture, FGame->Board().Shape().Columns, TileSize(), Tile));
     }
   }
   return turned[Turns - 1];

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "tiles/TileBoard.h"
@@ -20,6 +21,8 @@ class TTileGame {
   void NewShuffle(std::uint64_t Seed);
 
   const TTileBoard& Board() const { return FBoard; }
+  // Which tiles look alike (see TTileBoard::SetLooks); kept for new deals.
+  void SetLooks(std::vector<TTileLook> Looks) { FBoard.SetLooks(std::move(Looks)); }
   int Moves() const { return FMoves; }
   bool Solved() const { return FBoard.Solved(); }
 

@@ -10,6 +10,7 @@
 #include "skin/controls/SkinLabels.h"
 #include "skin/form/SkinForm.h"
 #include "tiles/TileBoardView.h"
+#include "tiles/TileLooks.h"
 #include "tiles/TilesTexts.h"
 #include "ui/Timer.h"
 
@@ -65,6 +66,7 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
   FBoard = new TTileBoardView(this);
   FBoard->SetBounds(kMargin, kMargin, BoardSide, BoardSide);
   FBoard->SetParent(this);
+  FGame->SetLooks(TileLooks(Picture, FGame->Board().Shape()));
   FBoard->SetPicture(std::move(Picture));
   FBoard->SetGame(FGame.get());
   FBoard->OnMove = [this](TObject* Sender) { BoardMoved(Sender); };

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 
 #include "platform/gfx/ImageCodecs.h"
 #include "platform/sys/TestFiles.h"
 #include "tiles/SmoothScale.h"
+#include "tiles/TileLooks.h"
 
 namespace {
 
@@ -66,6 +68,28 @@ TEST_F(TilePictureTest, MissingAndDamagedPicturesAreNamedInTheNotice) {
   const std::string notice = PictureNotice(damaged);
   EXPECT_NE(notice.find("cannot be read:\r\r" + damaged.File), std::string::npos);
   EXPECT_NE(notice.find("\r\rDas Bild dieses Puzzles"), std::string::npos);
+}
+
+TEST_F(TilePictureTest, PlainSkyTilesOfARealPictureLookAlike) {
+  // A drawing with a plain sky over a coloured ground, through JPEG and
+  // smooth enlarging: the sky tiles of a Maniac board come out pixel for
+  // pixel the same, so the board takes any of them in any sky slot, while
+  // the ground tiles stay apart.
+  gfx::Bitmap drawing(400, 400, gfx::RGB(120, 170, 230));
+  for (int y = 200; y < 400; ++y)
+    for (int x = 0; x < 400; ++x)
+      drawing.SetPixel(x, y, gfx::RGB(x / 2, 100 + y / 4, (x + y) & 255));
+  WriteJpeg(dir / "pack/photo-2-picture.jpg", drawing);
+  TBoardPicture picture = LoadBoardPicture(Name(), 480);
+  ASSERT_TRUE(picture.Ok()) << picture.Reason;
+  const std::vector<TTileLook> looks = TileLooks(picture.Bitmap, BoardShapeFor(5));
+  ASSERT_EQ(looks.size(), 64u);
+  for (int tile = 1; tile < 16; ++tile)  // the two top rows, well inside the sky
+    EXPECT_EQ(looks[tile], looks[0]) << tile;
+  std::set<int> ground;
+  for (int tile = 48; tile < 64; ++tile)
+    ground.insert(looks[tile][0]);
+  EXPECT_EQ(ground.size(), 16u);
 }
 
 TEST(SmoothScale, EnlargesWithoutBlocksAndReducesByAveraging) {
