@@ -1,12 +1,17 @@
 #include "tiles/Scores.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "platform/sys/FileLock.h"
 #include "platform/sys/ProfileFile.h"
 
 namespace {
+
+// How long a result waits for another game to finish writing its own.
+constexpr std::chrono::milliseconds kLockPatience{2000};
 
 bool IsAbsolute(const char* Path) {
   return Path && Path[0] == '/';
@@ -78,16 +83,22 @@ std::optional<TScore> TScoreBook::Best(const std::string& Section,
 TRecordOutcome TScoreBook::Record(const std::string& Section, const std::string& Severity,
                                   const TScore& Result) {
   TRecordOutcome outcome;
-  outcome.Previous = Best(Section, Severity);
-  outcome.NewBest = !outcome.Previous || Result.BetterThan(*outcome.Previous);
-  if (!outcome.NewBest)
-    return outcome;
   if (FPath.empty()) {
+    outcome.NewBest = true;
     outcome.Saved = false;
     return outcome;
   }
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(FPath).parent_path(), error);
+  // Another game finishing at the same moment reads and writes the same
+  // file: one at a time, so that each compares with, and keeps, what the
+  // other wrote. A lock not had in time (its holder stopped) does not keep
+  // the result from being saved.
+  const sys::FileLock lock(FPath + ".lock", kLockPatience);
+  outcome.Previous = Best(Section, Severity);
+  outcome.NewBest = !outcome.Previous || Result.BetterThan(*outcome.Previous);
+  if (!outcome.NewBest)
+    return outcome;
   const std::string value = std::to_string(Result.Seconds) + "," + std::to_string(Result.Moves);
   outcome.Saved = sys::WritePrivateProfileString(Section, Severity, value, FPath);
   return outcome;

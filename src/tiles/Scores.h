@@ -4,7 +4,8 @@
 // under the user's state directory. The best result is the shortest time,
 // and for equal times the fewer moves. Saving goes through the profile
 // functions, which replace the file atomically: a failed write keeps the
-// old file, and a lost record never stops the game.
+// old file, and a lost record never stops the game. Games that finish at
+// the same moment take turns with the file, so none loses another's record.
 
 #include <optional>
 #include <string>

@@ -1,6 +1,8 @@
 #include "tiles/Scores.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/sys/TestFiles.h"
 
@@ -84,6 +86,39 @@ TEST_F(ScoreBookTest, UnwritableStateDirectoryCostsOnlyTheRecord) {
   TRecordOutcome lost = nowhere.Record("pack/p-1", "Guru", {90, 40});
   EXPECT_TRUE(lost.NewBest);
   EXPECT_FALSE(lost.Saved);
+}
+
+TEST_F(ScoreBookTest, GamesFinishingTogetherKeepEveryRecord) {
+  // Two games write their results into the same file at the same time:
+  // each one's records survive the other's writes.
+  constexpr int kRecords = 40;
+  pid_t games[2];
+  for (int game = 0; game < 2; ++game) {
+    games[game] = fork();
+    ASSERT_GE(games[game], 0);
+    if (games[game] == 0) {
+      TScoreBook book(Path());
+      bool saved = true;
+      for (int i = 0; i < kRecords; ++i)
+        saved &= book.Record("pack" + std::to_string(game) + "/p-" + std::to_string(i), "Guru",
+                             {60 + i, 30})
+                     .Saved;
+      _exit(saved ? 0 : 1);
+    }
+  }
+  for (pid_t game : games) {
+    int status = 0;
+    ASSERT_EQ(waitpid(game, &status, 0), game);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  TScoreBook book(Path());
+  for (int game = 0; game < 2; ++game)
+    for (int i = 0; i < kRecords; ++i) {
+      const auto best =
+          book.Best("pack" + std::to_string(game) + "/p-" + std::to_string(i), "Guru");
+      ASSERT_TRUE(best.has_value()) << game << " " << i;
+      EXPECT_EQ(best->Seconds, 60 + i);
+    }
 }
 
 }  // namespace
