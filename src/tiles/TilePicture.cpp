@@ -1,6 +1,9 @@
 #include "tiles/TilePicture.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 #include "platform/gfx/ImageCodecs.h"
 #include "platform/sys/FileSystem.h"
@@ -37,7 +40,17 @@ TBoardPicture LoadBoardPicture(const TPuzzleName& Name, int Side) {
     result.Failure = TPictureFailure::Missing;
     return result;
   }
-  gfx::DecodedImage decoded = gfx::LoadImageFile(result.File, PictureLimits());
+  // Read with the file services' care: a pipe in the picture's place does
+  // not hang the game, nor does a huge file fill the memory.
+  std::string why;
+  const std::optional<std::string> bytes = sys::ReadFileBytes(result.File, &why);
+  if (!bytes) {
+    result.Failure = TPictureFailure::Unreadable;
+    result.Reason = why;
+    return result;
+  }
+  gfx::DecodedImage decoded = gfx::DecodeImage(
+      {reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()}, PictureLimits());
   if (!decoded.Ok()) {
     result.Failure = TPictureFailure::Unreadable;
     result.Reason = decoded.error;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 
 #include "platform/gfx/ImageCodecs.h"
@@ -68,6 +71,13 @@ TEST_F(TilePictureTest, MissingAndDamagedPicturesAreNamedInTheNotice) {
   const std::string notice = PictureNotice(damaged);
   EXPECT_NE(notice.find("cannot be read:\r\r" + damaged.File), std::string::npos);
   EXPECT_NE(notice.find("\r\rDas Bild dieses Puzzles"), std::string::npos);
+
+  // A pipe in the picture's place, with no writer, does not hang the game.
+  std::filesystem::remove(dir / "pack/photo-2-picture.jpg");
+  ASSERT_EQ(::mkfifo((dir / "pack/photo-2-picture.jpg").c_str(), 0644), 0);
+  TBoardPicture pipe = LoadBoardPicture(Name(), 100);
+  EXPECT_EQ(pipe.Failure, TPictureFailure::Unreadable);
+  EXPECT_EQ(pipe.Reason, "not a regular file");
 }
 
 TEST_F(TilePictureTest, PlainSkyTilesOfARealPictureLookAlike) {

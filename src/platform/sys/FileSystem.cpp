@@ -64,7 +64,8 @@ std::vector<std::string> ListDirectories(const std::string& directory) {
   return names;
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path, std::string* why) {
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string* why,
+                                         std::size_t maxBytes) {
   auto fail = [&](std::string reason) -> std::optional<std::string> {
     if (why != nullptr)
       *why = std::move(reason);
@@ -83,6 +84,16 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string* w
     ::close(fd);
     return fail(S_ISDIR(st.st_mode) ? "a directory, not a file" : "not a regular file");
   }
+  // A damaged or hostile file can be any size (a sparse file of terabytes
+  // costs its maker nothing); it is refused before it is read, and a file
+  // that grows while it is read is refused at the limit.
+  const auto tooLarge = [&] {
+    ::close(fd);
+    return fail(maxBytes % (1u << 20) == 0 ? "larger than " + std::to_string(maxBytes >> 20) + " MB"
+                                           : "larger than " + std::to_string(maxBytes) + " bytes");
+  };
+  if (st.st_size > 0 && static_cast<unsigned long long>(st.st_size) > maxBytes)
+    return tooLarge();
   if (st.st_size > 0)
     bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
@@ -97,6 +108,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string* w
     }
     if (n == 0)
       break;
+    if (static_cast<std::size_t>(n) > maxBytes - bytes.size())
+      return tooLarge();
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
   ::close(fd);

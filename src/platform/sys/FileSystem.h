@@ -2,6 +2,7 @@
 
 // File tests, directory enumeration and the program's own directory.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,11 +30,18 @@ bool IsExecutableFile(const std::string& path);
 // hidden entries of this platform. Empty when the directory cannot be read.
 std::vector<std::string> ListDirectories(const std::string& directory);
 
+// The most ReadFileBytes reads unless told otherwise: far beyond any picture
+// or settings file of the program, and well short of what would exhaust the
+// memory of a player's machine.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
+
 // The whole file, or nothing when it cannot be read (missing, not a regular
-// file, no permission). When why is given, a failure puts the reason there:
-// "a directory, not a file", "not a regular file" (a pipe, a device) or the
-// system's own text, such as "No such file or directory".
-std::optional<std::string> ReadFileBytes(const std::string& path, std::string* why = nullptr);
+// file, no permission, larger than maxBytes). When why is given, a failure
+// puts the reason there: "a directory, not a file", "not a regular file" (a
+// pipe, a device), "larger than 256 MB" or the system's own text, such as
+// "No such file or directory".
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string* why = nullptr,
+                                         std::size_t maxBytes = kMaxFileBytes);
 
 // The directory the program runs from, ending with a separator: the
 // directory of the running executable unless an override is set.

@@ -9,7 +9,7 @@
 namespace sys {
 
 ProfileDocument ReadProfileDocument(const std::string& path) {
-  std::optional<std::string> bytes = ReadFileBytes(path);
+  std::optional<std::string> bytes = ReadFileBytes(path, nullptr, kProfileFileMax);
   return bytes ? ProfileDocument::FromBytes(*bytes) : ProfileDocument{};
 }
 
@@ -69,7 +69,7 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
 bool WritePrivateProfileStrings(const std::vector<ProfileEntry>& entries, const std::string& path,
                                 FileSystemCalls& calls) {
   std::string text;
-  if (std::optional<std::string> bytes = ReadFileBytes(path)) {
+  if (std::optional<std::string> bytes = ReadFileBytes(path, nullptr, kProfileFileMax)) {
     text = std::move(*bytes);
   } else if (FileExists(path) || DirectoryExists(path)) {
     // An unreadable existing file must not be replaced by one holding only

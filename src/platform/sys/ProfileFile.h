@@ -19,7 +19,13 @@ namespace sys {
 // buffer less its terminator.
 inline constexpr std::size_t kProfileStringMax = 2047;
 
-// The parsed file; an empty document when the file is missing or unreadable.
+// The largest ini file read: thousands of times what the program's own
+// files hold. A larger one reads as empty and is never rewritten, so it is
+// neither parsed for ages nor lost.
+inline constexpr std::size_t kProfileFileMax = std::size_t{16} << 20;
+
+// The parsed file; an empty document when the file is missing, unreadable or
+// larger than kProfileFileMax.
 ProfileDocument ReadProfileDocument(const std::string& path);
 
 // The value of section/key, or defaultValue when the file, the section or the

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/sys/AtomicFile.h"
 #include "platform/sys/TestFiles.h"
@@ -61,6 +62,21 @@ TEST(FileSystem, ReadFileBytesKeepsEveryByteAndReadsOnlyRegularFiles) {
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
   EXPECT_EQ(sys::ReadFileBytes(dir / "pipe"), std::nullopt);
   EXPECT_EQ(sys::ReadFileBytes(dir / "none"), std::nullopt);
+}
+
+TEST(FileSystem, ReadFileBytesRefusesAFileLargerThanAsked) {
+  TempDirectory dir;
+  WriteTextFile(dir / "f", std::string(100, 'x'));
+  std::string why;
+  EXPECT_EQ(sys::ReadFileBytes(dir / "f", &why, 100), std::string(100, 'x'));
+  EXPECT_EQ(sys::ReadFileBytes(dir / "f", &why, 99), std::nullopt);
+  EXPECT_EQ(why, "larger than 99 bytes");
+  // A sparse file of gigabytes costs nothing to make and must not be read
+  // into memory.
+  { std::ofstream(dir / "huge").put('x'); }
+  std::filesystem::resize_file(dir / "huge", std::uintmax_t{3} << 30);
+  EXPECT_EQ(sys::ReadFileBytes(dir / "huge", &why), std::nullopt);
+  EXPECT_EQ(why, "larger than 256 MB");
 }
 
 TEST(FileSystem, APathWithANulByteNamesNoFile) {

@@ -151,6 +151,22 @@ TEST(ProfileWrite, AMissingDirectoryOrAnInjectionFailsWithoutWriting) {
   EXPECT_TRUE(std::filesystem::is_directory(dir / "d.ini"));
 }
 
+TEST(ProfileWrite, AnOversizedFileReadsAsEmptyAndIsNeverReplaced) {
+  // Gigabytes of an ini file (here sparse) are neither read into memory nor
+  // lost to a file holding only the key written.
+  TempDirectory dir;
+  const std::string path = dir / "p.ini";
+  WriteTextFile(path, "[s]\na=1\n");
+  const std::uintmax_t size = std::uintmax_t{2} << 30;
+  std::filesystem::resize_file(path, size);
+  EXPECT_EQ(sys::GetPrivateProfileString("s", "a", "none", path), "none");
+  EXPECT_FALSE(sys::WritePrivateProfileString("s", "b", "2", path));
+  EXPECT_EQ(std::filesystem::file_size(path), size);
+  // Just under the limit is still a settings file.
+  std::filesystem::resize_file(path, sys::kProfileFileMax);
+  EXPECT_EQ(sys::GetPrivateProfileString("s", "a", "none", path), "1");
+}
+
 TEST(ProfileWrite, AFailureAtAnyStepLeavesTheOldOrTheCompleteNewFile) {
   const std::string oldText = "; keep me\n[s]\na=1\n";
   const std::string newText = "; keep me\n[s]\na=1\nb=22\n";
