@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/IniFile.h"
+#include "catalogue/Package.h"
 #include "platform/gfx/ImageCodecs.h"
 #include "platform/sys/FileSystem.h"
 #include "tiles/SmoothScale.h"
@@ -28,7 +30,12 @@ std::string LargePicturePath(const TPuzzleName& Name) {
 }
 
 std::string PreviewPicturePath(const TPuzzleName& Name) {
-  return Name.PuzzleStem() + ".jpg";
+  const TIniFile definition(Name.Directory + sys::PathSeparator + PackageDefinitionName);
+  if (!sys::FileExists(definition.FileName()))
+    return Name.PuzzleStem() + ".jpg";
+  // The browser's own reading, default included.
+  const std::string preview = definition.ReadString("Package", "preview", "nopreview");
+  return Name.Directory + sys::PathSeparator + preview + "-" + std::to_string(Name.Number) + ".jpg";
 }
 
 TBoardPicture LoadBoardPicture(const TPuzzleName& Name, int Side) {

@@ -2,7 +2,7 @@
 
 // The picture a puzzle is played with: "<file>-<n>-picture.jpg" beside the
 // program when the package ships one, else the 150 x 150 preview
-// "<file>-<n>.jpg" enlarged. The board is square, so a picture of another
+// "<preview>-<n>.jpg" enlarged. The board is square, so a picture of another
 // shape gives its middle square.
 
 #include <string>
@@ -22,6 +22,9 @@ struct TBoardPicture {
 };
 
 std::string LargePicturePath(const TPuzzleName& Name);
+// The preview the browser shows for the puzzle: named after the package's
+// preview base name when a package definition lies beside the program (it
+// may differ from the file base name), else after the file base name.
 std::string PreviewPicturePath(const TPuzzleName& Name);
 
 // Loads the picture and fits it smoothly to Side x Side pixels.

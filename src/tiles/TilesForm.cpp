@@ -9,6 +9,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinLabels.h"
 #include "skin/form/SkinForm.h"
+#include "tiles/PuzzleTitle.h"
 #include "tiles/TileBoardView.h"
 #include "tiles/TileLooks.h"
 #include "tiles/TilesTexts.h"
@@ -56,7 +57,8 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
   SetBorderIcons({biSystemMenu, biMinimize});
   SetPosition(poScreenCenter);
   SetColor(kPaper);
-  SetCaption(TilesCaption(Name.FileBase, Name.Number, Name.Severity));
+  const std::string title = PuzzleTitle(Name);
+  SetCaption(TilesCaption(title, Name.Severity));
   FFrame = new TbsSkinForm(this);
   FFrame->SetBorderIcons(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize});
   FFrame->SetSkinData(FSkin);
@@ -71,11 +73,16 @@ TTilesForm::TTilesForm(TComponent* AOwner, const TPuzzleName& Name, gfx::Bitmap&
   FBoard->SetGame(FGame.get());
   FBoard->OnMove = [this](TObject* Sender) { BoardMoved(Sender); };
 
-  // A long name is cut at the panel's edge rather than run off the window.
-  TbsSkinStdLabel* title =
-      AddLabel(kMargin, Name.FileBase + " " + std::to_string(Name.Number), -20, true);
-  title->SetAutoSize(false);
-  title->SetBounds(panelLeft, kMargin, kPanelWidth, 26);
+  // A long title gets a smaller font; one too long even for that is cut at
+  // the panel's edge rather than run off the window.
+  TbsSkinStdLabel* titleLabel = AddLabel(kMargin, title, -20, true);
+  if (titleLabel->Width() > kPanelWidth) {
+    TFont smaller = titleLabel->Font();
+    smaller.SetHeight(-15);
+    titleLabel->SetFont(smaller);
+  }
+  titleLabel->SetAutoSize(false);
+  titleLabel->SetBounds(panelLeft, kMargin, kPanelWidth, 26);
   AddLabel(kMargin + 28, std::string(SeverityName(Name.Severity)), -14, false);
   FMovesLabel = AddLabel(kMargin + 64, MovesText(0), -14, false);
   FTimeLabel = AddLabel(kMargin + 84, TimeText(0), -14, false);

@@ -66,7 +66,6 @@ std::string WinNotice(const TScore& Result, const TRecordOutcome& Outcome,
   return english + "\r\r" + german;
 }
 
-std::string TilesCaption(const std::string& FileBase, int Number, int Severity) {
-  return FileBase + " " + std::to_string(Number) + " - " + std::string(SeverityName(Severity)) +
-         " - " + TilesTitle;
+std::string TilesCaption(const std::string& PuzzleTitle, int Severity) {
+  return PuzzleTitle + " - " + std::string(SeverityName(Severity)) + " - " + TilesTitle;
 }

@@ -27,5 +27,5 @@ std::string WinNotice(const TScore& Result, const TRecordOutcome& Outcome,
 // The application's title, the caption of every notice.
 inline constexpr const char* TilesTitle = "Tilebrook(tm) Tiles";
 
-// The window's caption: the puzzle and its severity.
-std::string TilesCaption(const std::string& FileBase, int Number, int Severity);
+// The window's caption: the puzzle's title and its severity.
+std::string TilesCaption(const std::string& PuzzleTitle, int Severity);

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include "platform/sys/TestFiles.h"
+#include "tiles/PuzzleTitle.h"
+#include "tiles/TilesTexts.h"
 
 namespace {
 
@@ -73,6 +75,18 @@ TEST(PuzzleName, WrongNameNoticeSaysWhatIsExpectedInBothLanguages) {
   EXPECT_NE(notice.find("\r\rDieses Legespiel"), std::string::npos);
   EXPECT_EQ(notice.find('\n'), std::string::npos);
   EXPECT_NE(notice.rfind("/usr/bin/tilebrook-tiles"), notice.find("/usr/bin/tilebrook-tiles"));
+}
+
+TEST(PuzzleTitle, TheDetailFilesTitleElseFileAndNumber) {
+  TempDirectory dir;
+  const TPuzzleName name = *ParsePuzzleName(dir / "pack/photo-3-Guru.exe");
+  EXPECT_EQ(PuzzleTitle(name), "photo 3");  // no detail file
+  WriteTextFile(dir / "pack/photo-3.ini", "[Image]\nName=  \n[Author]\nName=Ann\n");
+  EXPECT_EQ(PuzzleTitle(name), "photo 3");  // a blank title
+  WriteTextFile(dir / "pack/photo-3.ini", "[image]\nname = Fish & Chips at Dusk\n");
+  EXPECT_EQ(PuzzleTitle(name), "Fish & Chips at Dusk");
+  EXPECT_EQ(TilesCaption(PuzzleTitle(name), 4),
+            "Fish & Chips at Dusk - Guru - Tilebrook(tm) Tiles");
 }
 
 }  // namespace

@@ -45,6 +45,21 @@ TEST_F(TilePictureTest, PrefersTheLargePictureOverThePreview) {
   EXPECT_GT(Red(large.Bitmap, 150, 150), 240);
 }
 
+TEST_F(TilePictureTest, ThePreviewIsTheOneTheBrowserShows) {
+  // A package whose previews have a base name of their own.
+  WriteJpeg(dir / "pack/photo-2.jpg", gfx::Bitmap(150, 150, gfx::RGB(0, 0, 255)));
+  WriteJpeg(dir / "pack/shot-2.jpg", gfx::Bitmap(150, 150, gfx::RGB(255, 0, 0)));
+  WriteTextFile(dir / "pack/PuzzlePackage.ini", "[package]\nFILE=photo\nPreview = shot\n");
+  TBoardPicture picture = LoadBoardPicture(Name(), 100);
+  ASSERT_TRUE(picture.Ok()) << picture.Reason;
+  EXPECT_EQ(picture.File, dir / "pack/shot-2.jpg");
+  EXPECT_GT(Red(picture.Bitmap, 50, 50), 240);
+  // Without a preview key the browser looks for "nopreview", and so does
+  // the puzzle.
+  WriteTextFile(dir / "pack/PuzzlePackage.ini", "[Package]\nfile=photo\n");
+  EXPECT_EQ(LoadBoardPicture(Name(), 100).File, dir / "pack/nopreview-2.jpg");
+}
+
 TEST_F(TilePictureTest, AWidePictureGivesItsMiddleSquare) {
   gfx::Bitmap wide(400, 200, gfx::RGB(0, 0, 0));
   for (int y = 0; y < 200; ++y)
