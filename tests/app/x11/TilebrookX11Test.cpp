@@ -292,10 +292,19 @@ TEST_F(TilebrookX11, WithoutADisplayItSaysSoAndEnds) {
 // player saves, and end by itself.
 class TilebrookSessionEnd : public TilebrookX11, public ::testing::WithParamInterface<int> {
  protected:
-  // Stands for the display going away in the parameter list.
+  // Stand for the display going away and for another program destroying
+  // the browser's window (a window tool's "close") in the parameter list.
   static constexpr int kDisplayLost = 0;
+  static constexpr int kWindowDestroyed = -1;
 
   void EndSession(int how) {
+    if (how == kWindowDestroyed) {
+      const std::optional<Window> main = MainWindow();
+      ASSERT_TRUE(main.has_value());
+      XDestroyWindow(display, *main);
+      XSync(display, False);
+      return;
+    }
     if (how != kDisplayLost) {
       ASSERT_EQ(::kill(pid, how), 0);
       return;
@@ -336,7 +345,7 @@ TEST_P(TilebrookSessionEnd, ANoticeStillOpenDoesNotKeepTheProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, TilebrookSessionEnd,
-                         ::testing::Values(SIGTERM, SIGINT, SIGHUP, 0),
+                         ::testing::Values(SIGTERM, SIGINT, SIGHUP, 0, -1),
                          [](const ::testing::TestParamInfo<int>& info) {
                            switch (info.param) {
                              case SIGTERM:
@@ -345,6 +354,8 @@ INSTANTIATE_TEST_SUITE_P(Endings, TilebrookSessionEnd,
                                return std::string("Sigint");
                              case SIGHUP:
                                return std::string("Sighup");
+                             case -1:
+                               return std::string("WindowDestroyed");
                              default:
                                return std::string("DisplayLost");
                            }

@@ -183,6 +183,30 @@ void X11Backend::Impl::Focus(X11Surface& s) {
 
 namespace {
 
+void PublishTitle(X11Backend::Impl& m, const X11Surface& s) {
+  const int size = static_cast<int>(s.title.size());
+  m.SetProperty(s.window, m.atoms.netWmName, m.atoms.utf8String, 8, s.title.data(), size);
+  m.SetProperty(s.window, m.atoms.netWmIconName, m.atoms.utf8String, 8, s.title.data(), size);
+  std::string latin1 = Latin1(s.title);
+  m.SetProperty(s.window, XA_WM_NAME, XA_STRING, 8, latin1.data(), static_cast<int>(latin1.size()));
+  m.SetProperty(s.window, XA_WM_ICON_NAME, XA_STRING, 8, latin1.data(),
+                static_cast<int>(latin1.size()));
+}
+
+// Gives a window about to be shown for the first time the program's class
+// and its title, before the window manager looks at it.
+void NameSurface(X11Backend::Impl& m, X11Surface& s) {
+  if (s.named)
+    return;
+  s.named = true;
+  std::string instance = m.options.programName.empty() ? "tilebrook" : m.options.programName;
+  std::string className = instance;
+  className[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(className[0])));
+  XClassHint classHint{instance.data(), className.data()};
+  XSetClassHint(m.display, s.window, &classHint);
+  PublishTitle(m, s);
+}
+
 // A move of a managed window is a request to the window manager, carried
 // out later or not at all.
 bool ManagedMove(const X11Backend::Impl& m, const X11Surface& s, const gfx::Rect& to) {
@@ -229,11 +253,6 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   wmHints.input = s.overrideRedirect ? False : True;
   wmHints.initial_state = NormalState;
   XSetWMHints(m.display, s.window, &wmHints);
-  std::string instance = m.options.programName.empty() ? "tilebrook" : m.options.programName;
-  std::string className = instance;
-  className[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(className[0])));
-  XClassHint classHint{instance.data(), className.data()};
-  XSetClassHint(m.display, s.window, &classHint);
   XSetWMProtocols(m.display, s.window, &m.atoms.wmDeleteWindow, 1);
   long pid = getpid();
   m.SetProperty(s.window, m.atoms.netWmPid, XA_CARDINAL, 32, &pid, 1);
@@ -277,23 +296,28 @@ void X11Backend::DestroySurface(HWND hwnd) {
   X11Surface* s = m.Find(hwnd);
   if (!s)
     return;
-  if (s->frame)
-    m.byFrame.erase(s->frame);
-  if (m.grabWindow == s->window) {
+  if (m.grabWindow == s->window)
     XUngrabPointer(m.display, CurrentTime);
-    m.grabWindow = 0;
-  }
   XDestroyWindow(m.display, s->window);
-  m.byWindow.erase(s->window);
-  if (m.pendingFocus == hwnd)
-    m.pendingFocus = nullptr;
-  if (m.captureHwnd == hwnd)
-    m.captureHwnd = nullptr;
-  if (m.systemMove == hwnd)
-    m.systemMove = nullptr;
-  m.surfaces.erase(hwnd.id);
-  m.UpdateGrab();
+  m.Forget(*s);
   XFlush(m.display);
+}
+
+void X11Backend::Impl::Forget(X11Surface& s) {
+  const HWND hwnd = s.hwnd;
+  if (s.frame)
+    byFrame.erase(s.frame);
+  if (grabWindow == s.window)
+    grabWindow = 0;
+  byWindow.erase(s.window);
+  if (pendingFocus == hwnd)
+    pendingFocus = nullptr;
+  if (captureHwnd == hwnd)
+    captureHwnd = nullptr;
+  if (systemMove == hwnd)
+    systemMove = nullptr;
+  surfaces.erase(hwnd.id);
+  UpdateGrab();
 }
 
 void X11Backend::ShowSurface(HWND hwnd, bool visible) {
@@ -305,6 +329,7 @@ void X11Backend::ShowSurface(HWND hwnd, bool visible) {
   if (visible) {
     // Mapping an iconified window is also how it is restored.
     s->minimized = false;
+    NameSurface(m, *s);
     XMapWindow(m.display, s->window);
     // Without a window manager to ask (always, for a popup) the window is
     // mapped at once: its grab or focus can follow in the same breath,
@@ -456,14 +481,10 @@ void X11Backend::SetSurfaceTitle(HWND hwnd, const std::string& title) {
   X11Surface* s = m.Find(hwnd);
   if (!s)
     return;
-  const int size = static_cast<int>(title.size());
-  m.SetProperty(s->window, m.atoms.netWmName, m.atoms.utf8String, 8, title.data(), size);
-  m.SetProperty(s->window, m.atoms.netWmIconName, m.atoms.utf8String, 8, title.data(), size);
-  std::string latin1 = Latin1(title);
-  m.SetProperty(s->window, XA_WM_NAME, XA_STRING, 8, latin1.data(),
-                static_cast<int>(latin1.size()));
-  m.SetProperty(s->window, XA_WM_ICON_NAME, XA_STRING, 8, latin1.data(),
-                static_cast<int>(latin1.size()));
+  s->title = title;
+  if (!s->named)
+    return;
+  PublishTitle(m, *s);
   XFlush(m.display);
 }
 

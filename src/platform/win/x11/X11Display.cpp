@@ -39,7 +39,7 @@ int RecordError(Display* display, XErrorEvent* error) {
   }
   // The window manager's frames come and go without telling us; a request
   // on one that is gone is expected.
-  if (m.byFrame.count(error->resourceid))
+  if (m.byFrame.count(error->resourceid) || m.destroyedByOthers.count(error->resourceid))
     return 0;
   m.errors.push_back({error->error_code, error->request_code, error->resourceid});
   return 0;

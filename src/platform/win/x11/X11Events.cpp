@@ -4,6 +4,7 @@
 #include <poll.h>
 
 #include <climits>
+#include <cstdio>
 #include <vector>
 
 #include "platform/sys/Process.h"
@@ -233,6 +234,32 @@ void X11Backend::Impl::Handle(XEvent& event) {
       lastInputTime = event.xproperty.time;
       if (s && event.xproperty.atom == atoms.wmState)
         HandleState(*s);
+      break;
+    case DestroyNotify:
+      // Our own windows are forgotten before they are destroyed; one still
+      // known was destroyed by another program (a window tool's "close").
+      // A window the player has seen cannot come back: an owned one (a
+      // notice) is closed as by its close button, and the program goes on;
+      // a main window takes the program with it, which ends as at the end
+      // of the session, saving what the player chose.
+      // Either way the backend forgets it at once, so that nothing more is
+      // asked of a window that no longer exists.
+      if (s && event.xdestroywindow.window == s->window) {
+        const bool seen = s->named && !s->overrideRedirect;
+        const bool owned = static_cast<bool>(s->info.owner);
+        // Requests that met the window gone may have been answered already,
+        // read along with this event.
+        destroyedByOthers.insert(s->window);
+        std::erase_if(errors, [&](const X11Error& error) { return error.resource == s->window; });
+        Forget(*s);
+        if (seen && owned) {
+          e.kind = InputEvent::Kind::CloseRequest;
+          Post(e);
+        } else if (seen) {
+          std::fprintf(stderr, "A window of the program was destroyed by another program.\n");
+          sys::RequestSessionEnd();
+        }
+      }
       break;
     case ClientMessage:
       if (s && event.xclient.message_type == atoms.wmProtocols &&

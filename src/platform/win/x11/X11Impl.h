@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/win/InputEvent.h"
@@ -59,6 +60,12 @@ struct X11Surface {
   bool shown = false;      // asked to be on the screen
   bool viewable = false;   // the display has mapped it
   bool minimized = false;  // an icon, or hidden for want of a window manager
+  // The window's text, and whether the window carries its names (title and
+  // program class) yet. Only a window that has been on the screen does, so
+  // that looking for the program's windows by name or class finds what the
+  // player sees, not the hidden windows behind it.
+  std::string title;
+  bool named = false;
   // The request that hid the window for want of a window manager: a map
   // the display reports after it came from somebody else.
   unsigned long hiddenSerial = 0;
@@ -133,6 +140,9 @@ struct X11Backend::Impl {
   std::vector<std::weak_ptr<X11SharedPixels>> sharedPixels;
   std::unordered_map<::Window, HWND> byWindow;
   std::unordered_map<::Window, HWND> byFrame;
+  // Our windows that another program destroyed: requests already on their
+  // way to them when we learnt of it fail, as expected.
+  std::unordered_set<::Window> destroyedByOthers;
   std::map<int, Cursor> cursors;
   Cursor cursor = 0;
   HWND pendingFocus;
@@ -152,6 +162,9 @@ struct X11Backend::Impl {
 
   X11Surface* Find(HWND hwnd);
   X11Surface* Find(::Window window);
+  // Drops everything known of a surface, sending the display nothing: what
+  // follows its destruction, by us or by another program.
+  void Forget(X11Surface& s);
   void Post(const InputEvent& event);
   Cursor CursorFor(HCURSOR cursor);
   void Focus(X11Surface& s);

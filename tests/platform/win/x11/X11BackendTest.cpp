@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "platform/sys/Process.h"
+#include "platform/sys/SessionEnd.h"
 #include "platform/win/Win.h"
 #include "platform/win/x11/X11Fixture.h"
 
@@ -104,6 +105,64 @@ TEST_F(X11Windows, NormalWindowIsUndecoratedAndNamedAfterItsTextAndTheProgram) {
   EXPECT_EQ(TextProperty(xw, "WM_CLIENT_MACHINE"), host);
   EXPECT_EQ(LongProperty(xw, "_NET_WM_PID"), std::vector<long>{getpid()});
   EXPECT_EQ(XPosition(main), (gfx::Point{100, 100}));
+}
+
+TEST_F(X11Windows, OnlyWindowsThatHaveBeenShownCarryTheProgramsNames) {
+  // A window kept hidden (as the application's own window always is) is not
+  // found by a search for the program's title or class; once shown, it is,
+  // with the text it was given meanwhile.
+  HWND hidden = rec->Create("hidden", WS_POPUP, {0, 0, 1, 1});
+  SetWindowText(hidden, "Puzzle Browser");
+  HWND later = rec->Create("later", WS_POPUP, {100, 100, 300, 250});
+  SetWindowText(later, "Before");
+  SetWindowText(later, "Puzzle Browser");
+  Flush();
+  EXPECT_EQ(TextProperty(XWindow(hidden), "WM_NAME"), "");
+  EXPECT_EQ(TextProperty(XWindow(hidden), "_NET_WM_NAME"), "");
+  EXPECT_EQ(TextProperty(XWindow(hidden), "WM_CLASS"), "");
+  EXPECT_EQ(TextProperty(XWindow(later), "WM_NAME"), "");
+  ShowWindow(later, SW_SHOW);
+  ASSERT_TRUE(RunUntil([&] { return Viewable(later); }));
+  EXPECT_EQ(TextProperty(XWindow(later), "WM_NAME"), "Puzzle Browser");
+  EXPECT_EQ(TextProperty(XWindow(later), "WM_CLASS"), std::string("wintest\0Wintest\0", 16));
+  // Hidden again, it keeps them, and a new text reaches it at once.
+  ShowWindow(later, SW_HIDE);
+  SetWindowText(later, "After");
+  Flush();
+  EXPECT_EQ(TextProperty(XWindow(later), "_NET_WM_NAME"), "After");
+  EXPECT_EQ(TextProperty(XWindow(hidden), "WM_NAME"), "");
+}
+
+TEST_F(X11Windows, AShownWindowDestroyedByAnotherProgramEndsTheSession) {
+  // The program's own destruction, and another program destroying a
+  // window never shown, change nothing.
+  HWND hidden = rec->Create("hidden", WS_POPUP, {0, 0, 1, 1});
+  HWND own = rec->Create("own", WS_POPUP | WS_VISIBLE, {10, 10, 50, 50});
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main) && Viewable(own); }));
+  DestroyWindow(own);
+  XDestroyWindow(probe, XWindow(hidden));
+  Flush();
+  RunSteps({Pause(100)});
+  EXPECT_FALSE(sys::SessionEnding());
+  // A dialog of the main window is closed as by its close button, and
+  // the program goes on.
+  HWND dialog = rec->Create("dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, {150, 150, 200, 100},
+                            main, WS_EX_DLGMODALFRAME);
+  ASSERT_TRUE(RunUntil([&] { return Viewable(dialog); }));
+  ASSERT_FALSE(OverrideRedirect(dialog));
+  XDestroyWindow(probe, XWindow(dialog));
+  Flush();
+  EXPECT_TRUE(RunUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_FALSE(sys::SessionEnding());
+  // The main window, destroyed from outside: the program is asked to end,
+  // as at the end of the session.
+  XDestroyWindow(probe, XWindow(main));
+  Flush();
+  // (The loop ends on the quit message the request brings.)
+  RunUntil([] { return sys::SessionEnding(); });
+  EXPECT_TRUE(sys::SessionEnding());
+  sys::ResetSessionEnd();
 }
 
 TEST_F(X11Windows, WindowRegionBecomesTheBoundingShape) {
