@@ -3,6 +3,7 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <vector>
@@ -316,6 +317,15 @@ void X11Backend::Impl::HandleConfigure(const XConfigureEvent& c) {
   // describe a place already left.
   if (!s || s->overrideRedirect || c.serial < s->moveSerial)
     return;
+  // The program sets its windows' sizes. Without a window manager to hold
+  // another program to the size hints, a size it set (a window tool's
+  // resize) is put back: the window shows its picture in no other.
+  const int width = std::max(s->info.bounds.Width(), 1);
+  const int height = std::max(s->info.bounds.Height(), 1);
+  if (!frameEvent && !windowManager && (c.width != width || c.height != height)) {
+    s->moveSerial = NextRequest(display);
+    XResizeWindow(display, s->window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+  }
   const bool fromWindowManager = c.send_event && !frameEvent;
   ReportPosition(*s, fromWindowManager ? gfx::Point{c.x, c.y} : RootPosition(*s),
                  fromWindowManager);

@@ -293,6 +293,25 @@ TEST_F(X11Windows, WorkAreaIsWhatTheWindowManagerPublishesElseTheScreen) {
   EXPECT_EQ(work, (gfx::Rect{0, 24, 1024, 744}));
 }
 
+TEST_F(X11Windows, ASizeSetByAnotherProgramIsPutBack) {
+  // No window manager holds a window tool to the size hints here; the
+  // window's picture fits one size only.
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
+  auto xSize = [&] {
+    ::Window root = 0;
+    int x = 0, y = 0;
+    unsigned w = 0, h = 0, border = 0, depth = 0;
+    XGetGeometry(probe, XWindow(main), &root, &x, &y, &w, &h, &border, &depth);
+    return gfx::Size{static_cast<int>(w), static_cast<int>(h)};
+  };
+  XResizeWindow(probe, XWindow(main), 120, 90);
+  Flush();
+  // (The probe's own request reaches the display before its first look.)
+  EXPECT_TRUE(RunUntil([&] { return xSize() == gfx::Size{200, 150}; }));
+  EXPECT_EQ(XPosition(main), (gfx::Point{100, 100}));
+}
+
 TEST_F(X11Windows, CloseRequestFromTheSystemClosesTheWindow) {
   HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
   ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
