@@ -166,6 +166,8 @@ void X11Backend::Impl::Focus(X11Surface& s) {
     return;
   }
   pendingFocus = nullptr;
+  if (!windowManager)
+    NoteFocusBefore();
   const Time time = InputTime();
   focusSerial = NextRequest(display);
   if (windowManager) {
@@ -179,6 +181,42 @@ void X11Backend::Impl::Focus(X11Surface& s) {
     XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
   }
   XSetInputFocus(display, target->window, RevertToParent, windowManager ? time : CurrentTime);
+}
+
+void X11Backend::Impl::NoteFocusBefore() {
+  ::Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(display, &focus, &revert);
+  if (focus != None && focus != PointerRoot && focus != root && !Find(focus))
+    focusBefore = focus;
+}
+
+void X11Backend::Impl::HandFocusBack(const X11Surface& leaving) {
+  if (windowManager || !focusBefore || leaving.overrideRedirect)
+    return;
+  for (const auto& [id, other] : surfaces)
+    if (&other != &leaving && other.shown && !other.overrideRedirect)
+      return;  // the program still has a window to take the keyboard
+  ::Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(display, &focus, &revert);
+  if (focus != leaving.window)
+    return;
+  // Only to a window still on the screen, asked without a request that
+  // could fail on one that is gone.
+  ::Window rootReturn = 0;
+  ::Window parent = 0;
+  ::Window* children = nullptr;
+  unsigned count = 0;
+  bool present = false;
+  if (XQueryTree(display, root, &rootReturn, &parent, &children, &count)) {
+    present = std::find(children, children + count, focusBefore) != children + count;
+    XFree(children);
+  }
+  XWindowAttributes attributes{};
+  if (present && XGetWindowAttributes(display, focusBefore, &attributes) &&
+      attributes.map_state == IsViewable)
+    XSetInputFocus(display, focusBefore, RevertToParent, CurrentTime);
 }
 
 namespace {
@@ -298,6 +336,7 @@ void X11Backend::DestroySurface(HWND hwnd) {
     return;
   if (m.grabWindow == s->window)
     XUngrabPointer(m.display, CurrentTime);
+  m.HandFocusBack(*s);
   XDestroyWindow(m.display, s->window);
   m.Forget(*s);
   XFlush(m.display);
@@ -342,6 +381,7 @@ void X11Backend::ShowSurface(HWND hwnd, bool visible) {
   } else if (s->overrideRedirect) {
     XUnmapWindow(m.display, s->window);
   } else {
+    m.HandFocusBack(*s);
     XWithdrawWindow(m.display, s->window, m.screen);
   }
   // Requests that need the window on the screen (focus) must not follow

@@ -37,9 +37,11 @@ int RecordError(Display* display, XErrorEvent* error) {
     m.attachFailed = true;
     return 0;
   }
-  // The window manager's frames come and go without telling us; a request
-  // on one that is gone is expected.
-  if (m.byFrame.count(error->resourceid) || m.destroyedByOthers.count(error->resourceid))
+  // The window manager's frames come and go without telling us, as does
+  // another program's window we hand the keyboard back to; a request on one
+  // that is gone is expected.
+  if (m.byFrame.count(error->resourceid) || m.destroyedByOthers.count(error->resourceid) ||
+      (m.focusBefore && error->resourceid == m.focusBefore))
     return 0;
   m.errors.push_back({error->error_code, error->request_code, error->resourceid});
   return 0;

@@ -157,11 +157,20 @@ struct X11Backend::Impl {
   // Focus events older than our last focus request describe a focus we
   // have already moved on from.
   unsigned long focusSerial = 0;
+  // Without a window manager: the other program's window that had the
+  // keyboard when we last took it, to hand the keyboard back to when our
+  // last window goes (the system's part when a window closes).
+  ::Window focusBefore = 0;
 
   ~Impl();
 
   X11Surface* Find(HWND hwnd);
   X11Surface* Find(::Window window);
+  // Without a window manager, notes the other program's window that has
+  // the keyboard before ours takes it, and gives it back when the window
+  // leaving the screen had it and none of ours is left to take it.
+  void NoteFocusBefore();
+  void HandFocusBack(const X11Surface& leaving);
   // Drops everything known of a surface, sending the display nothing: what
   // follows its destruction, by us or by another program.
   void Forget(X11Surface& s);

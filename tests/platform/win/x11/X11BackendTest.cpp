@@ -312,6 +312,30 @@ TEST_F(X11Windows, ASizeSetByAnotherProgramIsPutBack) {
   EXPECT_EQ(XPosition(main), (gfx::Point{100, 100}));
 }
 
+TEST_F(X11Windows, TheKeyboardGoesBackToTheWindowItCameFromWhenTheLastWindowGoes) {
+  // Without a window manager nobody else hands the keyboard on: another
+  // program's window had it when ours took it, and has it back when ours
+  // are gone, not before.
+  XSetWindowAttributes a{};
+  ::Window other = XCreateWindow(probe, DefaultRootWindow(probe), 600, 500, 100, 100, 0,
+                                 CopyFromParent, InputOutput, CopyFromParent, 0, &a);
+  XMapRaised(probe, other);
+  XSync(probe, False);
+  XSetInputFocus(probe, other, RevertToParent, CurrentTime);
+  Flush();
+  HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
+  ASSERT_TRUE(RunUntil([&] { return Viewable(main) && XFocus() == XWindow(main); }));
+  HWND notice = rec->Create("notice", WS_POPUP | WS_CAPTION | WS_VISIBLE, {150, 150, 250, 200},
+                            main, WS_EX_DLGMODALFRAME);
+  ASSERT_TRUE(RunUntil([&] { return Viewable(notice) && XFocus() == XWindow(notice); }));
+  DestroyWindow(notice);
+  EXPECT_TRUE(RunUntil([&] { return XFocus() == XWindow(main); }));
+  DestroyWindow(main);
+  EXPECT_TRUE(RunUntil([&] { return XFocus() == other; }));
+  XDestroyWindow(probe, other);
+  Flush();
+}
+
 TEST_F(X11Windows, CloseRequestFromTheSystemClosesTheWindow) {
   HWND main = rec->Create("main", WS_POPUP | WS_VISIBLE, {100, 100, 300, 250});
   ASSERT_TRUE(RunUntil([&] { return Viewable(main); }));
