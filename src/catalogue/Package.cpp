@@ -26,6 +26,10 @@ int Shifted(int Value, int Step) {
 
 }  // namespace
 
+std::string ReadPreviewBase(const TIniFile& Definition) {
+  return Definition.ReadString("Package", "preview", "nopreview");
+}
+
 TPackage::TPackage(const std::string& Directory)
     : TIniFile(Directory + sys::PathSeparator + PackageDefinitionName), Directory(Directory) {
   ReadDefinition();
@@ -50,7 +54,7 @@ TPackage::~TPackage() {
 void TPackage::ReadDefinition() {
   PackageName = ReadString("Package", "name", "nopackage");
   FileBase = ReadString("Package", "file", "nofile");
-  PreviewBase = ReadString("Package", "preview", "nopreview");
+  PreviewBase = ReadPreviewBase(*this);
   int previews = CountPreviews();
   PuzzleCount = ReadInteger("Package", "puzzles", previews);
   LastPuzzle = Shifted(ReadInteger("User", "last_puzzle", 1), -1);

@@ -14,6 +14,10 @@
 
 inline constexpr char PackageDefinitionName[] = "PuzzlePackage.ini";
 
+// The base name of a package's preview images as its definition gives it,
+// with the default a package without one gets.
+std::string ReadPreviewBase(const TIniFile& Definition);
+
 class TPackage : public TIniFile {
  public:
   // Binds the package to Directory + "/PuzzlePackage.ini" and reads it; a

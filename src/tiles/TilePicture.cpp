@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/IniFile.h"
 #include "catalogue/Package.h"
 #include "platform/gfx/ImageCodecs.h"
 #include "platform/sys/FileSystem.h"
@@ -33,9 +32,8 @@ std::string PreviewPicturePath(const TPuzzleName& Name) {
   const TIniFile definition(Name.Directory + sys::PathSeparator + PackageDefinitionName);
   if (!sys::FileExists(definition.FileName()))
     return Name.PuzzleStem() + ".jpg";
-  // The browser's own reading, default included.
-  const std::string preview = definition.ReadString("Package", "preview", "nopreview");
-  return Name.Directory + sys::PathSeparator + preview + "-" + std::to_string(Name.Number) + ".jpg";
+  return Name.Directory + sys::PathSeparator + ReadPreviewBase(definition) + "-" +
+         std::to_string(Name.Number) + ".jpg";
 }
 
 TBoardPicture LoadBoardPicture(const TPuzzleName& Name, int Side) {
