@@ -9,9 +9,13 @@
 #include "app/Startup.h"
 #include "platform/gfx/Font.h"
 #include "platform/sys/SessionEnd.h"
+#include "platform/sys/StandardStreams.h"
 #include "platform/win/x11/DesktopFactory.h"
 
 int main(int argc, char** argv) {
+  // Before anything is opened: nothing may take the numbers of missing
+  // standard streams.
+  sys::OpenMissingStandardStreams();
   // A termination signal or the display going away ends the program in
   // order: the window closes and saves the player's choices first.
   sys::CatchSessionEndSignals();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/gfx/Font.h"
+#include "platform/sys/StandardStreams.h"
 #include "platform/win/x11/DesktopFactory.h"
 #include "tiles/PuzzleName.h"
 #include "tiles/Scores.h"
@@ -14,6 +15,9 @@
 #include "ui/Application.h"
 
 int main(int argc, char** argv) {
+  // Before anything is opened: nothing may take the numbers of missing
+  // standard streams.
+  sys::OpenMissingStandardStreams();
   gfx::PrepareFontConfiguration();
   std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-tiles");
   TScreen screen;

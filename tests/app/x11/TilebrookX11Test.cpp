@@ -110,8 +110,13 @@ class TilebrookX11 : public ::testing::Test {
     }
   }
 
-  void Start() {
-    pid = x11test::StartProgram({dir / "tilebrook"}, {"DISPLAY=" + server.Display()});
+  // Started as a launcher may start it: with standard input, output and
+  // error closed, or as usual.
+  void Start(bool withoutStandardStreams = false) {
+    std::vector<std::string> command{dir / "tilebrook"};
+    if (withoutStandardStreams)
+      command.insert(command.begin(), {"/bin/sh", "-c", "exec \"$0\" <&- >&- 2>&-"});
+    pid = x11test::StartProgram(command, {"DISPLAY=" + server.Display()});
     ASSERT_GT(pid, 0);
   }
 
@@ -341,6 +346,17 @@ TEST_P(TilebrookSessionEnd, ANoticeStillOpenDoesNotKeepTheProgram) {
   // The introduction waits for an answer in a loop of its own.
   ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }));
   EndSession(GetParam());
+  ExpectEndedAndSaved("1");
+}
+
+// Without standard streams the first descriptors the program opens would
+// be 0 to 2, and the line it writes to standard error when its window is
+// destroyed went into the display connection: the program then waited for
+// the server for ever, and its choices were never saved.
+TEST_F(TilebrookSessionEnd, StartedWithoutStandardStreamsItStillEndsAndSaves) {
+  Start(/*withoutStandardStreams=*/true);
+  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }));
+  EndSession(kWindowDestroyed);
   ExpectEndedAndSaved("1");
 }
 
