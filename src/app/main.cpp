@@ -14,8 +14,9 @@
 
 int main(int argc, char** argv) {
   // Before anything is opened: nothing may take the numbers of missing
-  // standard streams.
-  sys::OpenMissingStandardStreams();
+  // standard streams, and a stream whose reader has gone may not end the
+  // program.
+  sys::PrepareStandardStreams();
   // A termination signal or the display going away ends the program in
   // order: the window closes and saves the player's choices first.
   sys::CatchSessionEndSignals();

@@ -16,8 +16,9 @@
 
 int main(int argc, char** argv) {
   // Before anything is opened: nothing may take the numbers of missing
-  // standard streams.
-  sys::OpenMissingStandardStreams();
+  // standard streams, and a stream whose reader has gone may not end the
+  // program.
+  sys::PrepareStandardStreams();
   gfx::PrepareFontConfiguration();
   std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-tiles");
   TScreen screen;

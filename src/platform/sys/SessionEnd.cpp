@@ -45,8 +45,15 @@ void CatchSessionEndSignals() {
   action.sa_handler = OnSessionEndSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (int signal : {SIGTERM, SIGINT, SIGHUP})
+  sigset_t endSignals;
+  sigemptyset(&endSignals);
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     ::sigaction(signal, &action, nullptr);
+    sigaddset(&endSignals, signal);
+  }
+  // A launcher may hand over a signal mask that blocks them; they would
+  // then never arrive, and the session would end the program unsaved.
+  ::pthread_sigmask(SIG_UNBLOCK, &endSignals, nullptr);
   if (ending)
     Wake();
 }

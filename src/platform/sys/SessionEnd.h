@@ -8,8 +8,9 @@
 
 namespace sys {
 
-// Catches SIGTERM, SIGINT and SIGHUP from now on. The handler only marks
-// the request and writes a byte to a pipe; everything else happens in the
+// Catches SIGTERM, SIGINT and SIGHUP from now on, unblocking them if the
+// program was started with them blocked. The handler only marks the
+// request and writes a byte to a pipe; everything else happens in the
 // event loop. Calling it again does nothing more.
 void CatchSessionEndSignals();
 

@@ -1,17 +1,22 @@
 #pragma once
 
-// Standard input, output and error, which a launcher may start the program
-// without (closed rather than pointed somewhere).
+// Standard input, output and error as a launcher hands them over: possibly
+// closed, possibly a pipe whose reader has gone.
 
 namespace sys {
 
-// Opens /dev/null on each of descriptors 0, 1 and 2 that is not open. The
-// system hands out the lowest free number, so without this the first pipe,
-// file or display connection the program opens would take one of them, and
-// a message for standard error would be written into it: into the display
-// connection, it stops the program's talk with the X server for good. Call
-// it first thing in main, before anything is opened. Where /dev/null cannot
-// be opened, the descriptors stay as they are.
-void OpenMissingStandardStreams();
+// Makes the standard streams safe to use; call it first thing in main,
+// before anything is opened.
+// - Each of descriptors 0, 1 and 2 that is not open is opened on /dev/null.
+//   The system hands out the lowest free number, so without this the first
+//   pipe, file or display connection the program opens would take one of
+//   them, and a message for standard error would be written into it (into
+//   the display connection, it ends the program's talk with the X server).
+//   Where /dev/null cannot be opened, the descriptors stay as they are.
+// - Writing to a pipe or socket whose reader has gone fails with EPIPE
+//   instead of ending the program on the spot with SIGPIPE, which would end
+//   it before the player's choices are saved. Programs it starts get the
+//   default back.
+void PrepareStandardStreams();
 
 }  // namespace sys

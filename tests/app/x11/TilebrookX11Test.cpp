@@ -59,6 +59,11 @@ int IgnoreXError(Display*, XErrorEvent*) {
   return 0;
 }
 
+// How a launcher may hand the program over: as usual, with standard input,
+// output and error closed, with standard error a pipe whose reader has gone,
+// or with the signals that end a session blocked.
+enum class Launch { Usual, WithoutStandardStreams, StandardErrorReaderGone, EndSignalsBlocked };
+
 class TilebrookX11 : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -110,13 +115,24 @@ class TilebrookX11 : public ::testing::Test {
     }
   }
 
-  // Started as a launcher may start it: with standard input, output and
-  // error closed, or as usual.
-  void Start(bool withoutStandardStreams = false) {
+  void Start(Launch launch = Launch::Usual) {
     std::vector<std::string> command{dir / "tilebrook"};
-    if (withoutStandardStreams)
+    if (launch == Launch::WithoutStandardStreams)
       command.insert(command.begin(), {"/bin/sh", "-c", "exec \"$0\" <&- >&- 2>&-"});
+    if (launch == Launch::StandardErrorReaderGone)
+      command.insert(command.begin(), {"/bin/bash", "-c", "exec \"$0\" 2> >(exit 0)"});
+    // The started program inherits the test's signal mask.
+    sigset_t before;
+    ::pthread_sigmask(SIG_SETMASK, nullptr, &before);
+    if (launch == Launch::EndSignalsBlocked) {
+      sigset_t endSignals;
+      sigemptyset(&endSignals);
+      for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaddset(&endSignals, signal);
+      ::pthread_sigmask(SIG_BLOCK, &endSignals, nullptr);
+    }
     pid = x11test::StartProgram(command, {"DISPLAY=" + server.Display()});
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
     ASSERT_GT(pid, 0);
   }
 
@@ -233,6 +249,41 @@ class TilebrookX11 : public ::testing::Test {
     ASSERT_TRUE(WaitFor([&] { return StartRecords().size() == 1; }));
   }
 
+  // Stand for the display going away and for another program destroying
+  // the browser's window (a window tool's "close") in the parameter list.
+  static constexpr int kDisplayLost = 0;
+  static constexpr int kWindowDestroyed = -1;
+
+  void EndSession(int how) {
+    if (how == kWindowDestroyed) {
+      const std::optional<Window> main = MainWindow();
+      ASSERT_TRUE(main.has_value());
+      XDestroyWindow(display, *main);
+      XSync(display, False);
+      return;
+    }
+    if (how != kDisplayLost) {
+      ASSERT_EQ(::kill(pid, how), 0);
+      return;
+    }
+    // The test's own connection would end the test with the server.
+    XCloseDisplay(display);
+    display = nullptr;
+    server.Kill(SIGKILL);
+  }
+
+  void ExpectEndedAndSaved(const std::string& lastPuzzle) {
+    std::optional<int> status;
+    ASSERT_TRUE(WaitFor([&] { return (status = ExitStatus()).has_value(); }))
+        << "the program is still running";
+    // It ends by itself, not by the signal, and with no sanitizer report.
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadTextFile(dir / "tilebrook.ini"), "[Browser]\nPackage=0\nFirstTime=0\n");
+    EXPECT_EQ(ReadTextFile(dir / "pack/PuzzlePackage.ini"),
+              "[Package]\nname=Pack\nfile=game\npreview=pic\npuzzles=7\n[User]\nlast_puzzle=" +
+                  lastPuzzle + "\n");
+  }
+
   std::optional<int> ExitStatus() {
     int status = 0;
     if (::waitpid(pid, &status, WNOHANG) != pid)
@@ -295,43 +346,7 @@ TEST_F(TilebrookX11, WithoutADisplayItSaysSoAndEnds) {
 // The session ending under the program: a termination signal, or the X
 // server going away. The program must save exactly what a close by the
 // player saves, and end by itself.
-class TilebrookSessionEnd : public TilebrookX11, public ::testing::WithParamInterface<int> {
- protected:
-  // Stand for the display going away and for another program destroying
-  // the browser's window (a window tool's "close") in the parameter list.
-  static constexpr int kDisplayLost = 0;
-  static constexpr int kWindowDestroyed = -1;
-
-  void EndSession(int how) {
-    if (how == kWindowDestroyed) {
-      const std::optional<Window> main = MainWindow();
-      ASSERT_TRUE(main.has_value());
-      XDestroyWindow(display, *main);
-      XSync(display, False);
-      return;
-    }
-    if (how != kDisplayLost) {
-      ASSERT_EQ(::kill(pid, how), 0);
-      return;
-    }
-    // The test's own connection would end the test with the server.
-    XCloseDisplay(display);
-    display = nullptr;
-    server.Kill(SIGKILL);
-  }
-
-  void ExpectEndedAndSaved(const std::string& lastPuzzle) {
-    std::optional<int> status;
-    ASSERT_TRUE(WaitFor([&] { return (status = ExitStatus()).has_value(); }))
-        << "the program is still running";
-    // It ends by itself, not by the signal, and with no sanitizer report.
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(ReadTextFile(dir / "tilebrook.ini"), "[Browser]\nPackage=0\nFirstTime=0\n");
-    EXPECT_EQ(ReadTextFile(dir / "pack/PuzzlePackage.ini"),
-              "[Package]\nname=Pack\nfile=game\npreview=pic\npuzzles=7\n[User]\nlast_puzzle=" +
-                  lastPuzzle + "\n");
-  }
-};
+class TilebrookSessionEnd : public TilebrookX11, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TilebrookSessionEnd, AChoiceMadeIsSavedAndTheProgramEnds) {
   // Starting the puzzle shows that the click on it has been handled.
@@ -349,17 +364,6 @@ TEST_P(TilebrookSessionEnd, ANoticeStillOpenDoesNotKeepTheProgram) {
   ExpectEndedAndSaved("1");
 }
 
-// Without standard streams the first descriptors the program opens would
-// be 0 to 2, and the line it writes to standard error when its window is
-// destroyed went into the display connection: the program then waited for
-// the server for ever, and its choices were never saved.
-TEST_F(TilebrookSessionEnd, StartedWithoutStandardStreamsItStillEndsAndSaves) {
-  Start(/*withoutStandardStreams=*/true);
-  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }));
-  EndSession(kWindowDestroyed);
-  ExpectEndedAndSaved("1");
-}
-
 INSTANTIATE_TEST_SUITE_P(Endings, TilebrookSessionEnd,
                          ::testing::Values(SIGTERM, SIGINT, SIGHUP, 0, -1),
                          [](const ::testing::TestParamInfo<int>& info) {
@@ -374,6 +378,38 @@ INSTANTIATE_TEST_SUITE_P(Endings, TilebrookSessionEnd,
                                return std::string("WindowDestroyed");
                              default:
                                return std::string("DisplayLost");
+                           }
+                         });
+
+// A launcher's odd hand-over once broke the end of a session: without
+// standard streams, the line written to standard error when the window is
+// destroyed went into the display connection and the program waited for
+// the server for ever; with standard error a pipe whose reader had gone,
+// that line ended the program by SIGPIPE before it saved; blocked end
+// signals never arrived.
+class TilebrookLaunch : public TilebrookX11, public ::testing::WithParamInterface<Launch> {};
+
+TEST_P(TilebrookLaunch, TheSessionEndingStillSavesAndEndsTheProgram) {
+  const Launch launch = GetParam();
+  Start(launch);
+  // The introduction of the first run is open.
+  ASSERT_TRUE(WaitFor([&] { return Windows().size() == 2; }));
+  EndSession(launch == Launch::EndSignalsBlocked ? SIGTERM : kWindowDestroyed);
+  ExpectEndedAndSaved("1");
+}
+
+INSTANTIATE_TEST_SUITE_P(OddHandOvers, TilebrookLaunch,
+                         ::testing::Values(Launch::WithoutStandardStreams,
+                                           Launch::StandardErrorReaderGone,
+                                           Launch::EndSignalsBlocked),
+                         [](const ::testing::TestParamInfo<Launch>& info) {
+                           switch (info.param) {
+                             case Launch::WithoutStandardStreams:
+                               return std::string("WithoutStandardStreams");
+                             case Launch::StandardErrorReaderGone:
+                               return std::string("StandardErrorReaderGone");
+                             default:
+                               return std::string("EndSignalsBlocked");
                            }
                          });
 

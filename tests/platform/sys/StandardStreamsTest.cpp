@@ -1,5 +1,5 @@
-// A program started without standard streams gets /dev/null in their place,
-// and leaves open ones alone.
+// A program started without standard streams gets /dev/null in their place
+// and leaves open ones alone; a stream whose reader has gone does not end it.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <initializer_list>
 
 #include "platform/sys/StandardStreams.h"
@@ -20,14 +21,14 @@ bool IsDevNull(int fd) {
          mine.st_rdev == null.st_rdev;
 }
 
-// Runs `setup`, OpenMissingStandardStreams and `check` in a child; true
+// Runs `setup`, PrepareStandardStreams and `check` in a child; true
 // when the child found what it expected.
 template <typename Setup, typename Check>
 bool InChild(Setup setup, Check check) {
   const pid_t child = ::fork();
   if (child == 0) {
     setup();
-    sys::OpenMissingStandardStreams();
+    sys::PrepareStandardStreams();
     ::_exit(check() ? 0 : 1);
   }
   int status = 0;
@@ -55,10 +56,23 @@ TEST(StandardStreams, MissingOnesBecomeDevNullAndLaterFilesGetOtherNumbers) {
         ::close(2);
       },
       [] { return IsDevNull(0) && IsDevNull(2) && ::write(1, "y", 1) == 1; }));
+  // With the child gone and this end closed, the read cannot wait.
+  ::close(pipeEnds[1]);
   char byte = 0;
   EXPECT_EQ(::read(pipeEnds[0], &byte, 1), 1);
   EXPECT_EQ(byte, 'y');
   ::close(pipeEnds[0]);
+}
+
+TEST(StandardStreams, WritingToAPipeWithoutReaderFailsInsteadOfEndingTheProgram) {
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  ::close(pipeEnds[0]);
+  EXPECT_TRUE(InChild([] {},
+                      [&] {
+                        errno = 0;
+                        return ::write(pipeEnds[1], "z", 1) == -1 && errno == EPIPE;
+                      }));
   ::close(pipeEnds[1]);
 }
 
