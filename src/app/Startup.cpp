@@ -1,5 +1,9 @@
 #include "app/Startup.h"
 
+#include <cstdio>
+#include <exception>
+#include <new>
+
 #include "app/CommandLine.h"
 #include "browser/Browser.h"
 #include "platform/sys/SessionEnd.h"
@@ -25,12 +29,25 @@ int RunTilebrook(const std::vector<std::string>& Params,
   if (sys::SessionEnding())
     return 0;
   browser->LoadSettings();
-  if (!sys::SessionEnding())
-    application.Run();
+  int status = 0;
+  if (!sys::SessionEnding()) {
+    try {
+      application.Run();
+    } catch (const std::exception& failure) {
+      // A failure nothing handled on its way (memory running out while a
+      // large picture is decoded, say) would otherwise end the program on
+      // the spot and lose the player's choices: it ends as the session's
+      // end does, with one line on standard error.
+      const bool noMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
+      std::fprintf(stderr, "tilebrook: %s\n", noMemory ? "out of memory" : failure.what());
+      sys::RequestSessionEnd();
+      status = 1;
+    }
+  }
   // Ended from outside (a termination signal, the display gone): the window
   // closes as if the player had closed it, and saves the same data.
   if (sys::SessionEnding())
     if (TCustomForm* main = application.MainForm())
       main->Close();
-  return 0;
+  return status;
 }

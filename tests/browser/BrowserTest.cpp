@@ -100,6 +100,7 @@ int BrowserTest::Run(const std::vector<std::string>& Params) {
     };
   });
   browser = nullptr;
+  EXPECT_EQ(status, expectedStatus);
   return status;
 }
 

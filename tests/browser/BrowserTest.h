@@ -48,7 +48,8 @@ class BrowserTest : public ::testing::Test {
   std::string DefinitionText(const std::string& Directory) const;
 
   // Runs the program with these parameters through the script given so
-  // far; the script must end by closing the window.
+  // far; the script must end by closing the window. A status other than
+  // expectedStatus (a failure the program caught at its top) fails the test.
   int Run(const std::vector<std::string>& Params = {});
 
  public:
@@ -82,6 +83,7 @@ class BrowserTest : public ::testing::Test {
   std::vector<std::string> started;
   // What the recording starter answers: empty means started.
   std::string startFailure;
+  int expectedStatus = 0;
 };
 
 // The notice texts the browser shows, for comparisons.

@@ -46,7 +46,7 @@ TEST_F(DisplayTest, NothingOfTheSlotsShowsBeforeTheFirstDisplay) {
   AddPackage({.Directory = "a", .Name = "A", .Puzzles = 2, .Markers = {1, 2}});
   int presentedBeforeShow = -1;
   Then([this] { EXPECT_EQ(Slots(), "iba ia - - - -"); }).CloseWindow();
-  RunTilebrook({}, [&](TBrowser& b) {
+  const int status = RunTilebrook({}, [&](TBrowser& b) {
     browser = &b;
     for (int s = 0; s < SlotCount; ++s) {
       EXPECT_FALSE(b.Bevels[s]->Visible());
@@ -59,6 +59,7 @@ TEST_F(DisplayTest, NothingOfTheSlotsShowsBeforeTheFirstDisplay) {
       show(Sender);
     };
   });
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(presentedBeforeShow, 0);
 }
 

@@ -1,11 +1,13 @@
 // The session ending under the program (a termination signal, the display
 // gone): the window closes as the player would close it and saves the same
 // data, also from inside a notice, and nothing is written when the end comes
-// before anything was read.
+// before anything was read. A failure nothing else handles ends it the same
+// way.
 
 #include <signal.h>
 
 #include <filesystem>
+#include <new>
 
 #include "browser/BrowserTest.h"
 #include "platform/sys/SessionEnd.h"
@@ -50,6 +52,19 @@ TEST_F(SessionEndTest, AnOpenNoticeEndsAndLaterNoticesAreNotShown) {
   Run();
   EXPECT_EQ(SettingsText(), "[Browser]\nPackage=1\nFirstTime=0\n");
   EXPECT_TRUE(notices.empty());
+}
+
+// Memory running out in the middle of play (or any other failure nothing
+// handles) ends the program the same orderly way, with status 1.
+TEST_F(SessionEndTest, AFailureNothingHandlesEndsTheProgramAndSaves) {
+  WriteSettings("[Browser]\nFirstTime=0\n");
+  ClickOn([this] { return browser->Images[2]; });
+  Then([] { throw std::bad_alloc(); });
+  expectedStatus = 1;
+  Run();
+  EXPECT_EQ(SettingsText(), "[Browser]\nFirstTime=0\nPackage=0\n");
+  EXPECT_EQ(DefinitionText("a"),
+            "[Package]\nname=A\nfile=puzzle\npreview=puzzle\npuzzles=8\n[User]\nlast_puzzle=3\n");
 }
 
 TEST_F(SessionEndTest, AnEndBeforeTheSettingsAreReadWritesNothing) {

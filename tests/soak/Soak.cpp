@@ -103,7 +103,7 @@ Result Run::Play(int Steps) {
   stepsLeft_ = Steps;
   script_.Then([this] { Step(); });
   try {
-    RunTilebrook({}, [this](TBrowser& b) {
+    const int status = RunTilebrook({}, [this](TBrowser& b) {
       browser_ = &b;
       b.StartPuzzle = [this](const std::string& Path) {
         ++result_.Starts;
@@ -122,6 +122,9 @@ Result Run::Play(int Steps) {
         close(Sender, Action);
       };
     });
+    // 1 is a failure the program caught at its top and ended on.
+    if (status != 0)
+      Fault("the run ended with status " + std::to_string(status));
   } catch (const std::exception& e) {
     Fault(std::string("the run stopped: ") + e.what());
   }
