@@ -15,8 +15,8 @@
 namespace {
 
 bool IsDevNull(int fd) {
-  struct stat null {
-  }, mine{};
+  struct stat null {};
+  struct stat mine {};
   return ::stat("/dev/null", &null) == 0 && ::fstat(fd, &mine) == 0 && S_ISCHR(mine.st_mode) &&
          mine.st_rdev == null.st_rdev;
 }
