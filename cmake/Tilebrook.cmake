@@ -61,6 +61,18 @@ function(tilebrook_fuzzer name)
   endif()
 endfunction()
 
+# tilebrook_pixel_loops(SOURCE ...)
+# Sources whose inner loops run once a pixel. In fuzz builds their
+# comparisons are not traced for libFuzzer (their edges still are, and the
+# sanitizers check them as before): tracing a loop counter's comparison on
+# every pixel took the frame fuzz target a third of its time and guides the
+# fuzzer nowhere.
+function(tilebrook_pixel_loops)
+  if(TILEBROOK_FUZZ)
+    set_source_files_properties(${ARGN} PROPERTIES COMPILE_OPTIONS -fno-sanitize-coverage=trace-cmp)
+  endif()
+endfunction()
+
 # tilebrook_add_subdirectories(DIR): every direct sub-folder of DIR that has
 # a CMakeLists.txt, so that a new tool or benchmark needs no edit here.
 function(tilebrook_add_subdirectories dir)
