@@ -293,7 +293,9 @@ void DeviceContext::StretchCore(int x, int y, int width, int height, const Bitma
     int c = sx + SampleAt(dx - dest.left, width, sw, mirrorX);
     columns[static_cast<std::size_t>(dx - bounded.left)] = (c >= 0 && c < src->Width()) ? c : -1;
   }
-  const Pixel keyPixel = key ? PixelFromColor(*key) : 0;
+  const bool keyed = key.has_value();
+  const Pixel keyPixel = keyed ? PixelFromColor(*key) : 0;
+  const int* column = columns.data();
 
   for (const Rect& clip : clipRects_) {
     Rect r = bounded.Intersect(clip);
@@ -306,11 +308,11 @@ void DeviceContext::StretchCore(int x, int y, int width, int height, const Bitma
       const Pixel* in = src->Row(row);
       Pixel* out = target_->Row(dy);
       for (int dx = r.left; dx < r.right; ++dx) {
-        int c = columns[static_cast<std::size_t>(dx - bounded.left)];
+        const int c = column[dx - bounded.left];
         if (c < 0)
           continue;
-        Pixel p = in[c] & 0x00FFFFFF;
-        if (key && p == keyPixel)
+        const Pixel p = in[c] & 0x00FFFFFF;
+        if (keyed && p == keyPixel)
           continue;
         out[dx] = p;
       }
