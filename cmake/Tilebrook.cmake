@@ -66,8 +66,7 @@ endfunction()
 # comparisons are not traced for libFuzzer (their edges still are, and the
 # sanitizers check them as before): tracing a loop counter's comparison on
 # every pixel was most of the two fifths of the frame fuzz target's time
-# spent in comparison callbacks, and it guides the
-# fuzzer nowhere.
+# spent in comparison callbacks, and it guides the fuzzer nowhere.
 function(tilebrook_pixel_loops)
   if(TILEBROOK_FUZZ)
     set_source_files_properties(${ARGN} PROPERTIES COMPILE_OPTIONS -fno-sanitize-coverage=trace-cmp)
