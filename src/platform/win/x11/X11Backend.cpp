@@ -418,8 +418,15 @@ void X11Backend::MoveSurface(HWND hwnd, const gfx::Rect& bounds) {
     return;  // where the window is already, perhaps as the system reported it
   const bool resized = bounds.GetSize() != s->info.bounds.GetSize();
   if (ManagedMove(m, *s, bounds)) {
-    s->awaitingMove = true;
-    s->leftFrom = s->info.bounds.TopLeft();
+    // A window manager that never reports some of them (it may merge
+    // requests) leaves a short list: only the latest moves are kept.
+    constexpr std::size_t kMovesKept = 64;
+    std::vector<gfx::Point>& flight = s->movesInFlight;
+    if (flight.empty())
+      flight.push_back(s->info.bounds.TopLeft());
+    else if (flight.size() >= kMovesKept)
+      flight.erase(flight.begin());
+    flight.push_back(bounds.TopLeft());
   }
   s->info.bounds = bounds;
   if (resized && !s->overrideRedirect)

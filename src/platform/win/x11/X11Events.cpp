@@ -287,10 +287,20 @@ gfx::Point X11Backend::Impl::RootPosition(const X11Surface& s) {
 // our last move request (the window manager's own report, or a position
 // read back) from one that may predate the window manager's handling of it.
 void X11Backend::Impl::ReportPosition(X11Surface& s, gfx::Point at, bool answer) {
-  if (s.awaitingMove) {
-    if (!answer && at == s.leftFrom)
+  // A report of a place a move in flight went to drops the moves before
+  // it; only the last one's place is where the window stays. The window
+  // manager's answer of the place left means it refused the move: that
+  // and any other place are where somebody else put the window.
+  std::vector<gfx::Point>& flight = s.movesInFlight;
+  if (!flight.empty()) {
+    const auto from = flight.begin() + (answer ? 1 : 0);
+    const auto reached = std::find(from, flight.end(), at);
+    if (reached == flight.end() || reached + 1 == flight.end()) {
+      flight.clear();
+    } else {
+      flight.erase(flight.begin(), reached);
       return;
-    s.awaitingMove = false;
+    }
   }
   const gfx::Point now = s.info.bounds.TopLeft();
   if (at == now)

@@ -75,10 +75,12 @@ struct X11Surface {
   // Configure events older than our last move describe a place we have
   // already left, so they are not taken for moves by the window manager.
   unsigned long moveSerial = 0;
-  // A move we asked the window manager for and it has not answered yet:
-  // until it does, reports of the place we asked to leave are old news.
-  bool awaitingMove = false;
-  gfx::Point leftFrom;
+  // The places of the moves we asked the window manager for and have not
+  // yet seen carried out, oldest first, after the place the first of them
+  // left. It carries them out in order and later than we asked, even
+  // before the window is first shown, so that the display reports places
+  // the program has already left: those are old news, not moves.
+  std::vector<gfx::Point> movesInFlight;
   // The shared-memory picture that is the window's backing bitmap, while
   // that bitmap lives.
   std::weak_ptr<X11SharedPixels> sharedPixels;

@@ -1,5 +1,6 @@
 // Windows as the display shows them: decoration, names, shapes, popups,
-// minimising, the work area, close requests and moves by the system.
+// minimising, the work area, close requests and moves by the system and
+// by a window manager slower than the program.
 
 #include <unistd.h>
 
@@ -260,6 +261,79 @@ TEST_F(X11Windows, WindowPlacedElsewhereByTheSystemMovesInTheDesktopToo) {
   XSendEvent(probe, XWindow(main), False, StructureNotifyMask, &e);
   Flush();
   EXPECT_TRUE(RunUntil([&] { return GetWindowRect(main) == gfx::Rect{140, 90, 340, 240}; }));
+}
+
+// The probe takes a window manager's part: requests on the program's
+// windows come to it, and it carries them out one at a time, later than
+// the program made them, as a busy window manager does.
+class X11SlowWindowManager : public X11Test {
+ protected:
+  void SetUp() override {
+    X11Test::SetUp();
+    if (HasFatalFailure())
+      return;
+    ::Window root = DefaultRootWindow(probe);
+    ::Window check = XCreateSimpleWindow(probe, root, 0, 0, 1, 1, 0, 0, 0);
+    XChangeProperty(probe, root, XInternAtom(probe, "_NET_SUPPORTING_WM_CHECK", False), XA_WINDOW,
+                    32, PropModeReplace, reinterpret_cast<unsigned char*>(&check), 1);
+    XSelectInput(probe, root, SubstructureRedirectMask);
+    XSync(probe, False);
+    Open();
+  }
+
+  // Carries out the oldest request still waiting; false when none waits.
+  // The places the program asked `window` to move to are kept in `asked`.
+  bool CarryOutOne(HWND window) {
+    XSync(probe, False);
+    while (XPending(probe)) {
+      XEvent e;
+      XNextEvent(probe, &e);
+      if (e.type == MapRequest) {
+        XMapWindow(probe, e.xmaprequest.window);
+      } else if (e.type == ConfigureRequest) {
+        const XConfigureRequestEvent& r = e.xconfigurerequest;
+        XWindowChanges changes{};
+        changes.x = r.x;
+        changes.y = r.y;
+        changes.width = r.width;
+        changes.height = r.height;
+        changes.sibling = r.above;
+        changes.stack_mode = r.detail;
+        XConfigureWindow(probe, r.window,
+                         static_cast<unsigned>(r.value_mask & ~(CWBorderWidth | CWSibling)),
+                         &changes);
+        if (r.window == XWindow(window) && (r.value_mask & (CWX | CWY)))
+          asked.push_back({r.x, r.y});
+      } else {
+        continue;
+      }
+      XSync(probe, False);
+      return true;
+    }
+    return false;
+  }
+
+  std::vector<gfx::Point> asked;
+};
+
+// A notice is placed several times before it is shown; the window manager
+// carries the moves out afterwards, and the display reports each place.
+// The program has left those places already: they are not moves, and the
+// notice stays where the program put it last.
+TEST_F(X11SlowWindowManager, PlacesTheProgramHasLeftAreNotTakenForMoves) {
+  HWND notice = rec->Create("notice", WS_POPUP, {0, 0, 200, 150});
+  for (gfx::Point at : {gfx::Point{100, 100}, gfx::Point{200, 150}, gfx::Point{300, 200}})
+    SetWindowPos(notice, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(notice, SW_SHOWNOACTIVATE);
+  backend->Sync();
+  const gfx::Rect placed{300, 200, 500, 350};
+  for (int i = 0; i < 20 && CarryOutOne(notice); ++i) {
+    ASSERT_TRUE(RunSteps({Pause(30)}));
+    EXPECT_EQ(GetWindowRect(notice), placed) << "after request " << i;
+  }
+  EXPECT_TRUE(Viewable(notice));
+  EXPECT_EQ(XPosition(notice), placed.TopLeft());
+  EXPECT_THAT(asked, ElementsAre(gfx::Point{100, 100}, gfx::Point{200, 150}, gfx::Point{300, 200}));
 }
 
 // Translucency is asked of a compositing manager through the window's
