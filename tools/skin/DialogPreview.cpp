@@ -97,7 +97,8 @@ void AddDialogTriggers(TForm* Form, TbsSkinData* Skin, int Y) {
 }
 
 bool SaveDialogsScreenshot(TbsSkinData* Skin, const std::string& Path) {
-  win::HeadlessDesktop headless(win::HeadlessOptions{.screen = {1000, 560}, .workArea = {}});
+  win::HeadlessDesktop headless(
+      win::HeadlessOptions{.screen = {1000, 560}, .workArea = {}, .otherMonitors = {}});
   TScreen screen;
   TApplication application;
   application.SetTitle("Tilebrook(tm) - Puzzle Browser");

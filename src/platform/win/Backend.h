@@ -41,6 +41,14 @@ struct SurfaceInfo {
   gfx::Rect bounds;  // screen coordinates
 };
 
+// One monitor of the display, in screen coordinates. The primary
+// monitor's top-left corner is the origin of the screen, so that a monitor
+// left of it or above it lies at negative coordinates.
+struct MonitorArea {
+  gfx::Rect bounds;
+  gfx::Rect work;  // the part the desktop's panels leave free
+};
+
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -49,8 +57,14 @@ class Backend {
   // through Desktop::PostInput.
   virtual void Attach(Desktop& desktop) = 0;
 
+  // The screen is the primary monitor: its size and its work area.
   virtual gfx::Size ScreenSize() const = 0;
   virtual gfx::Rect WorkArea() const = 0;
+  // Every monitor, the primary one first.
+  virtual std::vector<MonitorArea> Monitors() const {
+    const gfx::Size screen = ScreenSize();
+    return {{{0, 0, screen.cx, screen.cy}, WorkArea()}};
+  }
 
   virtual void CreateSurface(HWND hwnd, const SurfaceInfo& info) = 0;
   virtual void DestroySurface(HWND hwnd) = 0;

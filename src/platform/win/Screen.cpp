@@ -1,5 +1,5 @@
-// The screen and its one monitor, system metrics, parameters and the stock
-// cursors.
+// The screen (the primary monitor) and the other monitors, system metrics,
+// parameters and the stock cursors.
 
 #include "platform/win/Constants.h"
 #include "platform/win/InputApi.h"
@@ -13,17 +13,64 @@ using namespace detail;
 
 namespace {
 
-constexpr HMONITOR kMonitor{1};
+HMONITOR MonitorAt(std::size_t index) {
+  return HMONITOR{static_cast<int>(index) + 1};
+}
+
+// How far apart two spans [lo, hi) are along one axis; 0 when they meet.
+long long Gap(int lo, int hi, int otherLo, int otherHi) {
+  if (hi <= otherLo)
+    return static_cast<long long>(otherLo) - hi + 1;
+  if (lo >= otherHi)
+    return static_cast<long long>(lo) - otherHi + 1;
+  return 0;
+}
+
+// The monitor the rectangle overlaps most; else, as `flags` say, none, the
+// primary one or the nearest one. An empty rectangle stands for its corner.
+HMONITOR MonitorFromRect(gfx::Rect r, DWORD flags) {
+  if (r.IsEmpty())
+    r = gfx::Rect::FromXYWH(r.left, r.top, 1, 1);
+  const std::vector<MonitorArea> monitors = D().GetBackend().Monitors();
+  std::size_t best = 0;
+  long long bestArea = 0;
+  for (std::size_t i = 0; i < monitors.size(); ++i) {
+    const gfx::Rect common = r.Intersect(monitors[i].bounds);
+    const long long area = common.IsEmpty() ? 0 : 1LL * common.Width() * common.Height();
+    if (area > bestArea) {
+      best = i;
+      bestArea = area;
+    }
+  }
+  if (bestArea > 0)
+    return MonitorAt(best);
+  if (flags == MONITOR_DEFAULTTONULL || monitors.empty())
+    return {};
+  if (flags == MONITOR_DEFAULTTOPRIMARY)
+    return MonitorAt(0);
+  long long bestDistance = -1;
+  for (std::size_t i = 0; i < monitors.size(); ++i) {
+    const gfx::Rect& m = monitors[i].bounds;
+    const long long dx = Gap(r.left, r.right, m.left, m.right);
+    const long long dy = Gap(r.top, r.bottom, m.top, m.bottom);
+    if (bestDistance < 0 || dx * dx + dy * dy < bestDistance) {
+      best = i;
+      bestDistance = dx * dx + dy * dy;
+    }
+  }
+  return MonitorAt(best);
+}
 
 }  // namespace
 
 int GetSystemMetrics(int index) {
-  gfx::Size screen = D().GetBackend().ScreenSize();
+  // The display is asked only for the metrics that depend on it.
+  auto screen = [] { return D().GetBackend().ScreenSize(); };
   switch (index) {
     case SM_CXSCREEN:
-      return screen.cx;
+      return screen().cx;
     case SM_CYSCREEN:
-      return screen.cy;
+      return screen().cy;
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
       return 16;
@@ -70,14 +117,14 @@ int GetSystemMetrics(int index) {
     case SM_CYSMCAPTION:
       return 15;
     case SM_CXMAXTRACK:
-      return screen.cx + 12;
+      return screen().cx + 12;
     case SM_CYMAXTRACK:
-      return screen.cy + 12;
+      return screen().cy + 12;
     case SM_CXDRAG:
     case SM_CYDRAG:
       return 4;
     case SM_CMONITORS:
-      return 1;
+      return static_cast<int>(D().GetBackend().Monitors().size());
     default:
       return 0;
   }
@@ -100,26 +147,23 @@ bool SystemParametersInfo(UINT action, UINT, void* out, UINT) {
 }
 
 HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags) {
-  if (!IsWindow(hwnd) && flags == MONITOR_DEFAULTTONULL)
-    return {};
-  return kMonitor;
+  if (!IsWindow(hwnd))
+    return flags == MONITOR_DEFAULTTONULL ? HMONITOR{} : MonitorAt(0);
+  return MonitorFromRect(GetWindowRect(hwnd), flags);
 }
 
 HMONITOR MonitorFromPoint(gfx::Point pt, DWORD flags) {
-  gfx::Size s = D().GetBackend().ScreenSize();
-  if (flags == MONITOR_DEFAULTTONULL && !gfx::Rect{0, 0, s.cx, s.cy}.Contains(pt))
-    return {};
-  return kMonitor;
+  return MonitorFromRect(gfx::Rect::FromXYWH(pt.x, pt.y, 1, 1), flags);
 }
 
 bool GetMonitorInfo(HMONITOR monitor, MONITORINFO& info) {
-  if (monitor != kMonitor)
+  const std::vector<MonitorArea> monitors = D().GetBackend().Monitors();
+  const auto index = static_cast<std::size_t>(monitor.id - 1);
+  if (monitor.id < 1 || index >= monitors.size())
     return false;
-  Backend& b = D().GetBackend();
-  gfx::Size s = b.ScreenSize();
-  info.rcMonitor = {0, 0, s.cx, s.cy};
-  info.rcWork = b.WorkArea();
-  info.dwFlags = MONITORINFOF_PRIMARY;
+  info.rcMonitor = monitors[index].bounds;
+  info.rcWork = monitors[index].work;
+  info.dwFlags = index == 0 ? MONITORINFOF_PRIMARY : 0;
   return true;
 }
 

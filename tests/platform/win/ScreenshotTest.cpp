@@ -13,7 +13,8 @@ namespace {
 // A small screen with a captioned window (the classic frame), a shaped
 // popup above it and a half-transparent tool window.
 TEST(Screenshot, ComposesFramesShapesAndAlphaOnTheDesktop) {
-  HeadlessDesktop headless(HeadlessOptions{.screen = {160, 120}, .workArea = {}});
+  HeadlessDesktop headless(
+      HeadlessOptions{.screen = {160, 120}, .workArea = {}, .otherMonitors = {}});
   WNDCLASS cream;
   cream.lpszClassName = "Cream";
   cream.hbrBackground = gfx::RGB(244, 236, 220);
@@ -54,7 +55,8 @@ TEST(Screenshot, ComposesFramesShapesAndAlphaOnTheDesktop) {
 }
 
 TEST(Screen, OneMonitorWithTheBackendsWorkArea) {
-  HeadlessDesktop headless(HeadlessOptions{.screen = {800, 600}, .workArea = {0, 0, 800, 570}});
+  HeadlessDesktop headless(
+      HeadlessOptions{.screen = {800, 600}, .workArea = {0, 0, 800, 570}, .otherMonitors = {}});
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 600);
   EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
@@ -70,6 +72,48 @@ TEST(Screen, OneMonitorWithTheBackendsWorkArea) {
   EXPECT_EQ(info.rcWork, work);
   EXPECT_FALSE(MonitorFromPoint({5000, 5000}, MONITOR_DEFAULTTONULL));
   EXPECT_FALSE(LoadCursor(nullptr, 12345));
+}
+
+// The screen is the primary monitor; another left of it lies at negative
+// coordinates, one right of it beyond the screen's width.
+TEST(Screen, MonitorsBesideThePrimaryOne) {
+  HeadlessDesktop headless(HeadlessOptions{
+      .screen = {800, 600},
+      .workArea = {0, 0, 800, 570},
+      .otherMonitors = {{{-1024, 0, 0, 768}, {-1024, 30, 0, 768}}, {{800, 0, 1440, 480}, {}}}});
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
+  EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 3);
+  auto bounds = [](HMONITOR monitor) {
+    MONITORINFO info;
+    EXPECT_TRUE(GetMonitorInfo(monitor, info));
+    return info.rcMonitor;
+  };
+  const HMONITOR left = MonitorFromPoint({-1, 700}, MONITOR_DEFAULTTONULL);
+  ASSERT_TRUE(left);
+  MONITORINFO info;
+  ASSERT_TRUE(GetMonitorInfo(left, info));
+  EXPECT_EQ(info.rcWork, (gfx::Rect{-1024, 30, 0, 768}));
+  EXPECT_EQ(info.dwFlags, 0u);
+  EXPECT_EQ(bounds(MonitorFromPoint({850, 10}, MONITOR_DEFAULTTONULL)),
+            (gfx::Rect{800, 0, 1440, 480}));
+  ASSERT_TRUE(GetMonitorInfo(MonitorFromPoint({10, 10}, MONITOR_DEFAULTTONULL), info));
+  EXPECT_EQ(info.dwFlags, MONITORINFOF_PRIMARY);
+  // Below the right monitor, beyond the others: nearest is the right one.
+  EXPECT_FALSE(MonitorFromPoint({1000, 550}, MONITOR_DEFAULTTONULL));
+  EXPECT_EQ(bounds(MonitorFromPoint({1000, 550}, MONITOR_DEFAULTTONEAREST)),
+            (gfx::Rect{800, 0, 1440, 480}));
+  EXPECT_EQ(bounds(MonitorFromPoint({1000, 550}, MONITOR_DEFAULTTOPRIMARY)),
+            (gfx::Rect{0, 0, 800, 600}));
+  // A window belongs to the monitor that shows most of it.
+  WNDCLASS plain;
+  plain.lpszClassName = "Plain";
+  RegisterClass(plain);
+  HWND window = CreateWindowEx(0, "Plain", "", WS_POPUP, 700, 100, 300, 200, nullptr);
+  EXPECT_EQ(bounds(MonitorFromWindow(window, MONITOR_DEFAULTTONULL)),
+            (gfx::Rect{800, 0, 1440, 480}));
+  SetWindowPos(window, nullptr, -120, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_EQ(bounds(MonitorFromWindow(window, MONITOR_DEFAULTTONULL)), (gfx::Rect{0, 0, 800, 600}));
+  EXPECT_FALSE(GetMonitorInfo(HMONITOR{4}, info));
 }
 
 }  // namespace

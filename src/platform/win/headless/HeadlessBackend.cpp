@@ -143,6 +143,16 @@ gfx::Rect HeadlessBackend::WorkArea() const {
   return options_.workArea;
 }
 
+std::vector<MonitorArea> HeadlessBackend::Monitors() const {
+  std::vector<MonitorArea> monitors = Backend::Monitors();
+  for (MonitorArea other : options_.otherMonitors) {
+    if (other.work.IsEmpty())
+      other.work = other.bounds;
+    monitors.push_back(other);
+  }
+  return monitors;
+}
+
 void HeadlessBackend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
   Surface s;
   s.info = info;

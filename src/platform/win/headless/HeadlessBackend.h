@@ -33,6 +33,9 @@ struct HeadlessOptions {
   gfx::Size screen{1024, 768};
   // The work area; empty means the whole screen.
   gfx::Rect workArea;
+  // Monitors beside the screen (the primary monitor), in screen
+  // coordinates; an empty work area means the whole monitor.
+  std::vector<MonitorArea> otherMonitors;
 };
 
 class HeadlessBackend final : public Backend {
@@ -105,6 +108,7 @@ class HeadlessBackend final : public Backend {
   void Attach(Desktop& desktop) override;
   gfx::Size ScreenSize() const override { return options_.screen; }
   gfx::Rect WorkArea() const override;
+  std::vector<MonitorArea> Monitors() const override;
   void CreateSurface(HWND hwnd, const SurfaceInfo& info) override;
   void DestroySurface(HWND hwnd) override;
   void ShowSurface(HWND hwnd, bool visible) override;

@@ -79,8 +79,9 @@ void X11Backend::Impl::SetProperty(::Window w, Atom name, Atom type, int format,
 void X11Backend::Impl::SetNormalHints(const X11Surface& s) {
   XSizeHints hints{};
   hints.flags = USPosition | PPosition | PMinSize | PMaxSize;
-  hints.x = s.info.bounds.left;
-  hints.y = s.info.bounds.top;
+  const gfx::Point at = ToRoot(s.info.bounds.TopLeft());
+  hints.x = at.x;
+  hints.y = at.y;
   hints.min_width = hints.max_width = std::max(s.info.bounds.Width(), 1);
   hints.min_height = hints.max_height = std::max(s.info.bounds.Height(), 1);
   XSetWMNormalHints(display, s.window, &hints);
@@ -279,8 +280,9 @@ void X11Backend::CreateSurface(HWND hwnd, const SurfaceInfo& info) {
                  EnterWindowMask | LeaveWindowMask | KeyPressMask | KeyReleaseMask |
                  FocusChangeMask | StructureNotifyMask | PropertyChangeMask;
   const gfx::Rect& b = info.bounds;
+  const gfx::Point at = m.ToRoot(b.TopLeft());
   s.window = XCreateWindow(
-      m.display, m.root, b.left, b.top, static_cast<unsigned>(std::max(b.Width(), 1)),
+      m.display, m.root, at.x, at.y, static_cast<unsigned>(std::max(b.Width(), 1)),
       static_cast<unsigned>(std::max(b.Height(), 1)), 0, m.depth, InputOutput, m.visual,
       (m.alphaVisual ? CWBackPixel : CWBackPixmap) | CWBorderPixel | CWBitGravity | CWColormap |
           CWOverrideRedirect | CWEventMask | CWCursor,
@@ -432,7 +434,8 @@ void X11Backend::MoveSurface(HWND hwnd, const gfx::Rect& bounds) {
   if (resized && !s->overrideRedirect)
     m.SetNormalHints(*s);
   s->moveSerial = NextRequest(m.display);
-  XMoveResizeWindow(m.display, s->window, bounds.left, bounds.top,
+  const gfx::Point at = m.ToRoot(bounds.TopLeft());
+  XMoveResizeWindow(m.display, s->window, at.x, at.y,
                     static_cast<unsigned>(std::max(bounds.Width(), 1)),
                     static_cast<unsigned>(std::max(bounds.Height(), 1)));
   XFlush(m.display);

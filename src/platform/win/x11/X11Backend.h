@@ -51,13 +51,14 @@ class X11Backend final : public Backend {
   // Waits until the display has carried out every request so far; the
   // events they caused are then waiting to be read.
   void Sync();
-  // The screen as the display shows it now.
+  // The whole root window as the display shows it now, every monitor.
   gfx::Bitmap GrabScreen();
 
   // Backend.
   void Attach(Desktop& desktop) override;
   gfx::Size ScreenSize() const override;
   gfx::Rect WorkArea() const override;
+  std::vector<MonitorArea> Monitors() const override;
   void CreateSurface(HWND hwnd, const SurfaceInfo& info) override;
   void DestroySurface(HWND hwnd) override;
   void ShowSurface(HWND hwnd, bool visible) override;

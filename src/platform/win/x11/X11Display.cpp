@@ -1,6 +1,5 @@
 // Opening the display: the visual of our windows, the atoms, the window
-// manager's abilities, the error handler; and what the display tells of
-// the screen.
+// manager's abilities, the error handler, and where the screen begins.
 
 #include <cstdio>
 #include <cstdlib>
@@ -236,6 +235,14 @@ std::unique_ptr<X11Backend> X11Backend::Open(const X11Options& options, std::str
   }
   impl->systemMoves = impl->windowManager && Supported(dpy, impl->root, impl->atoms.netSupported,
                                                        impl->atoms.netWmMoveResize);
+  int randrEvent = 0;
+  int randrError = 0;
+  int randrMajor = 0;
+  int randrMinor = 0;
+  impl->listsMonitors = XRRQueryExtension(dpy, &randrEvent, &randrError) &&
+                        XRRQueryVersion(dpy, &randrMajor, &randrMinor) &&
+                        (randrMajor > 1 || (randrMajor == 1 && randrMinor >= 5));
+  impl->origin = impl->MonitorsOnRoot().front().bounds.TopLeft();
   return std::unique_ptr<X11Backend>(new X11Backend(std::move(impl)));
 }
 
@@ -272,49 +279,6 @@ std::vector<std::string> X11Backend::TakeErrors() {
 
 void X11Backend::Sync() {
   XSync(impl_->display, False);
-}
-
-gfx::Size X11Backend::ScreenSize() const {
-  return {DisplayWidth(impl_->display, impl_->screen),
-          DisplayHeight(impl_->display, impl_->screen)};
-}
-
-// The window manager publishes the part of the screen its panels leave
-// free, one rectangle per virtual desktop; without it the whole screen is
-// the work area.
-gfx::Rect X11Backend::WorkArea() const {
-  Impl& m = *impl_;
-  const gfx::Size size = ScreenSize();
-  const gfx::Rect screen{0, 0, size.cx, size.cy};
-  long desktopIndex = 0;
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(m.display, m.root, m.atoms.netCurrentDesktop, 0, 1, False, XA_CARDINAL,
-                         &type, &format, &count, &after, &data) == Success) {
-    if (count == 1 && format == 32)
-      desktopIndex = *reinterpret_cast<long*>(data);
-    XFree(data);
-  }
-  data = nullptr;
-  gfx::Rect area = screen;
-  if (XGetWindowProperty(m.display, m.root, m.atoms.netWorkarea, 0, 1024, False, XA_CARDINAL, &type,
-                         &format, &count, &after, &data) == Success) {
-    const auto* v = reinterpret_cast<const long*>(data);
-    if (format == 32 && desktopIndex >= 0 &&
-        count >= static_cast<unsigned long>(desktopIndex) * 4 + 4) {
-      const long* r = v + desktopIndex * 4;
-      gfx::Rect published = gfx::Rect::FromXYWH(static_cast<int>(r[0]), static_cast<int>(r[1]),
-                                                static_cast<int>(r[2]), static_cast<int>(r[3]));
-      gfx::Rect inside = published.Intersect(screen);
-      if (!inside.IsEmpty())
-        area = inside;
-    }
-    XFree(data);
-  }
-  return area;
 }
 
 }  // namespace win

@@ -30,9 +30,9 @@ constexpr DWORD kSystemMovePollMs = 20;
 // position inside our window where it happened, at the place the desktop
 // has for that window. The root position would disagree whenever the
 // display's idea of the window differs from ours for a moment.
-gfx::Point PointerPoint(const X11Surface* s, int x, int y, int xRoot, int yRoot) {
+gfx::Point PointerPoint(const X11Surface* s, int x, int y, gfx::Point onScreen) {
   if (!s)
-    return {xRoot, yRoot};
+    return onScreen;
   return {s->info.bounds.left + x, s->info.bounds.top + y};
 }
 
@@ -113,7 +113,7 @@ void X11Backend::Impl::Handle(XEvent& event) {
       const XMotionEvent& m = event.xmotion;
       lastInputTime = m.time;
       e.kind = InputEvent::Kind::MouseMove;
-      e.pt = PointerPoint(s, m.x, m.y, m.x_root, m.y_root);
+      e.pt = PointerPoint(s, m.x, m.y, FromRoot({m.x_root, m.y_root}));
       e.held = HeldFrom(m.state);
       Post(e);
       break;
@@ -125,7 +125,7 @@ void X11Backend::Impl::Handle(XEvent& event) {
       const XCrossingEvent& c = event.xcrossing;
       lastInputTime = c.time;
       e.kind = InputEvent::Kind::MouseMove;
-      e.pt = PointerPoint(s, c.x, c.y, c.x_root, c.y_root);
+      e.pt = PointerPoint(s, c.x, c.y, FromRoot({c.x_root, c.y_root}));
       e.held = HeldFrom(c.state);
       Post(e);
       // A grab ended that we did not end ourselves.
@@ -137,7 +137,7 @@ void X11Backend::Impl::Handle(XEvent& event) {
     case ButtonRelease: {
       const XButtonEvent& b = event.xbutton;
       lastInputTime = b.time;
-      e.pt = PointerPoint(s, b.x, b.y, b.x_root, b.y_root);
+      e.pt = PointerPoint(s, b.x, b.y, FromRoot({b.x_root, b.y_root}));
       e.held = HeldFrom(b.state);
       if (event.type == ButtonRelease && b.button == Button1 && systemMove)
         EndSystemMove();
@@ -274,13 +274,13 @@ void X11Backend::Impl::Handle(XEvent& event) {
   }
 }
 
-gfx::Point X11Backend::Impl::RootPosition(const X11Surface& s) {
+gfx::Point X11Backend::Impl::PositionOnScreen(const X11Surface& s) {
   int x = 0;
   int y = 0;
   ::Window child = 0;
   if (!XTranslateCoordinates(display, s.window, root, 0, 0, &x, &y, &child))
     return s.info.bounds.TopLeft();
-  return {x, y};
+  return FromRoot({x, y});
 }
 
 // The window is at `at` on the screen. `answer` tells a report that answers
@@ -337,7 +337,7 @@ void X11Backend::Impl::HandleConfigure(const XConfigureEvent& c) {
     XResizeWindow(display, s->window, static_cast<unsigned>(width), static_cast<unsigned>(height));
   }
   const bool fromWindowManager = c.send_event && !frameEvent;
-  ReportPosition(*s, fromWindowManager ? gfx::Point{c.x, c.y} : RootPosition(*s),
+  ReportPosition(*s, fromWindowManager ? FromRoot({c.x, c.y}) : PositionOnScreen(*s),
                  fromWindowManager);
 }
 
@@ -376,13 +376,13 @@ void X11Backend::Impl::HandleReparent(X11Surface& s, ::Window parent) {
   } else if (w) {
     byFrame.erase(w);
   }
-  ReportPosition(s, RootPosition(s), false);
+  ReportPosition(s, PositionOnScreen(s), false);
 }
 
 void X11Backend::Impl::HandleKey(XKeyEvent& key) {
   InputEvent e;
   e.kind = key.type == KeyPress ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
-  e.pt = {key.x_root, key.y_root};
+  e.pt = FromRoot({key.x_root, key.y_root});
   e.held = HeldFrom(key.state);
   // The virtual key is the key's own symbol, whatever the modifiers: Shift
   // with "a" is still the A key.

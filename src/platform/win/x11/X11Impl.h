@@ -31,6 +31,7 @@ inline constexpr InputEvent::Kind kExposeInput = InputEvent::Kind::Expose;
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 #include <X11/extensions/XShm.h>
+#include <X11/extensions/Xrandr.h>
 #include <X11/extensions/shape.h>
 
 namespace win {
@@ -127,6 +128,11 @@ struct X11Backend::Impl {
   bool connectionLost = false;
   // The window manager runs moves itself when asked (_NET_WM_MOVERESIZE).
   bool systemMoves = false;
+  // The display lists its monitors (RandR 1.5).
+  bool listsMonitors = false;
+  // Where on the root window the primary monitor began when the display
+  // was opened: the origin of the screen coordinates the desktop uses.
+  gfx::Point origin;
   Desktop* desktop = nullptr;
   // The server time of the latest input, which requests made on the
   // player's behalf (activation) carry.
@@ -181,6 +187,12 @@ struct X11Backend::Impl {
   void Focus(X11Surface& s);
   void SetProperty(::Window w, Atom name, Atom type, int format, const void* data, int count);
   void SetNormalHints(const X11Surface& s);
+  // Between the root window's coordinates and the desktop's.
+  gfx::Point FromRoot(gfx::Point p) const { return {p.x - origin.x, p.y - origin.y}; }
+  gfx::Point ToRoot(gfx::Point p) const { return {p.x + origin.x, p.y + origin.y}; }
+  // The monitors and their work areas in root coordinates, the primary one
+  // first; the whole root window when the display lists none.
+  std::vector<MonitorArea> MonitorsOnRoot() const;
   Time InputTime();
   // Where the pointer is on the screen and the buttons and modifiers held,
   // asked of the display now; false when it cannot tell.
@@ -188,7 +200,7 @@ struct X11Backend::Impl {
   InputEvent::Held HeldFrom(unsigned state) const;
 
   // Where windows really are (X11Events.cpp).
-  gfx::Point RootPosition(const X11Surface& s);
+  gfx::Point PositionOnScreen(const X11Surface& s);
   void ReportPosition(X11Surface& s, gfx::Point at, bool answer);
   void HandleConfigure(const XConfigureEvent& c);
   void HandleReparent(X11Surface& s, ::Window parent);

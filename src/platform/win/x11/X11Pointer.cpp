@@ -82,13 +82,14 @@ void X11Backend::CaptureSurface(HWND hwnd) {
   // window from where the loop put it.
   if (!hwnd && old)
     if (X11Surface* s = m.Find(old); s && !s->overrideRedirect && s->viewable)
-      m.ReportPosition(*s, m.RootPosition(*s), true);
+      m.ReportPosition(*s, m.PositionOnScreen(*s), true);
   XFlush(m.display);
 }
 
 void X11Backend::WarpPointer(gfx::Point screen) {
   Impl& m = *impl_;
-  XWarpPointer(m.display, None, m.root, 0, 0, 0, 0, screen.x, screen.y);
+  const gfx::Point at = m.ToRoot(screen);
+  XWarpPointer(m.display, None, m.root, 0, 0, 0, 0, at.x, at.y);
   XFlush(m.display);
   InputEvent e;
   e.kind = InputEvent::Kind::MouseMove;
@@ -146,7 +147,7 @@ void X11Backend::Impl::EndSystemMove() {
   const HWND hwnd = systemMove;
   systemMove = nullptr;
   if (X11Surface* s = Find(hwnd); s && s->viewable)
-    ReportPosition(*s, RootPosition(*s), true);
+    ReportPosition(*s, PositionOnScreen(*s), true);
   InputEvent e;
   e.kind = InputEvent::Kind::SystemMoveEnded;
   e.hwnd = hwnd;

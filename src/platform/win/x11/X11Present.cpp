@@ -226,7 +226,7 @@ void X11Backend::Present(HWND hwnd, const gfx::Bitmap& backing, const gfx::Regio
 
 gfx::Bitmap X11Backend::GrabScreen() {
   Impl& m = *impl_;
-  const gfx::Size size = ScreenSize();
+  const gfx::Size size{DisplayWidth(m.display, m.screen), DisplayHeight(m.display, m.screen)};
   gfx::Bitmap out(size.cx, size.cy);
   XImage* image = XGetImage(m.display, m.root, 0, 0, static_cast<unsigned>(size.cx),
                             static_cast<unsigned>(size.cy), AllPlanes, ZPixmap);

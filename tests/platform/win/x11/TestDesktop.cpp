@@ -54,6 +54,8 @@ const char* DesktopName(DesktopKind kind) {
       return "Composited";
     case DesktopKind::XWayland:
       return "XWayland";
+    case DesktopKind::TwoMonitors:
+      return "TwoMonitors";
   }
   return "?";
 }
@@ -86,7 +88,8 @@ TestDesktop::TestDesktop(DesktopKind kind, int depth) : kind_(kind), xvfb_(depth
       if (Spawn({"xcompmgr"}, {host}) && WaitForCompositor(xvfb_.Display()))
         display_ = xvfb_.Display();
       return;
-    case DesktopKind::XWayland: {
+    case DesktopKind::XWayland:
+    case DesktopKind::TwoMonitors: {
       if (!OnPath("Xwayland")) {
         error_ = "Xwayland is not installed (scripts/setup installs it)";
         return;
@@ -100,10 +103,17 @@ TestDesktop::TestDesktop(DesktopKind kind, int depth) : kind_(kind), xvfb_(depth
       const std::string log = runtimeDir_ + "/weston.log";
       // The X11 backend gives the compositor a seat, so that input sent
       // with XTest on the XWayland display reaches it.
-      if (!Spawn(
-              {"weston", "--backend=x11-backend.so", "--xwayland", "--use-pixman", "--width=1024",
-               "--height=768", "--idle-time=0", "--socket=wayland-tb", "--log=" + log},
-              {host, "XDG_RUNTIME_DIR=" + runtimeDir_}))
+      std::vector<std::string> weston{
+          "weston",        "--backend=x11-backend.so", "--xwayland",  "--use-pixman",
+          "--idle-time=0", "--socket=wayland-tb",      "--log=" + log};
+      if (kind == DesktopKind::TwoMonitors) {
+        for (const char* option : {"--output-count=2", "--width=800", "--height=600"})
+          weston.push_back(option);
+      } else {
+        for (const char* option : {"--width=1024", "--height=768"})
+          weston.push_back(option);
+      }
+      if (!Spawn(weston, {host, "XDG_RUNTIME_DIR=" + runtimeDir_}))
         return;
       std::string display = WaitForXWaylandDisplay(log);
       if (!display.empty() && WaitForWindowManager(display))

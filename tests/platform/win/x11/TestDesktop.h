@@ -15,8 +15,9 @@
 namespace x11test {
 
 // Bare X, two window managers (metacity keeps windows on the screen), a
-// compositing manager on bare X, and a Wayland compositor with XWayland.
-enum class DesktopKind { Bare, Openbox, Metacity, Composited, XWayland };
+// compositing manager on bare X, and a Wayland compositor with XWayland,
+// also with two monitors side by side (800 x 600 each).
+enum class DesktopKind { Bare, Openbox, Metacity, Composited, XWayland, TwoMonitors };
 
 const char* DesktopName(DesktopKind kind);
 
