@@ -418,6 +418,18 @@ TRect TScreen::WorkAreaRect() const {
   return r;
 }
 
+TRect MonitorRectAt(TPoint At) {
+  win::MONITORINFO info;
+  win::GetMonitorInfo(win::MonitorFromPoint(At, win::MONITOR_DEFAULTTONEAREST), info);
+  return info.rcMonitor;
+}
+
+TRect MonitorWorkAreaAt(TPoint At) {
+  win::MONITORINFO info;
+  win::GetMonitorInfo(win::MonitorFromPoint(At, win::MONITOR_DEFAULTTONEAREST), info);
+  return info.rcWork;
+}
+
 void TScreen::SetCursor(TCursor Value) {
   FCursor = Value;
   win::SetCursor(win::LoadCursor(nullptr, CursorToStockId(Value)));

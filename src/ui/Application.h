@@ -137,6 +137,11 @@ class TApplication : public TComponent {
   std::vector<TCustomForm*> FMinimized;
 };
 
+// The bounds and the work area of the monitor nearest a point: popups,
+// hints and menus stay on the monitor they open on.
+TRect MonitorRectAt(TPoint At);
+TRect MonitorWorkAreaAt(TPoint At);
+
 class TScreen : public TComponent {
  public:
   explicit TScreen(TComponent* AOwner = nullptr);
@@ -149,6 +154,7 @@ class TScreen : public TComponent {
   TCustomForm* ActiveForm() const;
   TControl* ActiveControl() const;
 
+  // The primary monitor's size and work area.
   int Width() const;
   int Height() const;
   TRect WorkAreaRect() const;

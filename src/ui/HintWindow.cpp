@@ -43,12 +43,12 @@ void THintWindow::ActivateHintData(TRect Rect, const std::string& AHint, void*) 
 
 void THintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
   SetCaption(AHint);
-  int sw = Screen ? Screen->Width() : win::GetSystemMetrics(win::SM_CXSCREEN);
-  int sh = Screen ? Screen->Height() : win::GetSystemMetrics(win::SM_CYSCREEN);
+  // Kept on the monitor it is shown on.
+  const TRect m = MonitorRectAt(Rect.TopLeft());
   int w = Rect.Width();
   int h = Rect.Height();
-  int x = std::max(0, std::min(Rect.left, sw - w));
-  int y = std::max(0, std::min(Rect.top, sh - h));
+  int x = std::max(m.left, std::min(Rect.left, m.right - w));
+  int y = std::max(m.top, std::min(Rect.top, m.bottom - h));
   SetBounds(x, y, w, h);
   win::SetWindowPos(Handle(), win::HWND_TOPMOST, x, y, w, h,
                     win::SWP_SHOWWINDOW | win::SWP_NOACTIVATE);

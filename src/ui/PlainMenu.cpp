@@ -175,10 +175,10 @@ TMenuItem* TrackPlainMenu(TMenuItem& Root, TImageList* Images, TPoint At) {
   if (Root.VisibleCount() == 0)
     return nullptr;
   TPlainMenuWindow window(Root, Images);
-  int sw = win::GetSystemMetrics(win::SM_CXSCREEN);
-  int sh = win::GetSystemMetrics(win::SM_CYSCREEN);
-  int x = std::max(0, std::min(At.x, sw - window.Width()));
-  int y = std::max(0, std::min(At.y, sh - window.Height()));
+  // Kept on the monitor it opens on.
+  const TRect m = MonitorRectAt(At);
+  int x = std::max(m.left, std::min(At.x, m.right - window.Width()));
+  int y = std::max(m.top, std::min(At.y, m.bottom - window.Height()));
   window.SetBounds(x, y, window.Width(), window.Height());
   win::SetWindowPos(window.Handle(), win::HWND_TOPMOST, x, y, window.Width(), window.Height(),
                     win::SWP_SHOWWINDOW | win::SWP_NOACTIVATE);

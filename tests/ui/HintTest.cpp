@@ -151,5 +151,23 @@ TEST_F(Hints, TheHintWindowSizesToItsTextAndNeverTakesTheMouse) {
   EXPECT_NE(win::GetActiveWindow(), hint.Handle());
 }
 
+// A hint is kept on the monitor it shows on, not pulled onto the screen
+// (the primary monitor).
+class HintsOnTwoMonitors : public UiTest {
+ protected:
+  HintsOnTwoMonitors()
+      : UiTest(win::HeadlessOptions{
+            .screen = {1024, 768}, .workArea = {}, .otherMonitors = {{{1024, 0, 1664, 480}, {}}}}) {
+  }
+};
+
+TEST_F(HintsOnTwoMonitors, AHintStaysOnTheMonitorItShowsOn) {
+  THintWindow hint(nullptr);
+  hint.ActivateHint({1500, 10, 1560, 30}, "x");
+  EXPECT_EQ(win::GetWindowRect(hint.Handle()), (TRect{1500, 10, 1560, 30}));
+  hint.ActivateHint({1640, 470, 1700, 490}, "x");
+  EXPECT_EQ(win::GetWindowRect(hint.Handle()), (TRect{1604, 460, 1664, 480}));
+}
+
 }  // namespace
 }  // namespace uitest

@@ -22,6 +22,10 @@ namespace uitest {
 class UiTest : public ::testing::Test {
  protected:
   UiTest() : screen(std::make_unique<TScreen>()), app(std::make_unique<TApplication>()) {}
+  explicit UiTest(win::HeadlessOptions options)
+      : headless(options),
+        screen(std::make_unique<TScreen>()),
+        app(std::make_unique<TApplication>()) {}
   ~UiTest() override {
     app.reset();
     screen.reset();

@@ -82,15 +82,14 @@ void TbsSkinHintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
     FSized = SizeFrameLayout(FLayout, {pw, ph}, w, h);
   }
 
-  // Near the screen's right or bottom edge the hint goes to the other side
-  // of its anchor.
-  const int sw = Screen ? Screen->Width() : win::GetSystemMetrics(win::SM_CXSCREEN);
-  const int sh = Screen ? Screen->Height() : win::GetSystemMetrics(win::SM_CYSCREEN);
+  // Near the right or bottom edge of its monitor the hint goes to the
+  // other side of its anchor.
+  const TRect m = MonitorRectAt(Rect.TopLeft());
   int x = Rect.left;
   int y = Rect.top;
-  if (x + w > sw)
+  if (x + w > m.right)
     x -= w + 2;
-  if (y + h > sh)
+  if (y + h > m.bottom)
     y -= h + 2;
   SetBounds(x, y, w, h);
   HandleNeeded();

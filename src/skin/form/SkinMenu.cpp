@@ -84,7 +84,7 @@ void TbsSkinMenu::PopupAt(TControl* Notified, TbsSkinData* Container, bool Upwar
   if (!FLevels.empty())
     CloseLevels(0);
   FClosed.clear();
-  FWorkArea = Screen ? Screen->WorkAreaRect() : gfx::Rect{};
+  FWorkArea = MonitorWorkAreaAt(Anchor.TopLeft());
   if (ParentItem != nullptr && FirstIndex < ParentItem->Count()) {
     FOpen = true;
     InstallHooks();
