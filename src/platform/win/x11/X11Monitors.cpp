@@ -47,6 +47,10 @@ gfx::Rect PublishedWorkArea(const X11Backend::Impl& m) {
 // One work area is published for all monitors together; each monitor's is
 // the part of it on that monitor, or the whole monitor when none of it is.
 std::vector<MonitorArea> X11Backend::Impl::MonitorsOnRoot() const {
+  const gfx::Rect whole{0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
+  // A display that has gone away is asked nothing more.
+  if (connectionLost)
+    return {{whole, whole}};
   std::vector<MonitorArea> monitors;
   int count = 0;
   XRRMonitorInfo* listed = listsMonitors ? XRRGetMonitors(display, root, True, &count) : nullptr;
@@ -63,7 +67,7 @@ std::vector<MonitorArea> X11Backend::Impl::MonitorsOnRoot() const {
   if (listed)
     XRRFreeMonitors(listed);
   if (monitors.empty())
-    monitors.push_back({{0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)}, {}});
+    monitors.push_back({whole, {}});
   const gfx::Rect published = PublishedWorkArea(*this);
   for (MonitorArea& monitor : monitors) {
     monitor.work = published.Intersect(monitor.bounds);
