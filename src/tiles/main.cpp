@@ -2,7 +2,10 @@
 // puzzle names, "<file>-<n>-<Severity>.exe". It reads what to play from the
 // name it was started under.
 
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <new>
 #include <random>
 #include <string>
 
@@ -14,13 +17,9 @@
 #include "tiles/TilesProgram.h"
 #include "ui/Application.h"
 
-int main(int argc, char** argv) {
-  // Before anything is opened: nothing may take the numbers of missing
-  // standard streams, and a stream whose reader has gone may not end the
-  // program.
-  sys::PrepareStandardStreams();
-  gfx::PrepareFontConfiguration();
-  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-tiles");
+namespace {
+
+int Play(int argc, char** argv) {
   TScreen screen;
   TApplication application;
   TTilesSetup setup;
@@ -29,4 +28,25 @@ int main(int argc, char** argv) {
   setup.ScoresPath = ScoresFilePath();
   const std::string startName = argc > 0 && argv[0] ? argv[0] : "";
   return RunTiles(ResolveStartName(startName, std::getenv("PATH")), setup);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Before anything is opened: nothing may take the numbers of missing
+  // standard streams, and a stream whose reader has gone may not end the
+  // program.
+  sys::PrepareStandardStreams();
+  gfx::PrepareFontConfiguration();
+  std::unique_ptr<win::Desktop> desktop = win::OpenDesktopOrExit("tilebrook-tiles");
+  // A failure nothing handled on its way (memory running out, say) ends the
+  // game with one line on standard error instead of an abort; a game's
+  // record is written when it is won, so nothing else is lost.
+  try {
+    return Play(argc, argv);
+  } catch (const std::exception& failure) {
+    const bool noMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
+    std::fprintf(stderr, "tilebrook-tiles: %s\n", noMemory ? "out of memory" : failure.what());
+    return 1;
+  }
 }
