@@ -31,6 +31,7 @@ class X11Windows : public X11Test {
   // items and item count to `use` while the X buffer is still alive.
   template <typename Use>
   void ReadProperty(unsigned long window, const char* name, long length, Use use) {
+    SyncProgram();
     Atom atom = XInternAtom(probe, name, False);
     Atom type = 0;
     int format = 0;
@@ -64,6 +65,7 @@ class X11Windows : public X11Test {
 
   // The position among the root's children, bottom first.
   int StackIndex(HWND hwnd) {
+    SyncProgram();
     ::Window root = 0;
     ::Window parent = 0;
     ::Window* children = nullptr;

@@ -108,17 +108,25 @@ X11Test::Step X11Test::Pause(DWORD ms) {
   };
 }
 
+void X11Test::SyncProgram() {
+  if (backend)
+    backend->Sync();
+}
+
 bool X11Test::Viewable(HWND hwnd) {
+  SyncProgram();
   XWindowAttributes a{};
   return XGetWindowAttributes(probe, XWindow(hwnd), &a) && a.map_state == IsViewable;
 }
 
 bool X11Test::OverrideRedirect(HWND hwnd) {
+  SyncProgram();
   XWindowAttributes a{};
   return XGetWindowAttributes(probe, XWindow(hwnd), &a) && a.override_redirect;
 }
 
 gfx::Point X11Test::XPosition(HWND hwnd) {
+  SyncProgram();
   int x = 0;
   int y = 0;
   ::Window child = 0;
@@ -127,6 +135,7 @@ gfx::Point X11Test::XPosition(HWND hwnd) {
 }
 
 gfx::Region X11Test::XShape(HWND hwnd) {
+  SyncProgram();
   int count = 0;
   int ordering = 0;
   XRectangle* rects = XShapeGetRectangles(probe, XWindow(hwnd), ShapeBounding, &count, &ordering);
@@ -139,6 +148,7 @@ gfx::Region X11Test::XShape(HWND hwnd) {
 }
 
 gfx::Bitmap X11Test::XPixels(HWND hwnd) {
+  SyncProgram();
   XWindowAttributes a{};
   if (!XGetWindowAttributes(probe, XWindow(hwnd), &a) || a.map_state != IsViewable)
     return {};
@@ -155,6 +165,7 @@ gfx::Bitmap X11Test::XPixels(HWND hwnd) {
 }
 
 unsigned long X11Test::XFocus() {
+  SyncProgram();
   ::Window focus = 0;
   int revert = 0;
   XGetInputFocus(probe, &focus, &revert);

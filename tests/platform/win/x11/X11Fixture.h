@@ -42,7 +42,11 @@ class X11Test : public ::testing::Test {
   // A step that waits `ms` milliseconds.
   Step Pause(DWORD ms);
 
-  // The display as the probe sees it.
+  // The display as the probe sees it, once the server has carried out every
+  // request the program has made (the server serves each connection in its
+  // own turn, so a request the program sent may still wait when the
+  // probe's question is answered).
+  void SyncProgram();
   unsigned long XWindow(HWND hwnd) const { return backend->NativeWindow(hwnd); }
   bool Viewable(HWND hwnd);
   gfx::Point XPosition(HWND hwnd);
