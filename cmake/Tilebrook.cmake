@@ -30,10 +30,12 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_L
   set(TILEBROOK_TEST_WARNINGS -Wno-array-bounds -Wno-stringop-overflow -Wno-stringop-overread)
 endif()
 
-# tilebrook_test(NAME SOURCES ... [LIBS ...])
-# A GoogleTest binary; every test case becomes one CTest test.
+# tilebrook_test(NAME [ONE_PROCESS] SOURCES ... [LIBS ...])
+# A GoogleTest binary; every test case becomes one CTest test. With
+# ONE_PROCESS the binary is one CTest test, for cases that share a costly
+# set-up made once per process.
 function(tilebrook_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "ONE_PROCESS" "" "SOURCES;LIBS" ${ARGN})
   if(NOT TILEBROOK_TESTS)
     return()
   endif()
@@ -46,7 +48,11 @@ function(tilebrook_test name)
   target_compile_definitions(${name} PRIVATE
     TILEBROOK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     TILEBROOK_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  if(ARG_ONE_PROCESS)
+    add_test(NAME ${name} COMMAND ${name})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()
 
 # tilebrook_benchmark(NAME SOURCES ... [LIBS ...])
