@@ -1,12 +1,11 @@
 #include "app/Startup.h"
 
-#include <cstdio>
 #include <exception>
-#include <new>
 
 #include "app/CommandLine.h"
 #include "browser/Browser.h"
 #include "platform/sys/SessionEnd.h"
+#include "platform/sys/StandardStreams.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -38,8 +37,7 @@ int RunTilebrook(const std::vector<std::string>& Params,
       // large picture is decoded, say) would otherwise end the program on
       // the spot and lose the player's choices: it ends as the session's
       // end does, with one line on standard error.
-      const bool noMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
-      std::fprintf(stderr, "tilebrook: %s\n", noMemory ? "out of memory" : failure.what());
+      sys::ReportUnhandledFailure("tilebrook", failure);
       sys::RequestSessionEnd();
       status = 1;
     }

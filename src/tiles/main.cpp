@@ -2,10 +2,8 @@
 // puzzle names, "<file>-<n>-<Severity>.exe". It reads what to play from the
 // name it was started under.
 
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <new>
 #include <random>
 #include <string>
 
@@ -45,8 +43,7 @@ int main(int argc, char** argv) {
   try {
     return Play(argc, argv);
   } catch (const std::exception& failure) {
-    const bool noMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
-    std::fprintf(stderr, "tilebrook-tiles: %s\n", noMemory ? "out of memory" : failure.what());
+    sys::ReportUnhandledFailure("tilebrook-tiles", failure);
     return 1;
   }
 }

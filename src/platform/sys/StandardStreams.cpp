@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <new>
 
 namespace sys {
 
@@ -18,6 +20,11 @@ void PrepareStandardStreams() {
       break;
   }
   ::signal(SIGPIPE, SIG_IGN);
+}
+
+void ReportUnhandledFailure(const char* program, const std::exception& failure) {
+  const bool noMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
+  std::fprintf(stderr, "%s: %s\n", program, noMemory ? "out of memory" : failure.what());
 }
 
 }  // namespace sys

@@ -3,6 +3,8 @@
 // Standard input, output and error as a launcher hands them over: possibly
 // closed, possibly a pipe whose reader has gone.
 
+#include <exception>
+
 namespace sys {
 
 // Makes the standard streams safe to use; call it first thing in main,
@@ -18,5 +20,10 @@ namespace sys {
 //   it before the player's choices are saved. Programs it starts get the
 //   default back.
 void PrepareStandardStreams();
+
+// Says on standard error, in one line under the program's name, why a
+// failure nothing handled ends the program: "out of memory" when memory ran
+// out, else the failure's own text.
+void ReportUnhandledFailure(const char* program, const std::exception& failure);
 
 }  // namespace sys
