@@ -4,7 +4,10 @@
 //   the window region, as a size or skin change does, against one copy of
 //   a window-sized picture, which every presentation costs anyway;
 // - a hit test through the whole hooked window procedure, which must do no
-//   picture work, against a message that the procedure only passes on.
+//   picture work, against a message that the procedure only passes on;
+// - one step of a caption object's hover morph: an object far larger than
+//   the window, nearly all of it outside, against a caption button, as only
+//   what shows is composed.
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +18,7 @@
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/StoredSkin.h"
+#include "skin/form/CaptionObjects.h"
 #include "skin/form/FrameGeometry.h"
 #include "skin/form/SkinForm.h"
 #include "skin/product/ProductSkin.h"
@@ -97,3 +101,32 @@ static void HitTest(benchmark::State& state) {
 }
 BENCHMARK(HitTestPassOn)->Name("HitTest:baseline_message_passed_on");
 BENCHMARK(HitTest)->Name("HitTest:WM_NCHITTEST_through_the_hook");
+
+namespace {
+
+class MorphingObject : public TbsActiveSkinObject {
+ public:
+  MorphingObject() : TbsActiveSkinObject(nullptr, nullptr) {}
+  using TbsActiveSkinObject::DrawMorph;
+};
+
+// One morph step of an object at place, drawn into a window-sized bitmap.
+void CaptionMorph(benchmark::State& state, gfx::Rect place) {
+  const TbsSkinData& skin = Skin();
+  gfx::Bitmap window(kWidth, kHeight);
+  gfx::DeviceContext dc(window);
+  MorphingObject object;
+  object.ObjectRect = place;
+  object.MorphProgress = 0.5;
+  for (auto _ : state) {
+    object.DrawMorph(dc, &skin.Picture, {135, 0, 150, 16}, &skin.Picture, {150, 0, 165, 16});
+    benchmark::DoNotOptimize(window.Bits());
+  }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(CaptionMorph, button, gfx::Rect{700, 8, 715, 24})
+    ->Name("CaptionMorph:baseline_button_15x16");
+BENCHMARK_CAPTURE(CaptionMorph, huge, gfx::Rect{-3960, -3960, 40, 40})
+    ->Name("CaptionMorph:object_4000x4000_40x40_shown");

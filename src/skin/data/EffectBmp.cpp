@@ -102,8 +102,54 @@ void TbsEffectBmp::SetRow(int y, const uint8_t* row) {
     std::memcpy(RowPtr(y), row, 3 * static_cast<size_t>(width_));
 }
 
+namespace {
+
+int SlideWidth(int width, double k) {
+  int b = RoundInt(width * k);
+  if (b <= 0)
+    b = 1;
+  if (b > width - 1)
+    b = width - 1;
+  return b;
+}
+
+}  // namespace
+
+bool IsSlidingMorph(TbsMorphKind kind) {
+  return kind == TbsMorphKind::mkLeftSlide || kind == TbsMorphKind::mkRightSlide ||
+         kind == TbsMorphKind::mkPush;
+}
+
+// The left slide brings the other look's right end in from the left; the
+// right slide its left end in from the right; the push moves the element's
+// own look right as the other look's right end enters from the left.
+TbsMorphRuns MorphRuns(TbsMorphKind kind, int width, double k) {
+  if (width <= 0 || !IsSlidingMorph(kind))
+    return {};
+  k = Clamp01(k);
+  if (kind == TbsMorphKind::mkLeftSlide) {
+    const int n = SlideWidth(width, k);
+    return {{{0, n, width - n, true}, {n, width - n, n, false}}};
+  }
+  if (kind == TbsMorphKind::mkRightSlide) {
+    const int n = SlideWidth(width, k);
+    return {{{0, width - n, 0, false}, {width - n, n, 0, true}}};
+  }
+  const int a = std::clamp(RoundInt(width * k), 0, width - 1);
+  return {{{0, a + 1, width - a - 1, true}, {a + 1, width - a - 1, 0, false}}};
+}
+
 void TbsEffectBmp::ApplyMorph(TbsMorphKind kind, const TbsEffectBmp& other, double k) {
+  ApplyMorph(kind, other, k, {width_, height_, 0, 0});
+}
+
+void TbsEffectBmp::ApplyMorph(TbsMorphKind kind, const TbsEffectBmp& other, double k,
+                              const TbsMorphPlace& place) {
   if (other.width_ != width_ || other.height_ != height_ || pixels_.empty())
+    return;
+  if (place.left < 0 || place.top < 0 ||
+      static_cast<long long>(place.left) + width_ > place.width ||
+      static_cast<long long>(place.top) + height_ > place.height)
     return;
   k = Clamp01(k);
   switch (kind) {
@@ -111,22 +157,19 @@ void TbsEffectBmp::ApplyMorph(TbsMorphKind kind, const TbsEffectBmp& other, doub
       Blend(other, k);
       break;
     case TbsMorphKind::mkGradient:
-      CentreGradient(other, k);
+      CentreGradient(other, k, place);
       break;
     case TbsMorphKind::mkLeftGradient:
-      LeftGradient(other, k);
+      LeftGradient(other, k, place);
       break;
     case TbsMorphKind::mkRightGradient:
-      RightGradient(other, k);
+      RightGradient(other, k, place);
       break;
     case TbsMorphKind::mkLeftSlide:
-      LeftSlide(other, k);
-      break;
     case TbsMorphKind::mkRightSlide:
-      RightSlide(other, k);
-      break;
     case TbsMorphKind::mkPush:
-      Push(other, k);
+      if (place.left == 0 && place.width == width_)
+        Slide(other, MorphRuns(kind, width_, k));
       break;
   }
 }
@@ -148,24 +191,25 @@ void TbsEffectBmp::Blend(const TbsEffectBmp& b, double k) {
 }
 
 // Applies per-column weights to every row: a column with weight t is mixed
-// as t * A + (1 - t) * B; a column without weight (negative) keeps A.
-void TbsEffectBmp::MixColumns(const TbsEffectBmp& b, const std::vector<double>& weights) {
+// as t * A + (1 - t) * B; a column without weight (negative) keeps A. The
+// weights are the whole element's; this buffer's column x is its left + x.
+void TbsEffectBmp::MixColumns(const TbsEffectBmp& b, const std::vector<double>& weights, int left) {
   for (int y = 0; y < height_; ++y) {
     uint8_t* pa = RowPtr(y);
     const uint8_t* pb = b.RowPtr(y);
     for (int x = 0; x < width_; ++x)
-      if (weights[x] >= 0)
-        MixRun(pa + 3 * x, pb + 3 * x, 3, weights[x]);
+      if (weights[left + x] >= 0)
+        MixRun(pa + 3 * x, pb + 3 * x, 3, weights[left + x]);
   }
 }
 
 // A band of B grows from the middle outwards, with A fading into it on both
-// sides. Wide buffers run the band across columns, tall ones across rows.
+// sides. Wide elements run the band across columns, tall ones across rows.
 // The band's positions get weight 0; from each edge of the band the weight
 // grows by one step per position outwards, up to 1.
-void TbsEffectBmp::CentreGradient(const TbsEffectBmp& b, double k) {
-  const bool columns = width_ >= height_;
-  const int n = columns ? width_ : height_;
+void TbsEffectBmp::CentreGradient(const TbsEffectBmp& b, double k, const TbsMorphPlace& place) {
+  const bool columns = place.width >= place.height;
+  const int n = columns ? place.width : place.height;
   const int band = RoundInt(n * k);
   const int c = columns ? (n - band) / 2 : (n - 1 - band) / 2;
   const double step = c != 0 ? 1.0 / c : (columns ? 1.0 : 0.0);
@@ -180,78 +224,55 @@ void TbsEffectBmp::CentreGradient(const TbsEffectBmp& b, double k) {
   for (int pos = hi; pos < n; ++pos, t = std::min(t + step, 1.0))
     weights[pos] = t;
   if (columns) {
-    MixColumns(b, weights);
+    MixColumns(b, weights, place.left);
     return;
   }
   for (int y = 0; y < height_; ++y)
-    MixRun(RowPtr(y), b.RowPtr(y), 3 * width_, weights[y]);
+    MixRun(RowPtr(y), b.RowPtr(y), 3 * width_, weights[place.top + y]);
 }
 
-void TbsEffectBmp::LeftGradient(const TbsEffectBmp& b, double k) {
-  int a = RoundInt(width_ * k);
+void TbsEffectBmp::LeftGradient(const TbsEffectBmp& b, double k, const TbsMorphPlace& place) {
+  const int width = place.width;
+  int a = RoundInt(width * k);
   if (a <= 0)
     a = 1;
-  if (a > width_ - 1)
-    a = width_ - 1;
+  if (a > width - 1)
+    a = width - 1;
   const double step = a != 0 ? 1.0 / a : 1.0;
-  std::vector<double> weights(width_, -1.0);
+  std::vector<double> weights(width, -1.0);
   double t = 0;
   for (int x = 0; x <= a; ++x, t = std::min(t + step, 1.0))
     weights[x] = t;
-  MixColumns(b, weights);
+  MixColumns(b, weights, place.left);
 }
 
-void TbsEffectBmp::RightGradient(const TbsEffectBmp& b, double k) {
-  int a = width_ - RoundInt(width_ * k);
+void TbsEffectBmp::RightGradient(const TbsEffectBmp& b, double k, const TbsMorphPlace& place) {
+  const int width = place.width;
+  int a = width - RoundInt(width * k);
   if (a < 0)
     a = 0;
-  if (a > width_ - 1)
-    a = width_ - 1;
-  const double step = width_ - a > 0 ? 1.0 / (width_ - a) : 1.0;
-  std::vector<double> weights(width_, -1.0);
+  if (a > width - 1)
+    a = width - 1;
+  const double step = width - a > 0 ? 1.0 / (width - a) : 1.0;
+  std::vector<double> weights(width, -1.0);
   double t = 0;
-  for (int x = width_ - 1; x >= a; --x, t = std::min(t + step, 1.0))
+  for (int x = width - 1; x >= a; --x, t = std::min(t + step, 1.0))
     weights[x] = t;
-  MixColumns(b, weights);
+  MixColumns(b, weights, place.left);
 }
 
-namespace {
-
-int SlideWidth(int width, double k) {
-  int b = RoundInt(width * k);
-  if (b <= 0)
-    b = 1;
-  if (b > width - 1)
-    b = width - 1;
-  return b;
-}
-
-}  // namespace
-
-void TbsEffectBmp::LeftSlide(const TbsEffectBmp& b, double k) {
-  const int n = SlideWidth(width_, k);
-  for (int y = 0; y < height_; ++y)
-    std::memcpy(RowPtr(y), b.RowPtr(y) + 3 * (width_ - n), 3 * static_cast<size_t>(n));
-}
-
-void TbsEffectBmp::RightSlide(const TbsEffectBmp& b, double k) {
-  const int n = SlideWidth(width_, k);
-  for (int y = 0; y < height_; ++y)
-    std::memcpy(RowPtr(y) + 3 * (width_ - n), b.RowPtr(y), 3 * static_cast<size_t>(n));
-}
-
-void TbsEffectBmp::Push(const TbsEffectBmp& b, double k) {
-  int a = RoundInt(width_ * k);
-  if (a < 0)
-    a = 0;
-  else if (a > width_ - 1)
-    a = width_ - 1;
-  const size_t moved = 3 * static_cast<size_t>(width_ - a - 1);
-  const size_t entering = 3 * static_cast<size_t>(a + 1);
+// The element's own columns move first (a slide leaves them where they
+// are), then the other look's columns come in where the row is free.
+void TbsEffectBmp::Slide(const TbsEffectBmp& b, const TbsMorphRuns& runs) {
+  const auto bytes = [](int pixels) { return 3 * static_cast<size_t>(pixels); };
   for (int y = 0; y < height_; ++y) {
     uint8_t* row = RowPtr(y);
-    std::memmove(row + entering, row, moved);
-    std::memcpy(row, b.RowPtr(y) + 3 * (width_ - a - 1), entering);
+    for (const TbsMorphRun& run : runs)
+      if (!run.fromOther && run.source != run.dest)
+        std::memmove(row + bytes(run.dest), row + bytes(run.source), bytes(run.count));
+    for (const TbsMorphRun& run : runs)
+      if (run.fromOther)
+        std::memcpy(row + bytes(run.dest), b.RowPtr(y) + bytes(run.source), bytes(run.count));
   }
 }
 

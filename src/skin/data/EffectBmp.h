@@ -8,6 +8,7 @@
 // up to a multiple of 4 (3 * width + width mod 4); pixel x of a row is three
 // bytes at 3 * x in the order blue, green, red.
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -23,6 +24,34 @@ struct TbsBGR {
 
   friend bool operator==(const TbsBGR&, const TbsBGR&) = default;
 };
+
+// Where a buffer lies in the whole element it is a part of: the element is
+// width x height, and the buffer's pixel (0, 0) is its pixel (left, top).
+struct TbsMorphPlace {
+  int width = 0;
+  int height = 0;
+  int left = 0;
+  int top = 0;
+};
+
+// A run of columns of a sliding morph: columns [dest, dest + count) of the
+// result are columns [source, source + count) of the other look
+// (fromOther) or of the element's own.
+struct TbsMorphRun {
+  int dest = 0;
+  int count = 0;
+  int source = 0;
+  bool fromOther = false;
+};
+
+// True for the kinds that move columns (the slides and the push) rather
+// than mix pixels where they stand.
+bool IsSlidingMorph(TbsMorphKind kind);
+// The two runs that make up every row of a width-wide sliding morph at
+// factor k (taken as ApplyMorph takes it); a run may be empty, and both are
+// for the other kinds.
+using TbsMorphRuns = std::array<TbsMorphRun, 2>;
+TbsMorphRuns MorphRuns(TbsMorphKind kind, int width, double k);
 
 class TbsEffectBmp {
  public:
@@ -59,6 +88,12 @@ class TbsEffectBmp {
   // in the manner of kind. Nothing happens when the sizes differ. k is taken
   // as 0 below 0 (and when it is not a number) and as 1 above 1.
   void ApplyMorph(TbsMorphKind kind, const TbsEffectBmp& other, double k);
+  // The same for a part of an element at place: the buffer becomes that part
+  // of the element's morph. A sliding kind moves pixels along rows, so its
+  // part must span the element's width; a narrower part is left unchanged
+  // (compose those from MorphRuns).
+  void ApplyMorph(TbsMorphKind kind, const TbsEffectBmp& other, double k,
+                  const TbsMorphPlace& place);
 
   void Lighten(double k);
   void Darken(double k);
@@ -79,13 +114,13 @@ class TbsEffectBmp {
 
  private:
   void Blend(const TbsEffectBmp& b, double k);
-  void CentreGradient(const TbsEffectBmp& b, double k);
-  void LeftGradient(const TbsEffectBmp& b, double k);
-  void RightGradient(const TbsEffectBmp& b, double k);
-  void LeftSlide(const TbsEffectBmp& b, double k);
-  void RightSlide(const TbsEffectBmp& b, double k);
-  void Push(const TbsEffectBmp& b, double k);
-  void MixColumns(const TbsEffectBmp& b, const std::vector<double>& weights);
+  void CentreGradient(const TbsEffectBmp& b, double k, const TbsMorphPlace& place);
+  void LeftGradient(const TbsEffectBmp& b, double k, const TbsMorphPlace& place);
+  void RightGradient(const TbsEffectBmp& b, double k, const TbsMorphPlace& place);
+  void Slide(const TbsEffectBmp& b, const TbsMorphRuns& runs);
+  // Weights are per column of the whole element (see MixColumns in the
+  // source); left is where this buffer starts among them.
+  void MixColumns(const TbsEffectBmp& b, const std::vector<double>& weights, int left);
 
   int width_ = 0;
   int height_ = 0;

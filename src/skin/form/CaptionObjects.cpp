@@ -13,14 +13,15 @@ using gfx::Rect;
 
 namespace {
 
-// A rectangle of a picture fitted to width x height.
-Bitmap LookBitmap(const Bitmap* picture, const Rect& source, int width, int height) {
-  Bitmap out(std::max(width, 0), std::max(height, 0));
+// The part `part` of a rectangle of a picture fitted to width x height.
+Bitmap LookPart(const Bitmap* picture, const Rect& source, int width, int height,
+                const Rect& part) {
+  Bitmap out(std::max(part.Width(), 0), std::max(part.Height(), 0));
   if (picture == nullptr || out.IsEmpty() || source.IsEmpty())
     return out;
   DeviceContext dc(out);
-  dc.StretchBlt(0, 0, width, height, *picture, source.left, source.top, source.Width(),
-                source.Height());
+  dc.StretchBlt(-part.left, -part.top, width, height, *picture, source.left, source.top,
+                source.Width(), source.Height());
   return out;
 }
 
@@ -73,16 +74,32 @@ void TbsActiveSkinObject::DrawLook(DeviceContext& dc, const Bitmap* picture,
                   *picture, source.left, source.top, source.Width(), source.Height());
 }
 
+// Only the part of the object the device context can show is composed:
+// a large object mostly outside the window costs no more than what shows.
 void TbsActiveSkinObject::DrawMorph(DeviceContext& dc, const Bitmap* normalPicture,
                                     const Rect& normal, const Bitmap* activePicture,
                                     const Rect& active) {
   const int w = ObjectRect.Width(), h = ObjectRect.Height();
-  if (w <= 0 || h <= 0)
+  const Rect shown =
+      ObjectRect.Intersect(dc.GetClipBox()).Offset(-ObjectRect.left, -ObjectRect.top);
+  if (w <= 0 || h <= 0 || shown.IsEmpty())
     return;
-  TbsEffectBmp a(LookBitmap(normalPicture, normal, w, h));
-  const TbsEffectBmp b(LookBitmap(activePicture, active, w, h));
-  a.ApplyMorph(MorphKind, b, MorphProgress);
-  a.Draw(dc, ObjectRect.left, ObjectRect.top);
+  if (IsSlidingMorph(MorphKind)) {
+    for (const TbsMorphRun& run : MorphRuns(MorphKind, w, MorphProgress)) {
+      const Rect dest = shown.Intersect({run.dest, shown.top, run.dest + run.count, shown.bottom});
+      if (dest.IsEmpty())
+        continue;
+      const Rect from = dest.Offset(run.source - run.dest, 0);
+      dc.DrawBitmap(ObjectRect.left + dest.left, ObjectRect.top + dest.top,
+                    run.fromOther ? LookPart(activePicture, active, w, h, from)
+                                  : LookPart(normalPicture, normal, w, h, from));
+    }
+    return;
+  }
+  TbsEffectBmp a(LookPart(normalPicture, normal, w, h, shown));
+  const TbsEffectBmp b(LookPart(activePicture, active, w, h, shown));
+  a.ApplyMorph(MorphKind, b, MorphProgress, {w, h, shown.left, shown.top});
+  a.Draw(dc, ObjectRect.left + shown.left, ObjectRect.top + shown.top);
 }
 
 void TbsActiveSkinObject::Draw(DeviceContext& dc, bool update) {
