@@ -48,8 +48,8 @@ struct TbsMorphRun {
 // than mix pixels where they stand.
 bool IsSlidingMorph(TbsMorphKind kind);
 // The two runs that make up every row of a width-wide sliding morph at
-// factor k (taken as ApplyMorph takes it); a run may be empty, and both are
-// for the other kinds.
+// factor k (taken as ApplyMorph takes it); a run may be empty, and both
+// are empty for the other kinds.
 using TbsMorphRuns = std::array<TbsMorphRun, 2>;
 TbsMorphRuns MorphRuns(TbsMorphKind kind, int width, double k);
 
@@ -118,8 +118,8 @@ class TbsEffectBmp {
   void LeftGradient(const TbsEffectBmp& b, double k, const TbsMorphPlace& place);
   void RightGradient(const TbsEffectBmp& b, double k, const TbsMorphPlace& place);
   void Slide(const TbsEffectBmp& b, const TbsMorphRuns& runs);
-  // Weights are per column of the whole element (see MixColumns in the
-  // source); left is where this buffer starts among them.
+  // Mixes by per-column weights of the whole element; this buffer's column
+  // x is the element's column left + x.
   void MixColumns(const TbsEffectBmp& b, const std::vector<double>& weights, int left);
 
   int width_ = 0;
