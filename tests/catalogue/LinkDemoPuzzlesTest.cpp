@@ -18,28 +18,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int RunScript(const std::string& run, const std::string& game) {
-  const std::string command = "'" TILEBROOK_SOURCE_DIR "/scripts/link-demo-puzzles' '" + run +
-                              "' '" + game + "' >/dev/null 2>&1";
-  return std::system(command.c_str());
-}
+// A run directory and a stand-in for the game in a temporary directory.
+class LinkDemoPuzzles : public ::testing::Test {
+ protected:
+  LinkDemoPuzzles() { WriteTextFile(game, ""); }
+  void Define(const std::string& package, const std::string& text) {
+    WriteTextFile(run + "/" + package + "/PuzzlePackage.ini", text);
+  }
+  int RunScript(const std::string& gamePath) const {
+    const std::string command = "'" TILEBROOK_SOURCE_DIR "/scripts/link-demo-puzzles' '" + run +
+                                "' '" + gamePath + "' >/dev/null 2>&1";
+    return std::system(command.c_str());
+  }
 
-TEST(LinkDemoPuzzles, LinksEveryNameTheProgramStartsButTheOneLeftOut) {
   TempDirectory dir;
   const std::string game = dir / "game";
-  WriteTextFile(game, "");
   const std::string run = dir / "run";
-  WriteTextFile(run + "/plain/PuzzlePackage.ini", "[Package]\nname=Plain\nfile=plain\npuzzles=2\n");
+};
+
+TEST_F(LinkDemoPuzzles, LinksEveryNameTheProgramStartsButTheOneLeftOut) {
+  Define("plain", "[Package]\nname=Plain\nfile=plain\npuzzles=2\n");
   // As a package author's editor may leave it: a byte-order mark, CRLF
   // lines, comments, names in other letter case, blanks and quotes.
-  WriteTextFile(run + "/quirky/PuzzlePackage.ini",
-                "\xEF\xBB\xBF; made by hand\r\n[Other]\r\nfile=wrong\r\n[ package ]\r\n"
-                "  FILE = \"quirk\" \r\nPuzzles = 3\r\n");
-  WriteTextFile(run + "/stonework/PuzzlePackage.ini", "[Package]\nfile=mosaic\npuzzles=8\n");
+  Define("quirky",
+         "\xEF\xBB\xBF; made by hand\r\n[Other]\r\nfile=wrong\r\n[ package ]\r\n"
+         "  FILE = \"quirk\" \r\nPuzzles = 3\r\n");
+  Define("stonework", "[Package]\nfile=mosaic\npuzzles=8\n");
   // The program's name for a puzzle that is not installed must not stay a
   // link from an earlier run.
   fs::create_symlink(game, run + "/stonework/mosaic-8-Maniac.exe");
-  ASSERT_EQ(RunScript(run, game), 0);
+  ASSERT_EQ(RunScript(game), 0);
 
   int links = 0;
   for (const char* name : {"plain", "quirky", "stonework"}) {
@@ -61,17 +69,13 @@ TEST(LinkDemoPuzzles, LinksEveryNameTheProgramStartsButTheOneLeftOut) {
   EXPECT_FALSE(fs::exists(run + "/quirky/wrong-1-Beginner.exe"));
 }
 
-TEST(LinkDemoPuzzles, LinksNothingOutsideAPackageDirectory) {
-  TempDirectory dir;
-  const std::string game = dir / "game";
-  WriteTextFile(game, "");
-  const std::string run = dir / "run";
-  WriteTextFile(run + "/away/PuzzlePackage.ini", "[Package]\nfile=../away\npuzzles=2\n");
-  WriteTextFile(run + "/huge/PuzzlePackage.ini", "[Package]\nfile=h\npuzzles=99999999\n");
-  ASSERT_EQ(RunScript(run, game), 0);
+TEST_F(LinkDemoPuzzles, LinksNothingOutsideAPackageDirectory) {
+  Define("away", "[Package]\nfile=../away\npuzzles=2\n");
+  Define("huge", "[Package]\nfile=h\npuzzles=99999999\n");
+  ASSERT_EQ(RunScript(game), 0);
   EXPECT_FALSE(fs::exists(run + "/away-1-Beginner.exe"));
   EXPECT_FALSE(fs::exists(run + "/huge/h-1-Beginner.exe"));
-  EXPECT_NE(RunScript(run, ""), 0) << "an empty game path is refused";
+  EXPECT_NE(RunScript(""), 0) << "an empty game path is refused";
 }
 
 }  // namespace
