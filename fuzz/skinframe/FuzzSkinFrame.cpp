@@ -1,7 +1,7 @@
 // Builds the window frame of an arbitrary skin text over the product's
 // pictures at a few window sizes: geometry, frame strips, mask strips, the
 // window region and point tests, then a form on a headless desktop in that
-// frame, painted and hit-tested at those sizes. Whatever the text says,
+// frame, painted, faded and hit-tested at those sizes. Whatever the text says,
 // nothing may crash, read outside a picture or give a region reaching
 // beyond the window.
 
@@ -47,6 +47,14 @@ void TryOnForm(TbsSkinData& skin, std::span<const gfx::Size> sizes) {
         (void)win::SendMessage(form->Handle(), win::WM_NCHITTEST, 0,
                                win::MAKELPARAM(form->Left() + x, form->Top() + y));
     frame->TrackActiveObject({20, 10}, true);
+    // A few steps of every object's hover fade, as the fade timer takes
+    // them: each morph kind between its two looks at the object's size.
+    for (const auto& object : frame->ObjectList())
+      if (object->Morphing) {
+        object->Highlighted = true;
+        for (int step = 0; step < 4; ++step)
+          object->MorphStep();
+      }
     frame->RollUp(true);
     frame->RollUp(false);
   }
