@@ -82,24 +82,44 @@ void TbsActiveSkinObject::DrawMorph(DeviceContext& dc, const Bitmap* normalPictu
   const int w = ObjectRect.Width(), h = ObjectRect.Height();
   const Rect shown =
       ObjectRect.Intersect(dc.GetClipBox()).Offset(-ObjectRect.left, -ObjectRect.top);
+  DrawMorphPart(dc, shown, [&](bool activeLook, const Rect& part) {
+    return activeLook ? LookPart(activePicture, active, w, h, part)
+                      : LookPart(normalPicture, normal, w, h, part);
+  });
+}
+
+void TbsActiveSkinObject::DrawMorphPart(DeviceContext& dc, const Rect& shown,
+                                        const TbsLookPart& look,
+                                        const std::function<void(TbsEffectBmp&)>& finish) {
+  const int w = ObjectRect.Width(), h = ObjectRect.Height();
   if (w <= 0 || h <= 0 || shown.IsEmpty())
     return;
+  const gfx::Point at{ObjectRect.left + shown.left, ObjectRect.top + shown.top};
   if (IsSlidingMorph(MorphKind)) {
+    // Each run of columns comes straight from its look.
+    Bitmap composed(shown.Width(), shown.Height());
+    DeviceContext cdc(composed);
     for (const TbsMorphRun& run : MorphRuns(MorphKind, w, MorphProgress)) {
       const Rect dest = shown.Intersect({run.dest, shown.top, run.dest + run.count, shown.bottom});
-      if (dest.IsEmpty())
-        continue;
-      const Rect from = dest.Offset(run.source - run.dest, 0);
-      dc.DrawBitmap(ObjectRect.left + dest.left, ObjectRect.top + dest.top,
-                    run.fromOther ? LookPart(activePicture, active, w, h, from)
-                                  : LookPart(normalPicture, normal, w, h, from));
+      if (!dest.IsEmpty())
+        cdc.DrawBitmap(dest.left - shown.left, dest.top - shown.top,
+                       look(run.fromOther, dest.Offset(run.source - run.dest, 0)));
     }
+    if (!finish) {
+      dc.DrawBitmap(at.x, at.y, composed);
+      return;
+    }
+    TbsEffectBmp result(composed);
+    finish(result);
+    result.Draw(dc, at.x, at.y);
     return;
   }
-  TbsEffectBmp a(LookPart(normalPicture, normal, w, h, shown));
-  const TbsEffectBmp b(LookPart(activePicture, active, w, h, shown));
-  a.ApplyMorph(MorphKind, b, MorphProgress, {w, h, shown.left, shown.top});
-  a.Draw(dc, ObjectRect.left + shown.left, ObjectRect.top + shown.top);
+  TbsEffectBmp result(look(false, shown));
+  result.ApplyMorph(MorphKind, TbsEffectBmp(look(true, shown)), MorphProgress,
+                    {w, h, shown.left, shown.top});
+  if (finish)
+    finish(result);
+  result.Draw(dc, at.x, at.y);
 }
 
 void TbsActiveSkinObject::Draw(DeviceContext& dc, bool update) {

@@ -7,6 +7,7 @@
 // its command when clicked. The frame owns them and drives them from its
 // hover tracking and mouse routing.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -70,9 +71,17 @@ class TbsActiveSkinObject {
 
  protected:
   // The morph between two looks (rectangles of their pictures) at the
-  // current progress, drawn at ObjectRect.
+  // current progress, drawn at ObjectRect where dc can show it.
   void DrawMorph(gfx::DeviceContext& dc, const gfx::Bitmap* normalPicture, const gfx::Rect& normal,
                  const gfx::Bitmap* activePicture, const gfx::Rect& active);
+  // The part of a look, in the object's own coordinates, as a bitmap of
+  // the part's size.
+  using TbsLookPart = std::function<gfx::Bitmap(bool active, const gfx::Rect& part)>;
+  // The morph at the current progress of the part `shown` of the object (in
+  // its own coordinates), composed from parts of its looks only, changed by
+  // `finish` when given, and drawn in its place.
+  void DrawMorphPart(gfx::DeviceContext& dc, const gfx::Rect& shown, const TbsLookPart& look,
+                     const std::function<void(TbsEffectBmp&)>& finish = {});
   // Copies a rectangle of a picture onto ObjectRect, stretching when the
   // sizes differ.
   void DrawLook(gfx::DeviceContext& dc, const gfx::Bitmap* picture, const gfx::Rect& source) const;
@@ -166,24 +175,29 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
   int FrameRightOffset = 0;
 
  private:
-  // The caption background of one look, fitted to ObjectRect's size.
-  gfx::Bitmap ComposeCaptionLook(const gfx::Rect& source, const gfx::Bitmap* picture) const;
   void PaintCaptionBackground(gfx::DeviceContext& dc, const gfx::Rect& source,
                               const gfx::Bitmap* picture, int width, int height) const;
   void DrawCaptionText(gfx::DeviceContext& dc, int x0, int y0, bool active) const;
-  gfx::Bitmap Look(bool active) const;
-  // Look(active) drawn straight into dc at ObjectRect.
+  // One look, background and title, drawn straight into dc at ObjectRect.
   void DrawCaptionLook(gfx::DeviceContext& dc, bool active) const;
+  // The part of the object inside the window, in its own coordinates: all
+  // that any paint can show, and all that is composed for a look.
+  gfx::Rect ShownPart() const;
+  // The part `part` (in the object's coordinates) of one look.
+  gfx::Bitmap LookPart(bool active, const gfx::Rect& part) const;
+  // A look's shown part with the inactive effect, drawn in its place.
+  void DrawInactiveLook(gfx::DeviceContext& dc, bool active, TbsInactiveEffect effect) const;
 
-  // The two looks a fade mixes, made once for the size and title they show
-  // and kept only while the fade runs.
+  // The two looks a fade mixes, made once for the size, part and title they
+  // show and kept only while the fade runs.
   struct TbsFadeLooks {
     gfx::Size Size;
+    gfx::Rect Part;
     std::string Caption;
-    TbsEffectBmp Normal;
-    TbsEffectBmp Active;
+    gfx::Bitmap Normal;
+    gfx::Bitmap Active;
   };
-  const TbsFadeLooks& FadeLooks();
+  const TbsFadeLooks& FadeLooks(const gfx::Rect& part);
   std::optional<TbsFadeLooks> FFadeLooks;
 };
 

@@ -104,16 +104,6 @@ void TbsSkinCaptionObject::PaintCaptionBackground(DeviceContext& dc, const Rect&
   dc.BitBlt(w - r, 0, r, h, *picture, s.right - r, s.top);
 }
 
-Bitmap TbsSkinCaptionObject::ComposeCaptionLook(const Rect& s, const Bitmap* picture) const {
-  const int w = std::max(ObjectRect.Width(), 0), h = std::max(ObjectRect.Height(), 0);
-  Bitmap out(w, h);
-  if (out.IsEmpty())
-    return out;
-  DeviceContext dc(out);
-  PaintCaptionBackground(dc, s, picture, w, h);
-  return out;
-}
-
 void TbsSkinCaptionObject::DrawCaptionText(DeviceContext& dc, int x0, int y0, bool active) const {
   const std::string& caption = SkinForm->OwnerForm()->Caption();
   const Rect t = TextRect();
@@ -182,22 +172,39 @@ void TbsSkinCaptionObject::DrawCaptionLook(DeviceContext& dc, bool active) const
   DrawCaptionText(dc, 0, 0, active);
 }
 
-Bitmap TbsSkinCaptionObject::Look(bool active) const {
-  Bitmap look = active ? ComposeCaptionLook(ActiveSkinRect, StatesPicture)
-                       : ComposeCaptionLook(SkinRect, Picture);
-  if (!look.IsEmpty()) {
-    DeviceContext dc(look);
-    DrawCaptionText(dc, 0, 0, active);
-  }
-  return look;
+Rect TbsSkinCaptionObject::ShownPart() const {
+  const TCustomForm* form = SkinForm->OwnerForm();
+  return ObjectRect.Intersect({0, 0, form->Width(), form->Height()})
+      .Offset(-ObjectRect.left, -ObjectRect.top);
 }
 
-const TbsSkinCaptionObject::TbsFadeLooks& TbsSkinCaptionObject::FadeLooks() {
+Bitmap TbsSkinCaptionObject::LookPart(bool active, const Rect& part) const {
+  Bitmap out(std::max(part.Width(), 0), std::max(part.Height(), 0));
+  if (out.IsEmpty())
+    return out;
+  DeviceContext dc(out);
+  dc.SetViewportOrg({-ObjectRect.left - part.left, -ObjectRect.top - part.top});
+  DrawCaptionLook(dc, active);
+  return out;
+}
+
+void TbsSkinCaptionObject::DrawInactiveLook(DeviceContext& dc, bool active,
+                                            TbsInactiveEffect effect) const {
+  const Rect part = ShownPart();
+  if (part.IsEmpty())
+    return;
+  TbsEffectBmp look(LookPart(active, part));
+  ApplyFrameInactiveEffect(look, effect);
+  look.Draw(dc, ObjectRect.left + part.left, ObjectRect.top + part.top);
+}
+
+const TbsSkinCaptionObject::TbsFadeLooks& TbsSkinCaptionObject::FadeLooks(const Rect& part) {
   const gfx::Size size = ObjectRect.GetSize();
   const std::string& caption = SkinForm->OwnerForm()->Caption();
-  if (!FFadeLooks || FFadeLooks->Size != size || FFadeLooks->Caption != caption)
+  if (!FFadeLooks || FFadeLooks->Size != size || FFadeLooks->Part != part ||
+      FFadeLooks->Caption != caption)
     FFadeLooks.emplace(
-        TbsFadeLooks{size, caption, TbsEffectBmp(Look(false)), TbsEffectBmp(Look(true))});
+        TbsFadeLooks{size, part, caption, LookPart(false, part), LookPart(true, part)});
   return *FFadeLooks;
 }
 
@@ -210,23 +217,34 @@ void TbsSkinCaptionObject::Draw(DeviceContext& dc, bool) {
       // the fade's looks are composed once it takes its first step (the
       // window's first paint is usually here, just after activation).
       const bool activeLook = MorphProgress >= 1;
-      if (!inactiveEffect || Highlighted) {
+      if (!inactiveEffect || Highlighted)
         DrawCaptionLook(dc, activeLook);
-        return;
-      }
-      TbsEffectBmp look(Look(activeLook));
-      ApplyFrameInactiveEffect(look, skin->inactiveeffect);
-      look.Draw(dc, ObjectRect.left, ObjectRect.top);
+      else
+        DrawInactiveLook(dc, activeLook, skin->inactiveeffect);
       return;
     }
-    // Every step of a fade and every repaint during it mixes the same two
-    // looks; they are composed once.
-    const TbsFadeLooks& looks = FadeLooks();
-    TbsEffectBmp a = looks.Normal;
-    a.ApplyMorph(MorphKind, looks.Active, MorphProgress);
+    // Only the part inside the window is composed, so that an object far
+    // larger than the window costs no more than what shows.
+    const Rect shown = ShownPart();
+    std::function<void(TbsEffectBmp&)> finish;
     if (inactiveEffect && !Highlighted)
-      ApplyFrameInactiveEffect(a, skin->inactiveeffect);
-    a.Draw(dc, ObjectRect.left, ObjectRect.top);
+      finish = [skin](TbsEffectBmp& b) { ApplyFrameInactiveEffect(b, skin->inactiveeffect); };
+    if (IsSlidingMorph(MorphKind)) {
+      // A slide takes other columns of the looks at every step.
+      DrawMorphPart(
+          dc, shown, [this](bool active, const Rect& part) { return LookPart(active, part); },
+          finish);
+      return;
+    }
+    // Every step of a blend or gradient and every repaint during it mixes
+    // the same two looks; they are composed once.
+    const TbsFadeLooks& looks = FadeLooks(shown);
+    DrawMorphPart(
+        dc, shown,
+        [&looks](bool active, const Rect&) {
+          return (active ? looks.Active : looks.Normal).Clone();
+        },
+        finish);
     return;
   }
   FFadeLooks.reset();
@@ -238,8 +256,8 @@ void TbsSkinCaptionObject::Draw(DeviceContext& dc, bool) {
     DrawCaptionLook(dc, true);
     return;
   }
-  TbsEffectBmp normal(Look(false));
   if (inactiveEffect)
-    ApplyFrameInactiveEffect(normal, skin->inactiveeffect);
-  normal.Draw(dc, ObjectRect.left, ObjectRect.top);
+    DrawInactiveLook(dc, false, skin->inactiveeffect);
+  else
+    DrawCaptionLook(dc, false);
 }

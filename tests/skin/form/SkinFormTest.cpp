@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "FrameTestSupport.h"
 #include "platform/win/Win.h"
 #include "skin/data/SkinChangeClient.h"
@@ -312,6 +314,45 @@ TEST_F(SkinFormTest, InactiveFrameKeepsItsPictureAndDimsTheCaption) {
       testsupport::MatchesGolden(active, "tests/skin/form/golden/browser_frame_active.png"));
   EXPECT_TRUE(
       testsupport::MatchesGolden(inactive, "tests/skin/form/golden/browser_frame_inactive.png"));
+}
+
+// Half way through its fade the caption shows its two looks mixed half and
+// half, also when it reaches beyond the window and only the part inside is
+// composed.
+TEST_F(SkinFormTest, CaptionHalfWayThroughItsFadeMixesBothLooks) {
+  MakeSkinnedForm(400, 300);
+  script.Wait(300);
+  RunScript();
+  TbsActiveSkinObject* caption = frame->FindObject("caption1");
+  // Wider than the window on both sides; no message is handled from here
+  // on, so that no paint of the frame places it again.
+  Shot();
+  caption->ObjectRect.left -= 237;
+  caption->ObjectRect.right += 253;
+  const auto paintAt = [&](double progress, bool highlighted) {
+    caption->Highlighted = highlighted;
+    caption->MorphProgress = progress;
+    frame->PaintObjectNow(*caption);
+    win::GdiFlush();
+    return script.WindowShot(form->Handle());
+  };
+  const gfx::Bitmap active = paintAt(1, true);
+  const gfx::Bitmap normal = paintAt(0, false);
+  const gfx::Bitmap half = paintAt(0.5, false);
+  const Rect shown = caption->ObjectRect.Intersect({0, 0, form->Width(), form->Height()});
+  ASSERT_LT(shown.Width(), caption->ObjectRect.Width());
+  int differing = 0;
+  for (int y = shown.top; y < shown.bottom; ++y)
+    for (int x = shown.left; x < shown.right; ++x) {
+      const gfx::ColorRef a = normal.GetPixel(x, y), b = active.GetPixel(x, y);
+      differing += a != b;
+      const auto mix = [](int u, int v) { return static_cast<int>(std::nearbyint((u + v) / 2.0)); };
+      ASSERT_EQ(half.GetPixel(x, y), gfx::RGB(mix(gfx::GetRValue(a), gfx::GetRValue(b)),
+                                              mix(gfx::GetGValue(a), gfx::GetGValue(b)),
+                                              mix(gfx::GetBValue(a), gfx::GetBValue(b))))
+          << x << "," << y;
+    }
+  EXPECT_GT(differing, 100);
 }
 
 }  // namespace
