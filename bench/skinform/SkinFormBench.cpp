@@ -5,9 +5,9 @@
 //   a window-sized picture, which every presentation costs anyway;
 // - a hit test through the whole hooked window procedure, which must do no
 //   picture work, against a message that the procedure only passes on;
-// - one step of a caption object's hover morph: an object far larger than
-//   the window, nearly all of it outside, against a caption button, as only
-//   what shows is composed.
+// - one step of a frame object's hover morph (the fade of a caption button
+//   and its kind): an object far larger than the window, nearly all of it
+//   outside, against a caption button, as only what shows is composed.
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,7 @@
-// A morphing caption object composes only the part a device context can
-// show; that part must be exactly the whole morph's pixels there, for every
-// kind of morph, wide and tall objects, and objects cut on any side.
+// A morphing frame object (a caption button, say) composes only the part a
+// device context can show; that part must be exactly the whole morph's
+// pixels there, for every kind of morph, wide and tall objects, and objects
+// cut on any side.
 
 #include <gtest/gtest.h>
 
